@@ -1,0 +1,137 @@
+// A scripted stand-in for the outside world: records what the game asks for, answers from a script.
+#pragma once
+
+#include <cmath>
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "common/system_port.h"
+
+namespace common::testing {
+
+class FakeSystem : public SystemPort {
+public:
+    struct Message {
+        std::string prompt;
+        std::string title;
+        MessageButtons buttons;
+    };
+    struct Sound {
+        std::string path;
+        SoundMode mode;
+    };
+
+    // --- What the game did, in order.
+    std::vector<Message> messages;
+    std::vector<Sound> sounds;
+    std::vector<std::string> startedPrograms;
+    std::vector<std::pair<std::string, std::string>> shellOpens;
+    std::vector<std::string> writes;  // paths replaced, in order
+    int waits = 0;
+
+    // --- The script.
+    std::deque<MessageAnswer> answers;  // taken one per box; when empty, OK boxes say Ok, Yes/No boxes Yes
+    std::function<void(const Message&)> onMessage;  // runs while a box is up, before it is answered
+    std::function<void()> onWait;                   // runs inside each WaitForEvents, as events would
+    std::map<std::string, std::string> files;
+    std::set<std::string> unwritable;    // paths whose replacement fails (the old content stays)
+    std::set<std::string> hiddenFiles;   // present in files, but FileExists says no
+    std::string programFolder = "C:\\Games\\Scrambolo";
+    std::string systemDirectory = "C:\\WINDOWS\\SYSTEM";
+    bool programsStart = true;
+    bool shellOpensSucceed = true;
+
+    // --- The clocks: wall time in seconds (local), and a monotonic count that ignores midnight.
+    double wallSeconds = 1'800'000'000.0 + 12 * 3600.0;
+    double monotonicSeconds = 1000.0;
+    double waitStep = 0.25;  // how much time one WaitForEvents lets pass
+
+    void Advance(double seconds) {
+        wallSeconds += seconds;
+        monotonicSeconds += seconds;
+    }
+
+    // Sets the local time of day without touching the monotonic clock.
+    void SetTimeOfDay(double secondsSinceMidnight) {
+        wallSeconds = std::floor(wallSeconds / 86400.0) * 86400.0 + secondsSinceMidnight;
+    }
+
+    MessageAnswer ShowMessage(const std::string& prompt, const std::string& title,
+                              MessageButtons buttons) override {
+        messages.push_back({prompt, title, buttons});
+        if (onMessage) {
+            onMessage(messages.back());
+        }
+        if (!answers.empty()) {
+            const MessageAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+    }
+
+    void PlayWave(const std::string& path, SoundMode mode) override { sounds.push_back({path, mode}); }
+
+    std::int64_t CurrentDateTime() override { return static_cast<std::int64_t>(std::floor(wallSeconds)); }
+    double TimeOfDay() override { return std::fmod(wallSeconds, 86400.0); }
+    double MonotonicSeconds() override { return monotonicSeconds; }
+
+    void WaitForEvents(double maxSeconds) override {
+        ++waits;
+        Advance(maxSeconds < waitStep ? maxSeconds : waitStep);
+        if (onWait) {
+            onWait();
+        }
+    }
+
+    std::optional<std::string> ReadFile(const std::string& path) override {
+        const auto found = files.find(path);
+        if (found == files.end()) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+
+    bool FileExists(const std::string& path) override {
+        return files.count(path) != 0 && hiddenFiles.count(path) == 0;
+    }
+
+    bool ReplaceFile(const std::string& path, std::string_view bytes) override {
+        if (unwritable.count(path) != 0) {
+            return false;
+        }
+        files[path] = std::string(bytes);
+        writes.push_back(path);
+        return true;
+    }
+
+    std::string ProgramFolder() override { return programFolder; }
+    std::string SystemDirectory() override { return systemDirectory; }
+
+    bool StartProgram(const std::string& commandLine) override {
+        startedPrograms.push_back(commandLine);
+        return programsStart;
+    }
+
+    bool OpenWithShell(const std::string& operation, const std::string& target) override {
+        shellOpens.emplace_back(operation, target);
+        return shellOpensSucceed;
+    }
+
+    // Convenience for tests: the names of the sounds played, without their folder.
+    std::vector<std::string> SoundNames() const {
+        std::vector<std::string> names;
+        for (const Sound& sound : sounds) {
+            const auto slash = sound.path.find_last_of('\\');
+            names.push_back(slash == std::string::npos ? sound.path : sound.path.substr(slash + 1));
+        }
+        return names;
+    }
+};
+
+}  // namespace common::testing

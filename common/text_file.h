@@ -1,0 +1,21 @@
+// Reads a saved file whole and replaces one safely, in binary mode so CR LF stays as written.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace common {
+
+// The whole file as bytes, or nothing when it is missing or cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+// Writes the bytes to a temporary file beside the target, flushes it to the disk, then renames it
+// over the target. A crash, a full disk or an unwritable folder leaves the old file as it was.
+// Returns false when the new content could not be put in place.
+bool ReplaceFile(const std::string& path, std::string_view bytes);
+
+// True when a regular file (not a folder) exists at the path.
+bool RegularFileExists(const std::string& path);
+
+}  // namespace common

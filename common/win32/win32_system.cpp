@@ -1,0 +1,110 @@
+// Carries out the game logic's requests with the Win32 API; no rules of play live here.
+#include "common/win32/win32_system.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+
+#include <utility>
+
+#include "common/text_file.h"
+
+namespace common::win32 {
+
+Win32System::Win32System(std::function<void()> deliverPending) : deliverPending_(std::move(deliverPending)) {
+    QueryPerformanceFrequency(&counterFrequency_);
+}
+
+MessageAnswer Win32System::ShowMessage(const std::string& prompt, const std::string& title,
+                                       MessageButtons buttons) {
+    const UINT style = buttons == MessageButtons::YesNo ? MB_YESNO | MB_DEFBUTTON1 : MB_OK;
+    const int answer = MessageBoxA(owner_, prompt.c_str(), title.c_str(), style);
+    if (buttons == MessageButtons::Ok) {
+        return MessageAnswer::Ok;
+    }
+    return answer == IDNO ? MessageAnswer::No : MessageAnswer::Yes;
+}
+
+void Win32System::PlayWave(const std::string& path, SoundMode mode) {
+    sndPlaySoundA(path.c_str(), mode == SoundMode::Async ? SND_ASYNC : SND_SYNC);
+}
+
+std::int64_t Win32System::CurrentDateTime() {
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    FILETIME asFileTime;
+    SystemTimeToFileTime(&local, &asFileTime);
+    ULARGE_INTEGER ticks;
+    ticks.LowPart = asFileTime.dwLowDateTime;
+    ticks.HighPart = asFileTime.dwHighDateTime;
+    return static_cast<std::int64_t>(ticks.QuadPart / 10'000'000ULL);
+}
+
+double Win32System::TimeOfDay() {
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    return local.wHour * 3600.0 + local.wMinute * 60.0 + local.wSecond + local.wMilliseconds / 1000.0;
+}
+
+double Win32System::MonotonicSeconds() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(counterFrequency_.QuadPart);
+}
+
+void Win32System::WaitForEvents(double maxSeconds) {
+    const DWORD milliseconds = maxSeconds <= 0 ? 0 : static_cast<DWORD>(maxSeconds * 1000.0 + 0.5);
+    MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    deliverPending_();
+}
+
+std::optional<std::string> Win32System::ReadFile(const std::string& path) { return ReadWholeFile(path); }
+
+bool Win32System::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return false;
+    }
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+bool Win32System::ReplaceFile(const std::string& path, std::string_view bytes) {
+    return common::ReplaceFile(path, bytes);
+}
+
+std::string Win32System::ProgramFolder() {
+    char buffer[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+    std::string path(buffer, length);
+    const auto slash = path.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string Win32System::SystemDirectory() {
+    char buffer[255];
+    const UINT length = GetSystemDirectoryA(buffer, 255);
+    return std::string(buffer, length < 255 ? length : 0);
+}
+
+bool Win32System::StartProgram(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    std::string writable = commandLine;
+    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return true;
+}
+
+bool Win32System::OpenWithShell(const std::string& operation, const std::string& target) {
+    const HINSTANCE result =
+        ShellExecuteA(owner_, operation.c_str(), target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+}  // namespace common::win32

@@ -1,0 +1,42 @@
+// The real outside world for a game window: message boxes, sounds, clocks, files and launches on Windows.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "common/system_port.h"
+
+namespace common::win32 {
+
+class Win32System final : public SystemPort {
+public:
+    // deliverPending hands every waiting message to the game's own pump (key preview,
+    // accelerators and dialog keys included), so waits inside a handler behave like the main loop.
+    explicit Win32System(std::function<void()> deliverPending);
+
+    // The window that owns message boxes and shell launches.
+    void SetOwner(HWND owner) { owner_ = owner; }
+
+    MessageAnswer ShowMessage(const std::string& prompt, const std::string& title,
+                              MessageButtons buttons) override;
+    void PlayWave(const std::string& path, SoundMode mode) override;
+    std::int64_t CurrentDateTime() override;
+    double TimeOfDay() override;
+    double MonotonicSeconds() override;
+    void WaitForEvents(double maxSeconds) override;
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+    bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+    std::string ProgramFolder() override;
+    std::string SystemDirectory() override;
+    bool StartProgram(const std::string& commandLine) override;
+    bool OpenWithShell(const std::string& operation, const std::string& target) override;
+
+private:
+    std::function<void()> deliverPending_;
+    HWND owner_ = nullptr;
+    LARGE_INTEGER counterFrequency_{};
+};
+
+}  // namespace common::win32
