@@ -1,0 +1,35 @@
+// The hidden-word game's state, one instance for the whole run, with the names every handler uses.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace pebblix {
+
+// The most words the dictionary may hold; slot 0 of AllWords is never used.
+inline constexpr std::int32_t kDictionaryCapacity = 110000;
+
+// Only words of this many letters or more are dealt; shorter ones serve as answers.
+inline constexpr std::size_t kShortestDealtWord = 5;
+
+inline constexpr const char* kDictionaryFile = "mswnby32.dll";
+inline constexpr const char* kOptionsFile = "pebblixoptions.dat";
+inline constexpr const char* kScoreFile = "pebblixscor.dat";
+inline constexpr const char* kRightSound = "right.wav";
+inline constexpr const char* kWrongSound = "wrong.wav";
+inline constexpr const char* kGameOverSound = "gameover.wav";
+inline constexpr const char* kHelpFile = "readme.txt";
+
+struct GameState {
+    std::string SystemDirectory;
+    std::vector<std::string> AllWords;  // slots 1 to WordCount, in ascending code order
+    std::int32_t WordCount = 0;
+    std::string CurrentWord;
+    std::int16_t Score = 0;
+    std::int16_t ShortWordsUsed = 0;
+    std::int16_t WordsGuessed = 0;
+    bool SoundsOn = true;
+};
+
+}  // namespace pebblix

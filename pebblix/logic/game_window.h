@@ -1,0 +1,37 @@
+// What the game's handlers may ask of the main window; the Win32 window and the test fake provide it.
+#pragma once
+
+#include <string>
+
+namespace pebblix {
+
+class GameWindow {
+public:
+    virtual ~GameWindow() = default;
+
+    // txtWord, the dealt word (read-only for the player).
+    virtual void SetWordText(const std::string& text) = 0;
+    // txtGuess, the player's guess.
+    virtual std::string GuessText() = 0;
+    virtual void SetGuessText(const std::string& text) = 0;
+
+    virtual void FocusWord() = 0;
+    virtual void FocusGuess() = 0;
+    // Selects the whole text of txtGuess (start 0, length the text's length).
+    virtual void SelectAllGuess() = 0;
+
+    // tmrWord: fires once per Interval while enabled; an interval of 0 never fires. Enabling it
+    // or setting its interval starts its countdown afresh.
+    virtual void SetTimerEnabled(bool enabled) = 0;
+    virtual void SetTimerInterval(int milliseconds) = 0;
+
+    // The check mark of the Sounds menu item.
+    virtual void SetSoundsChecked(bool checked) = 0;
+
+    // Unloads the main window: its unload handler runs once, then the program ends.
+    virtual void UnloadMainWindow() = 0;
+    // Ends the program at once, without the unload handler, so no file is written.
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace pebblix

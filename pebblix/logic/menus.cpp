@@ -1,0 +1,43 @@
+// The File, Options and Help menu commands.
+#include "pebblix/logic/pebblix_game.h"
+
+#include "common/maker.h"
+#include "pebblix/logic/reports.h"
+
+namespace pebblix {
+
+using common::MessageButtons;
+
+void PebblixGame::mnuFileNew_Click() {
+    window_.SetTimerEnabled(false);
+    // The program gives this report no title of its own, so it carries the program's name, as the
+    // platform's default caption for the program's message boxes would.
+    system_.ShowMessage(NewGameReport(state.Score), kTitle, MessageButtons::Ok);
+    NewGame();
+    window_.FocusWord();
+}
+
+void PebblixGame::mnuFileExit_Click() { window_.UnloadMainWindow(); }
+
+void PebblixGame::mnuOptionsSounds_Click() {
+    state.SoundsOn = !state.SoundsOn;
+    window_.SetSoundsChecked(state.SoundsOn);
+}
+
+// Help and the web site open in the player's default viewer; the round's countdown keeps running.
+void PebblixGame::mnuHelpContents_Click() {
+    const std::string helpPath = BesideProgram(kHelpFile);
+    if (!system_.OpenWithShell("open", helpPath)) {
+        system_.ShowMessage(HelpNotOpenedMessage(helpPath), kTitle, MessageButtons::Ok);
+    }
+}
+
+void PebblixGame::mnuHelpVisit_Click() {
+    if (!system_.OpenWithShell("open", common::maker::kWebAddress)) {
+        system_.ShowMessage(WebNotOpenedMessage(common::maker::kWebAddress), kTitle, MessageButtons::Ok);
+    }
+}
+
+void PebblixGame::mnuHelpAbout_Click() { system_.ShowMessage(AboutText(), kAboutTitle, MessageButtons::Ok); }
+
+}  // namespace pebblix

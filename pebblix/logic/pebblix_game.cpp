@@ -1,0 +1,107 @@
+// Start-up, unload, and the dealing of games and words.
+#include "pebblix/logic/pebblix_game.h"
+
+#include "pebblix/logic/dictionary.h"
+#include "pebblix/logic/reports.h"
+#include "pebblix/logic/saved_files.h"
+#include "pebblix/logic/word_rules.h"
+
+namespace pebblix {
+
+using common::MessageAnswer;
+using common::MessageButtons;
+
+void PebblixGame::Form_Load() {
+    state.SystemDirectory = system_.SystemDirectory();
+    if (state.SystemDirectory.size() < 3) {
+        system_.ShowMessage(kSystemDirectoryError, kErrorTitle, MessageButtons::Ok);
+        window_.EndProgram();
+        return;
+    }
+
+    const std::string optionsPath = BesideProgram(kOptionsFile);
+    state.SoundsOn = true;
+    if (system_.FileExists(optionsPath)) {
+        const auto options = system_.ReadFile(optionsPath);
+        state.SoundsOn = options ? ReadSoundsOn(*options) : true;
+        if (!state.SoundsOn) {
+            window_.SetSoundsChecked(false);
+        }
+    }
+
+    if (!LoadDictionaryOrEnd()) {
+        return;
+    }
+
+    if (system_.ShowMessage(kWelcomeQuestion, kTitle, MessageButtons::YesNo) == MessageAnswer::Yes) {
+        system_.ShowMessage(kInstructions, kTitle, MessageButtons::Ok);
+    }
+    NewGame();
+}
+
+// The dictionary lives in the system directory; a copy beside the program serves when that one is
+// missing, so the game also runs from a folder of its own. False when the program has ended.
+bool PebblixGame::LoadDictionaryOrEnd() {
+    const std::string systemPath = common::JoinPath(state.SystemDirectory, kDictionaryFile);
+    const std::string besidePath = BesideProgram(kDictionaryFile);
+    std::string path = systemPath;
+    auto text = system_.ReadFile(systemPath);
+    if (!text) {
+        path = besidePath;
+        text = system_.ReadFile(besidePath);
+    }
+    if (!text) {
+        system_.ShowMessage(DictionaryMissingMessage(systemPath, besidePath), kErrorTitle, MessageButtons::Ok);
+        window_.EndProgram();
+        return false;
+    }
+    if (LoadDictionary(*text, state.AllWords, state.WordCount) == DictionaryLoad::TooManyWords) {
+        system_.ShowMessage(DictionaryTooLargeMessage(path), kErrorTitle, MessageButtons::Ok);
+        window_.EndProgram();
+        return false;
+    }
+    // PickWord draws until it meets a word it may deal; without one it would draw for ever.
+    if (!HasWordToDeal(state.AllWords, state.WordCount)) {
+        system_.ShowMessage(DictionaryWithoutLongWordMessage(path), kErrorTitle, MessageButtons::Ok);
+        window_.EndProgram();
+        return false;
+    }
+    return true;
+}
+
+void PebblixGame::Form_Unload() {
+    const std::string optionsPath = BesideProgram(kOptionsFile);
+    if (!system_.ReplaceFile(optionsPath, FormatOptionsFile(state.SoundsOn))) {
+        system_.ShowMessage(OptionsNotSavedMessage(optionsPath), kTitle, MessageButtons::Ok);
+    }
+}
+
+void PebblixGame::NewGame() {
+    state.Score = 0;
+    state.ShortWordsUsed = 0;
+    state.WordsGuessed = 0;
+    PickWord();
+    window_.SetWordText(state.CurrentWord);
+    window_.SetGuessText("");
+}
+
+void PebblixGame::PickWord() {
+    do {
+        random_.Reseed(system_.TimeOfDay());
+        const std::int32_t slot = SlotFromDraw(random_.Draw(), state.WordCount);
+        state.CurrentWord = state.AllWords[slot];
+    } while (state.CurrentWord.size() < kShortestDealtWord);
+    window_.SetTimerEnabled(false);
+    window_.SetTimerEnabled(true);
+    window_.SetTimerInterval(TimeAllowed(state.Score));
+}
+
+void PebblixGame::PlayCue(const char* waveFile) {
+    if (state.SoundsOn) {
+        system_.PlayWave(BesideProgram(waveFile), common::SoundMode::Sync);
+    }
+}
+
+std::string PebblixGame::BesideProgram(const char* name) { return common::JoinPath(system_.ProgramFolder(), name); }
+
+}  // namespace pebblix

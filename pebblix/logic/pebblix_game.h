@@ -1,0 +1,56 @@
+// The hidden-word game: its state and the handlers of the main window's events and menu commands.
+#pragma once
+
+#include <string>
+
+#include "common/random_source.h"
+#include "common/system_port.h"
+#include "pebblix/logic/game_state.h"
+#include "pebblix/logic/game_window.h"
+
+namespace pebblix {
+
+class PebblixGame {
+public:
+    PebblixGame(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
+        : window_(window), system_(system), random_(random) {}
+
+    GameState state;
+
+    // Start-up, before the window is first shown: system directory, options, dictionary,
+    // welcome, first game. Ends the program (EndProgram) when the game cannot run.
+    void Form_Load();
+    // Whenever the main window is unloaded: saves the sounds option.
+    void Form_Unload();
+
+    void cmdEnter_Click();
+    void tmrWord_Timer();
+
+    void mnuFileNew_Click();
+    void mnuFileExit_Click();
+    void mnuOptionsSounds_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpVisit_Click();
+    void mnuHelpAbout_Click();
+
+    // Counters to 0 and a first word dealt and shown.
+    void NewGame();
+    // Deals a random word of five letters or more and restarts tmrWord for the current Score.
+    void PickWord();
+
+private:
+    bool LoadDictionaryOrEnd();
+    void CheckGuess();
+    void AcceptGuess(const std::string& guess);
+    void RefuseGuess();
+    void PlayWrongSound();
+    void SelectGuess();
+    void PlayCue(const char* waveFile);
+    std::string BesideProgram(const char* name);
+
+    GameWindow& window_;
+    common::SystemPort& system_;
+    common::RandomSource& random_;
+};
+
+}  // namespace pebblix

@@ -1,0 +1,62 @@
+// A recording stand-in for the main window, so the handlers can be tested without a screen.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "pebblix/logic/game_window.h"
+
+namespace pebblix::testing {
+
+class FakeWindow : public GameWindow {
+public:
+    enum class Focus { None, Word, Guess };
+
+    std::string wordText;
+    std::string guessText;
+    Focus focus = Focus::None;
+    bool guessSelected = false;  // the whole guess selected, so the next key replaces it
+    bool timerEnabled = true;    // as created: switched on, interval 0
+    int timerInterval = 0;
+    int timerRestarts = 0;       // how often the countdown was started afresh with an interval set
+    bool soundsChecked = true;   // as created
+    int unloads = 0;
+    bool ended = false;
+
+    std::function<void()> onUnload;  // the game's unload handler, run as the real window runs it
+
+    void SetWordText(const std::string& text) override { wordText = text; }
+    std::string GuessText() override { return guessText; }
+    void SetGuessText(const std::string& text) override {
+        guessText = text;
+        guessSelected = false;
+    }
+    void FocusWord() override { focus = Focus::Word; }
+    void FocusGuess() override { focus = Focus::Guess; }
+    void SelectAllGuess() override { guessSelected = true; }
+    void SetTimerEnabled(bool enabled) override {
+        if (enabled && !timerEnabled && timerInterval > 0) {
+            ++timerRestarts;
+        }
+        timerEnabled = enabled;
+    }
+    void SetTimerInterval(int milliseconds) override {
+        timerInterval = milliseconds;
+        if (timerEnabled && milliseconds > 0) {
+            ++timerRestarts;
+        }
+    }
+    void SetSoundsChecked(bool checked) override { soundsChecked = checked; }
+    void UnloadMainWindow() override {
+        ++unloads;
+        if (onUnload) {
+            onUnload();
+        }
+    }
+    void EndProgram() override { ended = true; }
+
+    // The timer would fire: switched on with a non-zero interval.
+    bool TimerRunning() const { return timerEnabled && timerInterval > 0; }
+};
+
+}  // namespace pebblix::testing

@@ -1,0 +1,70 @@
+// The game wired to a fake window, a fake system and scripted draws, with a small dictionary ready.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/testing/fake_system.h"
+#include "pebblix/logic/dictionary.h"
+#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/tests/fake_window.h"
+#include "pebblix/tests/scripted_random.h"
+
+namespace pebblix::testing {
+
+inline const std::string kProgramFolder = "C:\\Games\\Pebblix";
+inline const std::string kSystemDirectory = "C:\\WINDOWS\\SYSTEM32";
+inline const std::string kDictionaryPath = kSystemDirectory + "\\mswnby32.dll";
+inline const std::string kOptionsPath = kProgramFolder + "\\pebblixoptions.dat";
+inline const std::string kScorePath = kProgramFolder + "\\pebblixscor.dat";
+
+// The words as a dictionary file: one a line, CR LF after each.
+inline std::string DictionaryText(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) {
+        text += word + "\r\n";
+    }
+    return text;
+}
+
+class GameFixture : public ::testing::Test {
+protected:
+    GameFixture() {
+        system.programFolder = kProgramFolder;
+        system.systemDirectory = kSystemDirectory;
+        window.onUnload = [this] { game.Form_Unload(); };
+    }
+
+    // Starts the program over this dictionary, answering No to the welcome question, and forgets
+    // what start-up showed so a test sees only what it causes.
+    void Start(const std::vector<std::string>& words) {
+        system.files[kDictionaryPath] = DictionaryText(words);
+        system.answers.push_back(common::MessageAnswer::No);
+        game.Form_Load();
+        ASSERT_FALSE(window.ended);
+        system.messages.clear();
+        system.sounds.clear();
+    }
+
+    // Types a guess into txtGuess and presses Check it!.
+    void Guess(const std::string& typed) {
+        window.guessText = typed;
+        game.cmdEnter_Click();
+    }
+
+    // Scripts the next draw to land in the middle of this word's slot, so it is dealt next.
+    void DealNext(const std::string& word) {
+        const std::int32_t slot = FindWord(game.state.AllWords, word, 1, game.state.WordCount);
+        ASSERT_NE(slot, 0) << word << " is not in the dictionary";
+        random.draws.push_back((slot - 1 + 0.5) / static_cast<double>(game.state.WordCount));
+    }
+
+    common::testing::FakeSystem system;
+    FakeWindow window;
+    ScriptedRandom random;
+    PebblixGame game{window, system, random};
+};
+
+}  // namespace pebblix::testing

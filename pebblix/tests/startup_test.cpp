@@ -1,0 +1,155 @@
+// Start-up: options, dictionary places and faults, the welcome question and the first word.
+#include <gtest/gtest.h>
+
+#include "pebblix/logic/reports.h"
+#include "pebblix/tests/game_fixture.h"
+
+namespace pebblix::testing {
+namespace {
+
+using common::MessageAnswer;
+using common::MessageButtons;
+
+class Startup : public GameFixture {};
+
+TEST_F(Startup, AsksWelcomeThenDealsTheFirstWordWithFifteenSeconds) {
+    system.files[kDictionaryPath] = DictionaryText({"at", "eagle", "tea"});
+    system.answers = {MessageAnswer::No};
+    game.Form_Load();
+
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt, "Welcome to Pebblix! Do you want instructions?");
+    EXPECT_EQ(system.messages[0].title, "Pebblix");
+    EXPECT_EQ(system.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(game.state.SystemDirectory, kSystemDirectory);
+    EXPECT_EQ(game.state.WordCount, 3);
+    // The only word long enough is dealt, however the draws fall.
+    EXPECT_EQ(game.state.CurrentWord, "eagle");
+    EXPECT_EQ(window.wordText, "eagle");
+    EXPECT_EQ(window.guessText, "");
+    EXPECT_TRUE(window.TimerRunning());
+    EXPECT_EQ(window.timerInterval, 15000);
+    EXPECT_TRUE(game.state.SoundsOn);
+    EXPECT_TRUE(window.soundsChecked);
+    EXPECT_FALSE(window.ended);
+    EXPECT_TRUE(system.writes.empty());
+}
+
+TEST_F(Startup, YesShowsTheInstructionsBeforeTheFirstWord) {
+    system.files[kDictionaryPath] = DictionaryText({"eagle"});
+    system.answers = {MessageAnswer::Yes};
+    std::string wordWhileInstructionsOpen = "unset";
+    system.onMessage = [&](const common::testing::FakeSystem::Message& message) {
+        if (message.buttons == MessageButtons::Ok) {
+            wordWhileInstructionsOpen = window.wordText;
+        }
+    };
+    game.Form_Load();
+    ASSERT_EQ(system.messages.size(), 2u);
+    EXPECT_EQ(system.messages[1].prompt, kInstructions);
+    EXPECT_EQ(system.messages[1].title, "Pebblix");
+    EXPECT_EQ(wordWhileInstructionsOpen, "");  // the word and its clock come after the boxes
+    EXPECT_EQ(window.wordText, "eagle");
+}
+
+TEST_F(Startup, OptionsFileSetsSoundsAndTheCheckMark) {
+    system.files[kOptionsPath] = "#FALSE#\r\n";
+    Start({"eagle"});
+    EXPECT_FALSE(game.state.SoundsOn);
+    EXPECT_FALSE(window.soundsChecked);
+}
+
+TEST_F(Startup, UnreadableOrHiddenOptionsLeaveSoundsOnSilently) {
+    system.files[kOptionsPath] = "maybe\r\n";
+    Start({"eagle"});
+    EXPECT_TRUE(game.state.SoundsOn);
+    EXPECT_TRUE(window.soundsChecked);
+
+    // A hidden file does not count as there.
+    PebblixGame second{window, system, random};
+    system.files[kOptionsPath] = "#FALSE#\r\n";
+    system.hiddenFiles.insert(kOptionsPath);
+    system.answers = {MessageAnswer::No};
+    second.Form_Load();
+    EXPECT_TRUE(second.state.SoundsOn);
+    EXPECT_EQ(system.messages.size(), 1u);  // the welcome question only
+}
+
+TEST_F(Startup, ShortSystemDirectoryEndsAtOnce) {
+    system.systemDirectory = "C:";
+    system.files[kDictionaryPath] = DictionaryText({"eagle"});
+    game.Form_Load();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "There was an error starting the program, please try again. The program will now exit.");
+    EXPECT_EQ(system.messages[0].title, "Error");
+    EXPECT_TRUE(window.ended);
+    EXPECT_EQ(window.unloads, 0);
+    EXPECT_TRUE(system.writes.empty());
+}
+
+TEST_F(Startup, DictionaryBesideTheProgramServesWhenTheSystemOneIsMissing) {
+    system.files[kProgramFolder + "\\mswnby32.dll"] = DictionaryText({"beside"});
+    system.answers = {MessageAnswer::No};
+    game.Form_Load();
+    EXPECT_FALSE(window.ended);
+    EXPECT_EQ(game.state.CurrentWord, "beside");
+
+    // The system directory's copy wins when both are there.
+    system.files[kDictionaryPath] = DictionaryText({"system"});
+    system.answers = {MessageAnswer::No};
+    game.Form_Load();
+    EXPECT_EQ(game.state.CurrentWord, "system");
+}
+
+TEST_F(Startup, MissingDictionaryNamesBothPlacesAndEndsWithoutWriting) {
+    game.Form_Load();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].title, "Error");
+    EXPECT_EQ(system.messages[0].prompt,
+              "Pebblix cannot read its dictionary, the file mswnby32.dll. It looked for it here:\r\n"
+              "C:\\WINDOWS\\SYSTEM32\\mswnby32.dll\r\nC:\\Games\\Pebblix\\mswnby32.dll\r\n"
+              "The program will now exit.");
+    EXPECT_TRUE(window.ended);
+    EXPECT_EQ(window.unloads, 0);
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_EQ(random.drawCount, 0);
+}
+
+TEST_F(Startup, OversizedDictionaryEndsWithAClearMessage) {
+    std::string text;
+    for (int i = 0; i <= kDictionaryCapacity; ++i) {
+        text += "word" + std::to_string(i) + "\r\n";
+    }
+    system.files[kDictionaryPath] = text;
+    game.Form_Load();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].title, "Error");
+    EXPECT_NE(system.messages[0].prompt.find("more than 110000 words"), std::string::npos);
+    EXPECT_NE(system.messages[0].prompt.find(kDictionaryPath), std::string::npos);
+    EXPECT_TRUE(window.ended);
+    EXPECT_TRUE(system.writes.empty());
+}
+
+TEST_F(Startup, DictionaryWithoutAFiveLetterWordEndsInsteadOfDrawingForEver) {
+    system.files[kDictionaryPath] = DictionaryText({"a", "an", "ant", "ants"});
+    game.Form_Load();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].title, "Error");
+    EXPECT_NE(system.messages[0].prompt.find("no word of five or more letters"), std::string::npos);
+    EXPECT_TRUE(window.ended);
+    EXPECT_EQ(random.drawCount, 0);
+    EXPECT_TRUE(system.writes.empty());
+}
+
+TEST_F(Startup, DictionaryOutOfOrderIsSortedSoItsWordsAreAccepted) {
+    Start({"zebra", "letter", "tee", "let", "apple"});
+    EXPECT_EQ(game.state.AllWords, (std::vector<std::string>{"", "apple", "let", "letter", "tee", "zebra"}));
+    DealNext("letter");
+    game.PickWord();
+    Guess("tee");
+    EXPECT_EQ(game.state.Score, 3);
+}
+
+}  // namespace
+}  // namespace pebblix::testing
