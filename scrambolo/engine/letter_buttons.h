@@ -1,0 +1,18 @@
+// What dealing a word needs from the window: the captions, visibility and focus of buttons 1 to 6.
+#pragma once
+
+#include <string>
+
+namespace scrambolo {
+
+class LetterButtons {
+public:
+    virtual ~LetterButtons() = default;
+
+    virtual void SetButtonCaption(int index, const std::string& caption) = 0;
+    virtual void SetButtonShown(int index, bool shown) = 0;
+    // Moving the focus onto a button from elsewhere raises that button's focus event.
+    virtual void FocusButton(int index) = 0;
+};
+
+}  // namespace scrambolo

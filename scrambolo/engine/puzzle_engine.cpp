@@ -1,0 +1,151 @@
+// Loading, range selection, drawing and shuffling of the anagram words, against the button interface.
+#include "scrambolo/engine/puzzle_engine.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "scrambolo/engine/word_rules.h"
+
+namespace scrambolo {
+namespace {
+
+// A working random source finishes a shuffle or a redeal within a few draws; these bounds only
+// keep a stuck source from hanging the game. Past them the letter takes the first free slot, and
+// the deal rotates the letters by one, which for a dealable word never spells it.
+constexpr int kMaxDrawsPerLetter = 200;
+constexpr int kMaxShufflesPerDeal = 100;
+
+std::size_t SlotOf(double r, std::size_t count) {
+    return std::min(static_cast<std::size_t>(r * static_cast<double>(count)), count - 1);
+}
+
+std::string Joined(const std::vector<std::string>& letters) {
+    std::string joined;
+    for (const std::string& letter : letters) {
+        joined += letter;
+    }
+    return joined;
+}
+
+}  // namespace
+
+PuzzleEngine::PuzzleEngine(GameState& state, LetterButtons& buttons, common::RandomSource& random,
+                           common::SystemPort& system)
+    : state_(state), buttons_(buttons), random_(random), system_(system) {}
+
+LoadResult PuzzleEngine::LoadWordList() {
+    const std::string folder = system_.ProgramFolder();
+    std::optional<std::string> text = system_.ReadFile(state_.WordListPath);
+    if (!text) {
+        // A portable copy keeps the list beside the program and needs no rights to the system folder.
+        text = system_.ReadFile(common::JoinPath(folder, kWordListName));
+    }
+    if (!text) {
+        return LoadResult::WordListMissing;
+    }
+    state_.AllWords = ReadWordEntries(*text);
+    state_.HighScore = ReadHighScore(system_.ReadFile(common::JoinPath(folder, kHighScoreName)));
+    return ApplyLetterRange() == DealResult::Dealt ? LoadResult::Dealt : LoadResult::NoDealableWord;
+}
+
+DealResult PuzzleEngine::ApplyLetterRange() {
+    state_.PlayWords.assign(1, std::string());
+    std::size_t count = 0;
+    for (const std::string& entry : state_.AllWords) {
+        if (FitsLetterRange(entry.size(), state_.LetterRange)) {
+            state_.PlayWords.resize(count + 1);
+            state_.PlayWords[count] = entry;
+            ++count;
+        }
+    }
+    return DealWord();
+}
+
+DealResult PuzzleEngine::ApplyFallbackRange() {
+    state_.PlayWords.assign(1, std::string());
+    std::size_t count = 0;
+    for (const std::string& entry : state_.AllWords) {
+        if (entry.size() >= 3 && entry.size() <= 6) {
+            state_.PlayWords.resize(count + 1);
+            state_.PlayWords[count] = entry;
+            ++count;
+        }
+    }
+    return DealWord();
+}
+
+DealResult PuzzleEngine::DealWord() {
+    // Draw among the dealable words only, each equally likely, so an undealable entry can never
+    // be drawn and a list without a dealable word is reported instead of looped on.
+    std::vector<std::size_t> dealable;
+    for (std::size_t i = 0; i < state_.PlayWords.size(); ++i) {
+        if (IsDealable(state_.PlayWords[i])) {
+            dealable.push_back(i);
+        }
+    }
+    if (dealable.empty()) {
+        return DealResult::NoDealableWord;
+    }
+
+    for (int attempt = 0;; ++attempt) {
+        const std::size_t index = dealable[SlotOf(DrawReseeded(), dealable.size())];
+        state_.CurrentWordIndex = static_cast<std::int32_t>(index);
+        const std::string& word = state_.PlayWords[index];
+        std::vector<std::string> letters;
+        for (char letter : word) {
+            letters.emplace_back(1, letter);
+        }
+        if (attempt < kMaxShufflesPerDeal) {
+            ShuffleLetters(letters);
+        } else {
+            std::rotate(letters.begin(), letters.begin() + 1, letters.end());
+            state_.ScrambledLetters = letters;
+        }
+        if (TrimBlanks(word) != TrimBlanks(Joined(state_.ScrambledLetters))) {
+            break;
+        }
+    }
+
+    // A dealt word has 3 to 6 letters: buttons 1 to 3 always show, 4 to 6 as the length needs.
+    const std::size_t length = state_.ScrambledLetters.size();
+    for (int button = 4; button <= 6; ++button) {
+        buttons_.SetButtonShown(button, static_cast<std::size_t>(button) <= length);
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        buttons_.SetButtonCaption(static_cast<int>(i) + 1, state_.ScrambledLetters[i]);
+    }
+    buttons_.FocusButton(1);
+    return DealResult::Dealt;
+}
+
+void PuzzleEngine::ShuffleLetters(const std::vector<std::string>& letters) {
+    const std::size_t n = letters.size();
+    std::vector<std::string> result = letters;
+    std::vector<bool> taken(n, false);
+    for (std::size_t k = 0; k < n; ++k) {
+        std::size_t slot = 0;
+        int draws = 0;
+        do {
+            slot = SlotOf(DrawReseeded(), n);
+            if (++draws > kMaxDrawsPerLetter && taken[slot]) {
+                slot = static_cast<std::size_t>(std::find(taken.begin(), taken.end(), false) - taken.begin());
+            }
+        } while (taken[slot]);
+        result[slot] = letters[k];
+        taken[slot] = true;
+    }
+    state_.ScrambledLetters = result;
+}
+
+std::string PuzzleEngine::WordListMissingMessage() {
+    return std::string("The word list ") + kWordListName + " could not be found or read. It was looked for as " +
+           state_.WordListPath + " and as " + common::JoinPath(system_.ProgramFolder(), kWordListName) +
+           ". The program will now exit.";
+}
+
+double PuzzleEngine::DrawReseeded() {
+    random_.Reseed(system_.TimeOfDay());
+    return random_.Draw();
+}
+
+}  // namespace scrambolo

@@ -1,0 +1,64 @@
+// The anagram engine: loads the word list and high score, selects words by range, deals and shuffles.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/random_source.h"
+#include "common/system_port.h"
+#include "scrambolo/engine/game_state.h"
+#include "scrambolo/engine/letter_buttons.h"
+
+namespace scrambolo {
+
+inline constexpr const char* kWordListName = "jmsit32.dll";
+inline constexpr const char* kHighScoreName = "highscore.dat";
+
+enum class DealResult {
+    Dealt,
+    NoDealableWord,  // the play list holds no word that can be dealt; nothing was changed
+};
+
+enum class LoadResult {
+    Dealt,
+    NoDealableWord,   // the list was read, but nothing in the letter range can be dealt
+    WordListMissing,  // neither the system directory nor the program folder has a readable list
+};
+
+class PuzzleEngine {
+public:
+    // The system gives the files, the program folder and the time of day that reseeds each draw.
+    PuzzleEngine(GameState& state, LetterButtons& buttons, common::RandomSource& random,
+                 common::SystemPort& system);
+
+    // Reads the word list (from WordListPath, else beside the program) and the high score, then
+    // builds the play list for LetterRange and deals the first word.
+    LoadResult LoadWordList();
+
+    // Rebuilds PlayWords from AllWords for LetterRange, then deals.
+    DealResult ApplyLetterRange();
+
+    // Rebuilds PlayWords from every entry of 3 to 6 letters, whatever LetterRange says, then deals:
+    // the way out when the chosen range has nothing to deal.
+    DealResult ApplyFallbackRange();
+
+    // Draws a dealable word of PlayWords, shuffles it until it no longer spells the word, puts it
+    // on the buttons and focuses button 1.
+    DealResult DealWord();
+
+    // Leaves a random arrangement of the letters in ScrambledLetters.
+    void ShuffleLetters(const std::vector<std::string>& letters);
+
+    // The message for a word list that could not be found: the file and both places looked.
+    std::string WordListMissingMessage();
+
+private:
+    double DrawReseeded();
+
+    GameState& state_;
+    LetterButtons& buttons_;
+    common::RandomSource& random_;
+    common::SystemPort& system_;
+};
+
+}  // namespace scrambolo

@@ -1,0 +1,145 @@
+// The word clock, its display, and the end of a game with its four answers and the saved high score.
+#include <gtest/gtest.h>
+
+#include "scrambolo/tests/game_fixture.h"
+
+namespace scrambolo {
+namespace {
+
+using testing::kDiffPath;
+using testing::kHighScorePath;
+
+TEST(ClockText, MinutesAndSecondsWithTwoDigitsEach) {
+    EXPECT_EQ(FormatClock(120), "02:00");
+    EXPECT_EQ(FormatClock(119), "01:59");
+    EXPECT_EQ(FormatClock(61), "01:01");
+    EXPECT_EQ(FormatClock(0), "00:00");
+    EXPECT_EQ(FormatClock(3725), "62:05");
+}
+
+class ClockTest : public testing::GameTest {
+protected:
+    void SetUp() override { Start("planet\r\n"); }
+
+    // Plays to the end of the word's time with the given score and high score.
+    void RunOutOfTime(std::int32_t wordsGuessed, std::int32_t highScore) {
+        State().WordsGuessed = wordsGuessed;
+        State().HighScore = highScore;
+        Tick(121);
+    }
+};
+
+TEST_F(ClockTest, TheLabelAndCaptionCountDownFromTwoMinutes) {
+    EXPECT_EQ(window.clockTexts, (std::vector<std::string>{"", "02:00"}));
+    EXPECT_EQ(window.windowCaption, "Scrambolo!");
+    EXPECT_TRUE(window.timerOn);
+    Tick(0.25);
+    EXPECT_EQ(window.windowCaption, "02:00 - Scrambolo!");
+    Tick(1);
+    EXPECT_EQ(window.clockText, "01:59");
+    EXPECT_EQ(window.windowCaption, "01:59 - Scrambolo!");
+    Tick(119);
+    EXPECT_EQ(State().ElapsedSeconds, 120);
+    EXPECT_EQ(window.clockText, "00:00");
+    EXPECT_TRUE(system.messages.empty());
+    EXPECT_TRUE(window.timerOn);
+}
+
+TEST_F(ClockTest, TheWallClockRulesTheWordsTime) {
+    system.wallSeconds -= 10;  // the system time set back shows more than two minutes
+    game.Timer1_Timer();
+    EXPECT_EQ(window.clockText, "02:10");
+    system.wallSeconds += 500;  // set forward past the time left: the game ends at this tick
+    system.answers = {common::MessageAnswer::Yes};
+    game.Timer1_Timer();
+    EXPECT_EQ(system.messages.size(), 1u);
+}
+
+TEST_F(ClockTest, ABeatenHighScoreAnsweredYesIsSavedAndANewGameStarts) {
+    system.onMessage = [this](const auto&) { EXPECT_FALSE(window.timerOn); };
+    State().HintsLeft = 3;
+    State().SwapPending = true;
+    RunOutOfTime(6, 4);
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "Congradulations! You beat your high score of 4 words! Your new high score is 6 words! "
+              "The word was planet. Play again?");
+    EXPECT_EQ(system.messages[0].title, "Time Is Up");
+    EXPECT_EQ(system.messages[0].buttons, common::MessageButtons::YesNo);
+    EXPECT_EQ(Count("buzzer.wav"), 1);
+    EXPECT_EQ(system.files[kHighScorePath], "6\r\n");
+    EXPECT_EQ(State().HighScore, 6);
+    EXPECT_EQ(State().WordsGuessed, 0);
+    EXPECT_EQ(State().HintsLeft, 10);
+    EXPECT_FALSE(State().SwapPending);
+    EXPECT_EQ(window.clockText, "02:00");
+    EXPECT_TRUE(window.timerOn);
+    EXPECT_FALSE(window.mainClosed);
+    EXPECT_EQ(system.writes, std::vector<std::string>{kHighScorePath});
+}
+
+TEST_F(ClockTest, ABeatenHighScoreAnsweredNoIsSavedAndTheProgramCloses) {
+    system.answers = {common::MessageAnswer::No};
+    RunOutOfTime(6, 4);
+    EXPECT_EQ(system.files[kHighScorePath], "6\r\n");
+    EXPECT_TRUE(window.mainClosed);
+    EXPECT_FALSE(window.timerOn);
+    EXPECT_EQ(system.writes, (std::vector<std::string>{kHighScorePath, kDiffPath}));
+}
+
+TEST_F(ClockTest, ATieIsNotANewHighScoreAndNothingIsWritten) {
+    RunOutOfTime(5, 5);
+    EXPECT_EQ(system.messages[0].prompt,
+              "Oops! You didn't beat your high score of 5 words! You guessed 5 words! "
+              "The word was planet. Play again?");
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_EQ(State().HighScore, 5);
+    EXPECT_EQ(State().WordsGuessed, 0);
+    EXPECT_EQ(State().HintsLeft, 10);
+    EXPECT_TRUE(window.timerOn);
+
+    system.answers = {common::MessageAnswer::No};
+    RunOutOfTime(0, 0);
+    EXPECT_EQ(system.messages[1].prompt,
+              "Oops! You didn't beat your high score of 0 words! You guessed 0 words! "
+              "The word was planet. Play again?");
+    EXPECT_TRUE(window.mainClosed);
+    EXPECT_EQ(system.writes, std::vector<std::string>{kDiffPath});
+}
+
+TEST_F(ClockTest, TheMissedWordIsQuotedAsStored) {
+    State().PlayWords = {"Planet"};
+    State().CurrentWordIndex = 0;
+    RunOutOfTime(0, 1);
+    EXPECT_NE(system.messages[0].prompt.find("The word was Planet. Play again?"), std::string::npos);
+}
+
+TEST_F(ClockTest, AHighScoreThatCannotBeSavedIsToldAndTheOldFileKept) {
+    system.files[kHighScorePath] = "4\r\n";
+    system.unwritable.insert(kHighScorePath);
+    RunOutOfTime(6, 4);
+    ASSERT_EQ(system.messages.size(), 2u);
+    EXPECT_NE(system.messages[1].prompt.find("could not be saved"), std::string::npos);
+    EXPECT_NE(system.messages[1].prompt.find(kHighScorePath), std::string::npos);
+    EXPECT_EQ(system.files[kHighScorePath], "4\r\n");
+    EXPECT_EQ(State().HighScore, 6);  // still the best of this run
+    EXPECT_TRUE(window.timerOn);
+
+    system.answers = {common::MessageAnswer::No};
+    RunOutOfTime(8, 6);
+    EXPECT_EQ(system.files[kHighScorePath], "4\r\n");
+    EXPECT_TRUE(window.mainClosed);
+    EXPECT_EQ(system.files[kDiffPath], "-1\r\n");
+}
+
+TEST_F(ClockTest, ATickQueuedAfterTheClockStoppedIsDropped) {
+    system.answers = {common::MessageAnswer::No};
+    RunOutOfTime(0, 0);
+    const auto messages = system.messages.size();
+    Tick(300);
+    EXPECT_EQ(system.messages.size(), messages);
+    EXPECT_EQ(window.callsAfterClose, 0);
+}
+
+}  // namespace
+}  // namespace scrambolo

@@ -1,0 +1,60 @@
+// How long a deal (draw and shuffle of a six-letter word) and loading the shipped word list take.
+#include <benchmark/benchmark.h>
+
+#include "common/field_reader.h"
+#include "common/testing/fake_system.h"
+#include "common/text_file.h"
+#include "scrambolo/engine/puzzle_engine.h"
+#include "scrambolo/tests/fake_game_window.h"
+
+namespace scrambolo {
+namespace {
+
+void BM_DealSixLetterWord(benchmark::State& run) {
+    common::testing::FakeSystem system;
+    testing::FakeGameWindow window;
+    common::FoldingRandomSource random;
+    GameState state;
+    PuzzleEngine engine(state, window, random, system);
+    state.PlayWords = {"planet"};
+    for (auto _ : run) {
+        system.Advance(0.001);
+        benchmark::DoNotOptimize(engine.DealWord());
+    }
+}
+BENCHMARK(BM_DealSixLetterWord);
+
+void BM_DealFromTheShippedList(benchmark::State& run) {
+    common::testing::FakeSystem system;
+    testing::FakeGameWindow window;
+    common::FoldingRandomSource random;
+    GameState state;
+    PuzzleEngine engine(state, window, random, system);
+    state.AllWords = common::ReadAllFields(common::ReadWholeFile(SCRAMBOLO_WORD_LIST).value_or(""));
+    state.LetterRange = kAllRanges;
+    engine.ApplyLetterRange();
+    for (auto _ : run) {
+        system.Advance(0.001);
+        benchmark::DoNotOptimize(engine.DealWord());
+    }
+}
+BENCHMARK(BM_DealFromTheShippedList);
+
+void BM_LoadShippedWordList(benchmark::State& run) {
+    common::testing::FakeSystem system;
+    testing::FakeGameWindow window;
+    common::FoldingRandomSource random;
+    GameState state;
+    PuzzleEngine engine(state, window, random, system);
+    state.WordListPath = "C:\\WINDOWS\\SYSTEM\\jmsit32.dll";
+    state.LetterRange = kAllRanges;
+    system.files[state.WordListPath] = common::ReadWholeFile(SCRAMBOLO_WORD_LIST).value_or("");
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(engine.LoadWordList());
+    }
+    run.counters["words"] = static_cast<double>(state.AllWords.size());
+}
+BENCHMARK(BM_LoadShippedWordList);
+
+}  // namespace
+}  // namespace scrambolo

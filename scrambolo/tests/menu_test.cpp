@@ -1,0 +1,187 @@
+// The letter-range items and diff.dat, the close that saves it, and the File and Help menus.
+#include <gtest/gtest.h>
+
+#include "common/maker.h"
+#include "scrambolo/tests/game_fixture.h"
+
+namespace scrambolo {
+namespace {
+
+using testing::kDiffPath;
+using testing::kHighScorePath;
+
+constexpr const char* kWords = "cat\r\nbird\r\nhorse\r\nplanet\r\nox\r\n";
+
+class MenuTest : public testing::GameTest {};
+
+TEST_F(MenuTest, TheSavedRangeChecksItsItemAndRulesTheFirstWord) {
+    system.files[kDiffPath] = "56\r\n";
+    Start(kWords);
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options56});
+    EXPECT_GE(Word().size(), 5u);
+    EXPECT_EQ(State().PlayWords, (std::vector<std::string>{"horse", "planet"}));
+}
+
+TEST_F(MenuTest, TheSavedRangeIsReadByTheFieldRuleWithAllRangesForAnythingUnreadable) {
+    const std::vector<std::pair<std::string, std::int32_t>> cases = {
+        {"-1\r\n", -1}, {"45", 45}, {" 34\r\n", 34}, {"34,56\r\n", 34}, {"6\r\n", 6},
+        {"", -1},       {"abc\r\n", -1}, {"99999999999\r\n", -1}, {"\r\n56", -1}};
+    for (const auto& [text, expected] : cases) {
+        testing::FakeGameWindow freshWindow;
+        Game fresh(freshWindow, system, random);
+        system.files[kDiffPath] = text;
+        fresh.LoadLetterRange();
+        EXPECT_EQ(fresh.State().LetterRange, expected) << text;
+        EXPECT_EQ(freshWindow.CheckedItems().size(), 1u) << text;
+    }
+    system.files.erase(kDiffPath);
+    Start(kWords);
+    EXPECT_EQ(State().LetterRange, kAllRanges);
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::OptionsAllRanges});
+}
+
+TEST_F(MenuTest, AnUnknownSavedRangeChecksNothingDealsAllWordsAndIsWrittenBack) {
+    system.files[kDiffPath] = "7\r\n";
+    Start(kWords);
+    EXPECT_TRUE(window.CheckedItems().empty());
+    ASSERT_EQ(system.messages.size(), 1u);  // the player is told that no word fits the range
+    EXPECT_EQ(system.messages[0].title, "Scrambolo");
+    EXPECT_EQ(State().PlayWords, (std::vector<std::string>{"cat", "bird", "horse", "planet"}));
+    game.mnuFileExit_Click();
+    EXPECT_EQ(system.files[kDiffPath], "7\r\n");
+}
+
+TEST_F(MenuTest, APickChecksOneItemDealsAndLeavesClockScoreAndHintsAlone) {
+    Start(kWords);
+    State().WordsGuessed = 3;
+    game.Form_KeyDown(testing::kKeyC, 0);
+    const std::string hint = window.hintText;
+    Tick(90);
+    game.ButtonArray_Click(2);  // a swap half done
+    window.focused = 2;
+    system.sounds.clear();
+
+    game.mnuOptions6_Click();
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options6});
+    EXPECT_EQ(State().LetterRange, 6);
+    EXPECT_EQ(Word(), "planet");
+    EXPECT_EQ(window.focused, 1);
+    EXPECT_EQ(system.SoundNames(), std::vector<std::string>{"click.wav"});
+    EXPECT_FALSE(State().SwapPending);
+    EXPECT_EQ(State().WordsGuessed, 3);
+    EXPECT_EQ(State().HintsLeft, 9);
+    EXPECT_TRUE(window.hintExists);
+    EXPECT_EQ(window.hintText, hint);
+    Tick(0.25);
+    EXPECT_EQ(window.clockText, "00:30");
+
+    game.ButtonArray_Click(4);  // the next press starts a new swap
+    EXPECT_TRUE(State().SwapPending);
+    EXPECT_EQ(State().SwapFirst, 4);
+
+    game.mnuOptions6_Click();  // the checked item again: still checked, a new deal
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options6});
+    EXPECT_FALSE(State().SwapPending);
+
+    game.mnuOptions34_Click();
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options34});
+    EXPECT_LE(Word().size(), 4u);
+    game.mnuOptions45_Click();
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options45});
+    game.mnuOptions56_Click();
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options56});
+    game.mnuOptionsAllRanges_Click();
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::OptionsAllRanges});
+    EXPECT_TRUE(system.messages.empty());
+}
+
+TEST_F(MenuTest, ARangeWithoutWordsIsToldAndPlayGoesOnWithAllLengths) {
+    Start("cat\r\nbird\r\n");
+    game.mnuOptions6_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options6});
+    EXPECT_EQ(State().LetterRange, 6);
+    EXPECT_EQ(window.ShownLetterButtons(), static_cast<int>(Word().size()));
+    EXPECT_TRUE(window.timerOn);
+}
+
+TEST_F(MenuTest, EveryCloseWritesTheRangeInItsNormalForm) {
+    system.files[kDiffPath] = " 34";
+    Start(kWords);
+    game.Form_KeyDown(testing::kKeyC, 0);
+    game.Form_Unload();
+    EXPECT_EQ(system.files[kDiffPath], "34\r\n");
+    EXPECT_FALSE(window.hintExists);
+    EXPECT_TRUE(window.mainClosed);
+    EXPECT_FALSE(window.timerOn);
+    EXPECT_EQ(system.writes, std::vector<std::string>{kDiffPath});
+    game.Form_Unload();  // a second close request changes nothing
+    EXPECT_EQ(system.writes.size(), 1u);
+    EXPECT_EQ(window.callsAfterClose, 0);
+}
+
+TEST_F(MenuTest, ExitMidGameWritesTheRangeButNoHighScore) {
+    Start(kWords);
+    game.mnuOptions6_Click();
+    State().WordsGuessed = 50;
+    game.mnuFileExit_Click();
+    EXPECT_EQ(system.files[kDiffPath], "6\r\n");
+    EXPECT_EQ(system.files[kDiffPath].size(), 3u);
+    EXPECT_EQ(system.files.count(kHighScorePath), 0u);
+    EXPECT_TRUE(system.messages.empty());
+}
+
+TEST_F(MenuTest, ARangeThatCannotBeSavedIsToldAndTheCloseGoesOn) {
+    Start(kWords);
+    system.unwritable.insert(kDiffPath);
+    game.mnuOptions45_Click();
+    game.mnuFileExit_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_NE(system.messages[0].prompt.find("could not be saved"), std::string::npos);
+    EXPECT_NE(system.messages[0].prompt.find(kDiffPath), std::string::npos);
+    EXPECT_EQ(system.files[kDiffPath], "-1\r\n");
+    EXPECT_TRUE(window.mainClosed);
+}
+
+TEST_F(MenuTest, HelpOpensTheTextInTheEditorWithAnUnquotedPath) {
+    system.programFolder = "C:\\Program Files\\Word Games";
+    Start(kWords);
+    game.mnuHelpContents_Click();
+    EXPECT_EQ(system.startedPrograms,
+              std::vector<std::string>{"NOTEPAD.EXE C:\\Program Files\\Word Games\\scrambolo.TXT"});
+    EXPECT_TRUE(system.messages.empty());
+
+    system.programsStart = false;
+    game.mnuHelpContents_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_NE(system.messages[0].prompt.find("NOTEPAD.EXE could not be started"), std::string::npos);
+    EXPECT_TRUE(window.timerOn);
+    EXPECT_FALSE(window.mainClosed);
+}
+
+TEST_F(MenuTest, TheWebItemOpensTheMakersAddressAndSaysSoWhenItCannot) {
+    Start(kWords);
+    game.mnuHelpWeb_Click();
+    ASSERT_EQ(system.shellOpens.size(), 1u);
+    EXPECT_EQ(system.shellOpens[0].first, "Open");
+    EXPECT_EQ(system.shellOpens[0].second, common::maker::kWebAddress);
+    EXPECT_TRUE(system.messages.empty());
+    system.shellOpensSucceed = false;
+    game.mnuHelpWeb_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_NE(system.messages[0].prompt.find("could not be opened"), std::string::npos);
+}
+
+TEST_F(MenuTest, TheAboutBoxWordForWord) {
+    Start(kWords);
+    game.mnuHelpAbout_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].title, "About Scrambolo");
+    EXPECT_EQ(system.messages[0].buttons, common::MessageButtons::Ok);
+    EXPECT_EQ(system.messages[0].prompt,
+              "Scrambolo version 1.0\r\nCopyright (C) 2026 Lanternfold Games\r\n"
+              "Support: support@lanternfold.example.org\r\nWeb: lanternfold.example.org");
+}
+
+}  // namespace
+}  // namespace scrambolo

@@ -1,0 +1,103 @@
+// Start-up: the system directory, the row of buttons, the counters, the first deal and the bad files.
+#include <gtest/gtest.h>
+
+#include "scrambolo/tests/game_fixture.h"
+
+namespace scrambolo {
+namespace {
+
+using testing::kDiffPath;
+using testing::kHighScorePath;
+using testing::kListPath;
+
+class StartupTest : public testing::GameTest {};
+
+TEST_F(StartupTest, LaysOutTheRowDealsAndStartsTheClock) {
+    bool shownBeforeDeal = false;
+    window.onFocus = [this, &shownBeforeDeal](int index) {
+        shownBeforeDeal = window.mainShown;
+        game.ButtonArray_GotFocus(index);
+    };
+    system.files[kHighScorePath] = "12\r\n";
+    Start("cat\r\nbird\r\n");
+
+    EXPECT_EQ(State().SystemDirectory, "C:\\WINDOWS\\SYSTEM");
+    EXPECT_EQ(State().WordListPath, "C:\\WINDOWS\\SYSTEM\\jmsit32.dll");
+    EXPECT_FALSE(window.shown[0]);
+    for (int i = 1; i <= 6; ++i) {
+        const auto& placed = window.placements[static_cast<std::size_t>(i)];
+        EXPECT_EQ(placed.left, 100 + 1000 * (i - 1)) << i;
+        EXPECT_EQ(placed.top, 1400) << i;
+        EXPECT_EQ(placed.width, 700) << i;
+    }
+    EXPECT_EQ(window.outerWidth, 6000);
+    EXPECT_EQ(window.clockLabel.left, 3000);
+    EXPECT_EQ(window.clockLabel.top, 100);
+    EXPECT_TRUE(shownBeforeDeal);
+    EXPECT_TRUE(window.shown[1] && window.shown[2] && window.shown[3]);
+    EXPECT_EQ(window.ShownLetterButtons(), static_cast<int>(Word().size()));
+
+    EXPECT_EQ(State().WordsGuessed, 0);
+    EXPECT_EQ(State().HintsLeft, 10);
+    EXPECT_FALSE(State().SwapPending);
+    EXPECT_EQ(State().HighScore, 12);
+    EXPECT_EQ(State().TimeLimit, 120);
+    EXPECT_EQ(window.focused, 1);
+    EXPECT_EQ(State().ActiveButton, 1);
+    EXPECT_EQ(system.SoundNames(), std::vector<std::string>{"click.wav"});
+    EXPECT_EQ(window.clockText, "02:00");
+    EXPECT_EQ(window.windowCaption, "Scrambolo!");
+    EXPECT_TRUE(window.timerOn);
+    EXPECT_TRUE(system.messages.empty());
+    EXPECT_TRUE(system.writes.empty());
+}
+
+TEST_F(StartupTest, NoSystemDirectoryShowsOnlyTheErrorAndEnds) {
+    system.systemDirectory = "C:";
+    system.files[kDiffPath] = "56\r\n";
+    EXPECT_FALSE(game.Form_Load());
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "There was an error starting the program, please try again. The program will now exit.");
+    EXPECT_EQ(system.messages[0].title, "Error");
+    EXPECT_EQ(system.messages[0].buttons, common::MessageButtons::Ok);
+    EXPECT_FALSE(window.mainShown);
+    EXPECT_FALSE(window.timerOn);
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_EQ(system.files[kDiffPath], "56\r\n");
+}
+
+TEST_F(StartupTest, AMissingWordListNamesTheFileAndPlacesAndEndsWithoutWriting) {
+    system.files.erase(kListPath);
+    system.files[kDiffPath] = "45\r\n";
+    system.files[kHighScorePath] = "9\r\n";
+    EXPECT_FALSE(game.Form_Load());
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].title, "Error");
+    EXPECT_NE(system.messages[0].prompt.find(kListPath), std::string::npos);
+    EXPECT_NE(system.messages[0].prompt.find("C:\\Games\\Scrambolo\\jmsit32.dll"), std::string::npos);
+    EXPECT_FALSE(window.timerOn);
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_FALSE(window.mainClosed);  // the program ends without the close handling
+}
+
+TEST_F(StartupTest, AListWithNothingToPlayEndsWithAnError) {
+    system.files[kListPath] = "\r\nox\r\naaa\r\n";
+    EXPECT_FALSE(game.Form_Load());
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].title, "Error");
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_FALSE(window.timerOn);
+    EXPECT_EQ(window.focused, 0);
+}
+
+TEST_F(StartupTest, AListBesideTheProgramIsPlayedWhenTheSystemDirectoryHasNone) {
+    system.files.erase(kListPath);
+    system.files["C:\\Games\\Scrambolo\\jmsit32.dll"] = "horse\r\n";
+    ASSERT_TRUE(game.Form_Load());
+    EXPECT_EQ(Word(), "horse");
+    EXPECT_TRUE(system.messages.empty());
+}
+
+}  // namespace
+}  // namespace scrambolo

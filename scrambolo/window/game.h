@@ -1,0 +1,96 @@
+// The anagram game's main-window handlers: start-up, keys, swaps, verdict, clock, hints, options, menus.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/random_source.h"
+#include "common/system_port.h"
+#include "scrambolo/engine/game_state.h"
+#include "scrambolo/engine/puzzle_engine.h"
+#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/game_window.h"
+
+namespace scrambolo {
+
+// Verdict codes of ReportGuess: 1 is wrong, every other value right.
+inline constexpr int kVerdictWrong = 1;
+inline constexpr int kVerdictRight = 2;
+
+// Owns the game state and reaches the world only through the window and the system interfaces.
+class Game {
+public:
+    Game(GameWindow& window, common::SystemPort& system, common::RandomSource& random);
+
+    GameState& State() { return state_; }
+    // True once the main window has been unloaded: no handler touches the windows afterwards.
+    bool Unloaded() const { return unloaded_; }
+
+    // Start-up. False when the program must end at once, without the unload handling (no system
+    // directory, no word list, no word to deal); the player has been told why.
+    bool Form_Load();
+    bool LocateSystemDirectory();
+    void LoadLetterRange();
+
+    // Keys and buttons.
+    void Form_KeyDown(int KeyCode, int Shift);
+    void ButtonArray_GotFocus(int Index);
+    void ButtonArray_Click(int Index);
+    void lblTime_DblClick();
+
+    // The verdict.
+    void CheckArrangement();
+    void ReportGuess(int Verdict);
+    void Pause(double Seconds);
+
+    // The clock and the end of a game.
+    void StartClock();
+    void Timer1_Timer();
+    void ShowClock(std::int32_t Limit, std::int32_t Elapsed);
+    void SaveHighScore();
+
+    // Hints.
+    void ShowHint();
+    void cmdClose_Click();
+
+    // Options and the close.
+    void mnuOptions34_Click();
+    void mnuOptions45_Click();
+    void mnuOptions56_Click();
+    void mnuOptions6_Click();
+    void mnuOptionsAllRanges_Click();
+    void Form_Unload();
+
+    // File and Help.
+    void mnuFileExit_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpWeb_Click();
+    void mnuHelpAbout_Click();
+
+private:
+    const std::string& CurrentWord() const;
+    std::string ProgramFile(const char* name);
+    void PlayCue(const char* name);
+    void SetTimer(bool enabled);
+    void EndOfGame();
+    void PickLetterRange(std::int32_t value, RangeItem item);
+    // Deals by range, falling back to every word of 3 to 6 letters when the range has none.
+    bool SettleDeal(DealResult result);
+    void DealWord();
+
+    GameWindow& window_;
+    common::SystemPort& system_;
+    GameState state_;
+    PuzzleEngine engine_;
+
+    bool unloaded_ = false;
+    bool timerEnabled_ = false;
+    // Between a right verdict and the deal of the next word: the word on the buttons is solved.
+    bool rightVerdictPending_ = false;
+    // A hint asked for while a solved word waits for its successor, given to that successor.
+    bool hintDeferred_ = false;
+    // Counts deals, so a verdict can tell that a range pick already dealt during its pause.
+    std::uint64_t deals_ = 0;
+};
+
+}  // namespace scrambolo

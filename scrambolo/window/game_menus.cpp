@@ -1,0 +1,71 @@
+// The Options, File and Help menus, and the close of the main window that saves the letter range.
+#include "scrambolo/window/game.h"
+
+
+#include "common/field_values.h"
+#include "common/maker.h"
+
+namespace scrambolo {
+
+void Game::mnuOptions34_Click() { PickLetterRange(kRange34, RangeItem::Options34); }
+void Game::mnuOptions45_Click() { PickLetterRange(kRange45, RangeItem::Options45); }
+void Game::mnuOptions56_Click() { PickLetterRange(kRange56, RangeItem::Options56); }
+void Game::mnuOptions6_Click() { PickLetterRange(kRange6, RangeItem::Options6); }
+void Game::mnuOptionsAllRanges_Click() { PickLetterRange(kAllRanges, RangeItem::OptionsAllRanges); }
+
+void Game::PickLetterRange(std::int32_t value, RangeItem item) {
+    if (unloaded_) {
+        return;
+    }
+    state_.LetterRange = value;
+    for (RangeItem each : {RangeItem::Options34, RangeItem::Options45, RangeItem::Options56, RangeItem::Options6,
+                           RangeItem::OptionsAllRanges}) {
+        window_.SetMenuCheck(each, each == item);
+    }
+    state_.SwapPending = false;
+    // Start-up has proved that the list holds a dealable word, so the fallback always deals.
+    SettleDeal(engine_.ApplyLetterRange());
+}
+
+void Game::Form_Unload() {
+    if (unloaded_) {
+        return;
+    }
+    unloaded_ = true;
+    SetTimer(false);
+    const std::string path = ProgramFile("diff.dat");
+    if (!system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)))) {
+        system_.ShowMessage("The number of letters you chose could not be saved in " + path +
+                                ". The setting saved before is kept as it was.",
+                            "Scrambolo", common::MessageButtons::Ok);
+    }
+    // The most recently opened window first: the hint window, then the main window itself.
+    if (window_.HintWindowExists()) {
+        window_.CloseHintWindow();
+    }
+    window_.CloseMainWindow();
+}
+
+void Game::mnuFileExit_Click() { Form_Unload(); }
+
+void Game::mnuHelpContents_Click() {
+    const std::string commandLine = "NOTEPAD.EXE " + ProgramFile("scrambolo.TXT");
+    if (!system_.StartProgram(commandLine)) {
+        system_.ShowMessage("The help could not be opened: the text editor NOTEPAD.EXE could not be started.",
+                            "Scrambolo", common::MessageButtons::Ok);
+    }
+}
+
+void Game::mnuHelpWeb_Click() {
+    if (!system_.OpenWithShell("Open", common::maker::kWebAddress)) {
+        system_.ShowMessage(std::string("The web site ") + common::maker::kWebAddress +
+                                " could not be opened: no web browser could be started.",
+                            "Scrambolo", common::MessageButtons::Ok);
+    }
+}
+
+void Game::mnuHelpAbout_Click() {
+    system_.ShowMessage(AboutMessage(), "About Scrambolo", common::MessageButtons::Ok);
+}
+
+}  // namespace scrambolo

@@ -1,0 +1,131 @@
+// Keyboard play, the two-press swap of letters and the verdict on the arrangement, with its pause.
+#include "scrambolo/window/game.h"
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "scrambolo/engine/word_rules.h"
+
+namespace scrambolo {
+namespace {
+
+constexpr int kKeyH = 72;
+constexpr int kKeyC = 67;
+constexpr int kKeyJ = 74;
+
+}  // namespace
+
+void Game::Form_KeyDown(int KeyCode, int /*Shift*/) {
+    if (unloaded_) {
+        return;
+    }
+    switch (KeyCode) {
+        case kKeyH:
+            system_.ShowMessage(HighScoreMessage(state_.HighScore), "High Score", common::MessageButtons::Ok);
+            break;
+        case kKeyC:
+            ShowHint();
+            break;
+        case kKeyJ:
+            CheckArrangement();
+            break;
+        default:
+            break;
+    }
+}
+
+void Game::ButtonArray_GotFocus(int Index) {
+    if (Index == 1) {
+        PlayCue("click.wav");
+        state_.ActiveButton = 1;
+    } else if (Index >= 2 && Index <= 6) {
+        state_.ActiveButton = Index;
+    }
+}
+
+void Game::ButtonArray_Click(int Index) {
+    if (unloaded_) {
+        return;
+    }
+    if (Index >= 1 && Index <= 6) {
+        state_.ActiveButton = Index;
+    }
+    if (!state_.SwapPending) {
+        window_.SetButtonCaption(0, window_.ButtonCaption(state_.ActiveButton));
+        state_.SwapFirst = state_.ActiveButton;
+        state_.SwapPending = true;
+    } else {
+        window_.SetButtonCaption(state_.SwapFirst, window_.ButtonCaption(state_.ActiveButton));
+        window_.SetButtonCaption(state_.ActiveButton, window_.ButtonCaption(0));
+        state_.SwapPending = false;
+    }
+}
+
+void Game::lblTime_DblClick() { CheckArrangement(); }
+
+void Game::CheckArrangement() {
+    // A second check while a solved word waits for its successor would score that word twice.
+    if (unloaded_ || rightVerdictPending_) {
+        return;
+    }
+    const std::string& word = CurrentWord();
+    const std::size_t length = word.size();
+    if (length < 3 || length > 6) {
+        return;
+    }
+    std::string arranged;
+    for (std::size_t button = 1; button <= length; ++button) {
+        arranged += window_.ButtonCaption(static_cast<int>(button));
+    }
+    ReportGuess(TrimBlanks(word) == TrimBlanks(arranged) ? kVerdictRight : kVerdictWrong);
+}
+
+void Game::ReportGuess(int Verdict) {
+    if (Verdict == kVerdictWrong) {
+        PlayCue("buzzer.wav");
+        Pause(1.5);
+        return;
+    }
+    rightVerdictPending_ = true;
+    const std::uint64_t dealsBefore = deals_;
+    state_.SwapPending = false;
+    PlayCue("bell.wav");
+    Pause(1.5);
+    rightVerdictPending_ = false;
+    if (unloaded_) {
+        return;  // the window was closed during the pause: nothing is left to deal onto
+    }
+    state_.SwapPending = false;
+    if (state_.WordsGuessed == std::numeric_limits<std::int32_t>::max()) {
+        throw std::overflow_error("Overflow");
+    }
+    state_.WordsGuessed += 1;
+    // A letter range picked during the pause has already put a new word on the buttons.
+    if (deals_ == dealsBefore) {
+        DealWord();
+    }
+    StartClock();
+    if (hintDeferred_) {
+        hintDeferred_ = false;
+        ShowHint();
+    }
+}
+
+void Game::Pause(double Seconds) {
+    // The pause ends at the whole second nearest its start (ties to even) plus Seconds, so it
+    // lasts 1 to 2 seconds for 1.5. The time left is then measured on the monotonic clock, which
+    // midnight cannot send back to zero; the wait sleeps until an event or the end, never spins.
+    const double timeOfDay = system_.TimeOfDay();
+    const double start = std::nearbyint(timeOfDay);
+    const double deadline = system_.MonotonicSeconds() + (start + Seconds - timeOfDay);
+    while (!unloaded_) {
+        const double now = system_.MonotonicSeconds();
+        if (now >= deadline) {
+            break;
+        }
+        system_.WaitForEvents(deadline - now);
+    }
+}
+
+}  // namespace scrambolo

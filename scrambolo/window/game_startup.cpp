@@ -1,0 +1,129 @@
+// Start-up of the anagram game: system directory, button row, saved range, word list, first deal, clock.
+#include "scrambolo/window/game.h"
+
+#include "common/field_reader.h"
+#include "common/field_values.h"
+
+namespace scrambolo {
+namespace {
+
+constexpr const char* kLetterRangeName = "diff.dat";
+
+// The row of letter buttons, in twips: 700 wide, 300 apart, from 100 across, 1400 down.
+constexpr int kButtonWidth = 700;
+constexpr int kButtonTop = 1400;
+constexpr int kFirstButtonLeft = 100;
+constexpr int kButtonStep = 1000;
+constexpr int kClockTop = 100;
+
+}  // namespace
+
+Game::Game(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
+    : window_(window), system_(system), engine_(state_, window, random, system) {}
+
+bool Game::Form_Load() {
+    if (!LocateSystemDirectory()) {
+        return false;
+    }
+    window_.SetButtonShown(0, false);
+    // The row is laid out on the nominal twips, so the window width does not drift with the
+    // pixel rounding of each button.
+    int left = kFirstButtonLeft;
+    for (int index = 1; index <= 6; ++index) {
+        window_.PlaceButton(index, left, kButtonTop, kButtonWidth);
+        window_.SetButtonShown(index, true);
+        if (index < 6) {
+            left += kButtonStep;
+        }
+    }
+    const int outerWidth = left + kFirstButtonLeft + kButtonWidth + 100;
+    window_.SetOuterWidth(outerWidth);
+    window_.PlaceClockLabel(outerWidth / 2, kClockTop);
+    window_.ShowMainWindow();
+
+    LoadLetterRange();
+    const LoadResult loaded = engine_.LoadWordList();
+    if (loaded == LoadResult::WordListMissing) {
+        system_.ShowMessage(engine_.WordListMissingMessage(), "Error", common::MessageButtons::Ok);
+        return false;
+    }
+    if (!SettleDeal(loaded == LoadResult::Dealt ? DealResult::Dealt : DealResult::NoDealableWord)) {
+        system_.ShowMessage("The word list holds no word of 3 to 6 letters to play. The program will now exit.",
+                            "Error", common::MessageButtons::Ok);
+        return false;
+    }
+
+    state_.SwapPending = false;
+    state_.WordsGuessed = 0;
+    state_.HintsLeft = 10;
+    StartClock();
+    return true;
+}
+
+bool Game::LocateSystemDirectory() {
+    state_.SystemDirectory = system_.SystemDirectory();
+    if (state_.SystemDirectory.size() < 3) {
+        system_.ShowMessage("There was an error starting the program, please try again. The program will now exit.",
+                            "Error", common::MessageButtons::Ok);
+        return false;
+    }
+    state_.WordListPath = common::JoinPath(state_.SystemDirectory, kWordListName);
+    return true;
+}
+
+void Game::LoadLetterRange() {
+    const std::optional<std::string> text = system_.ReadFile(ProgramFile(kLetterRangeName));
+    // A missing, empty or unreadable setting starts with every range, the widest choice.
+    state_.LetterRange = common::ParseInt32(common::ReadFirstField(text.value_or(""))).ValueOr(kAllRanges);
+    switch (state_.LetterRange) {
+        case kRange6:
+            window_.SetMenuCheck(RangeItem::Options6, true);
+            break;
+        case kRange34:
+            window_.SetMenuCheck(RangeItem::Options34, true);
+            break;
+        case kRange45:
+            window_.SetMenuCheck(RangeItem::Options45, true);
+            break;
+        case kRange56:
+            window_.SetMenuCheck(RangeItem::Options56, true);
+            break;
+        case kAllRanges:
+            window_.SetMenuCheck(RangeItem::OptionsAllRanges, true);
+            break;
+        default:
+            break;
+    }
+}
+
+bool Game::SettleDeal(DealResult result) {
+    if (result == DealResult::NoDealableWord) {
+        if (engine_.ApplyFallbackRange() != DealResult::Dealt) {
+            return false;
+        }
+        system_.ShowMessage(
+            "The word list has no words for this number of letters, so words of 3 to 6 letters are dealt instead.",
+            "Scrambolo", common::MessageButtons::Ok);
+    }
+    ++deals_;
+    return true;
+}
+
+void Game::DealWord() { SettleDeal(engine_.DealWord()); }
+
+const std::string& Game::CurrentWord() const {
+    static const std::string kNoWord;
+    const auto index = static_cast<std::size_t>(state_.CurrentWordIndex);
+    return state_.CurrentWordIndex >= 0 && index < state_.PlayWords.size() ? state_.PlayWords[index] : kNoWord;
+}
+
+std::string Game::ProgramFile(const char* name) { return common::JoinPath(system_.ProgramFolder(), name); }
+
+void Game::PlayCue(const char* name) { system_.PlayWave(ProgramFile(name), common::SoundMode::Async); }
+
+void Game::SetTimer(bool enabled) {
+    timerEnabled_ = enabled;
+    window_.SetTimer(enabled);
+}
+
+}  // namespace scrambolo

@@ -1,0 +1,25 @@
+// The texts the anagram game builds from its state: the clock, the hint patterns and the messages.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace scrambolo {
+
+// "mm:ss": minutes with at least two digits, a colon, seconds with two digits (120 gives 02:00).
+std::string FormatClock(std::int32_t seconds);
+
+// The letter pattern of a word of 3 to 6 letters (cat c**, bird b**d, horse h*r**, planet p**n*t);
+// nothing for any other length.
+std::optional<std::string> HintPattern(std::string_view word);
+
+std::string HighScoreMessage(std::int32_t highScore);
+
+// The question at the end of a game, for a beaten high score or not.
+std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, std::string_view word);
+
+std::string AboutMessage();
+
+}  // namespace scrambolo

@@ -1,0 +1,42 @@
+// What the anagram game's handlers ask of its windows; the Win32 windows and the test fake implement it.
+#pragma once
+
+#include <string>
+
+#include "scrambolo/engine/letter_buttons.h"
+
+namespace scrambolo {
+
+// The five letter-range items of the Options menu, in menu order.
+enum class RangeItem { Options34, Options45, Options56, Options6, OptionsAllRanges };
+
+// Positions and widths are in twips; the window turns them into pixels at the real DPI.
+class GameWindow : public LetterButtons {
+public:
+    // Buttons 0 (the hidden swap buffer) to 6.
+    virtual std::string ButtonCaption(int index) = 0;
+    virtual void PlaceButton(int index, int left, int top, int width) = 0;
+
+    virtual void SetOuterWidth(int width) = 0;
+    virtual void PlaceClockLabel(int left, int top) = 0;
+    virtual void ShowMainWindow() = 0;
+
+    // The clock label's caption, repainted at once.
+    virtual void SetClockText(const std::string& text) = 0;
+    virtual std::string ClockText() = 0;
+    virtual void SetWindowCaption(const std::string& text) = 0;
+    virtual void SetTimer(bool enabled) = 0;
+    virtual void SetMenuCheck(RangeItem item, bool checked) = 0;
+
+    // The hint window: created hidden, filled, shown (active, focus in its text), closed.
+    virtual bool HintWindowExists() = 0;
+    virtual void CreateHintWindow() = 0;
+    virtual void SetHintText(const std::string& text) = 0;
+    virtual void ShowHintWindow() = 0;
+    virtual void CloseHintWindow() = 0;
+
+    // Destroys the main window; the program ends once it is gone. Nothing may touch it afterwards.
+    virtual void CloseMainWindow() = 0;
+};
+
+}  // namespace scrambolo
