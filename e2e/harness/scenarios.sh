@@ -1,0 +1,110 @@
+# What each scenario starts from and what must be on disk after it: prepare_NAME and verify_NAME.
+# Word lists live in e2e/words; saved files are written and compared byte for byte.
+
+prepare_smoke_editor() { :; }
+verify_smoke_editor() { :; }
+
+# Scrambolo: the word list in the system folder, diff.dat and highscore.dat beside the game.
+
+prepare_scrambolo_startup() {
+  system_file jmsit32.dll cat.txt
+  beside diff.dat ' 34,56'
+  beside highscore.dat '5\r\n'
+}
+verify_scrambolo_startup() {
+  expect_bytes diff.dat '34\r\n'
+  expect_bytes highscore.dat '5\r\n'
+}
+
+prepare_scrambolo_rebuild() {
+  system_file jmsit32.dll lamp.txt
+  beside diff.dat '34\r\n'
+  beside highscore.dat '7\r\n'
+}
+verify_scrambolo_rebuild() {
+  expect_bytes diff.dat '34\r\n'
+  expect_bytes highscore.dat '7\r\n'
+}
+
+prepare_scrambolo_hints() {
+  system_file jmsit32.dll planet.txt
+  beside diff.dat '6\r\n'
+  absent highscore.dat
+}
+verify_scrambolo_hints() {
+  expect_bytes diff.dat '6\r\n'
+  expect_absent highscore.dat
+}
+
+prepare_scrambolo_letter_range() {
+  system_file jmsit32.dll ranges.txt
+  beside diff.dat '34\r\n'
+  absent highscore.dat
+}
+verify_scrambolo_letter_range() {
+  expect_bytes diff.dat '6\r\n'
+  expect_absent highscore.dat
+}
+
+prepare_scrambolo_time_up() {
+  system_file jmsit32.dll cat.txt
+  beside diff.dat '34\r\n'
+  beside highscore.dat '0\r\n'
+}
+verify_scrambolo_time_up() {
+  expect_bytes diff.dat '34\r\n'
+  expect_bytes highscore.dat '1\r\n'
+}
+
+prepare_scrambolo_missing_word_list() {
+  system_file jmsit32.dll -
+  beside diff.dat '45\r\n'
+  absent highscore.dat
+}
+verify_scrambolo_missing_word_list() {
+  expect_bytes diff.dat '45\r\n'
+  expect_absent highscore.dat
+}
+
+# Pebblix: the dictionary in the system folder, pebblixoptions.dat and pebblixscor.dat beside the game.
+# Its only word of five letters or more is "planets", so that word is dealt every time.
+
+prepare_pebblix_welcome_and_keys() {
+  system_file mswnby32.dll pebblix-planets.txt
+  absent pebblixoptions.dat
+  absent pebblixscor.dat
+}
+verify_pebblix_welcome_and_keys() {
+  expect_bytes pebblixoptions.dat '#TRUE#\r\n'
+  expect_absent pebblixscor.dat
+}
+
+prepare_pebblix_guesses() {
+  system_file mswnby32.dll pebblix-planets.txt
+  beside pebblixoptions.dat '#FALSE#\r\n'
+  absent pebblixscor.dat
+}
+verify_pebblix_guesses() {
+  expect_bytes pebblixoptions.dat '#FALSE#\r\n'
+  expect_absent pebblixscor.dat
+}
+
+prepare_pebblix_time_up() {
+  system_file mswnby32.dll pebblix-planets.txt
+  beside pebblixoptions.dat '#FALSE#\r\n'
+  absent pebblixscor.dat
+}
+verify_pebblix_time_up() {
+  expect_bytes pebblixoptions.dat '#FALSE#\r\n'
+  expect_bytes pebblixscor.dat ' 3 \r\n'
+}
+
+prepare_pebblix_menus() {
+  system_file mswnby32.dll pebblix-planets.txt
+  absent pebblixoptions.dat
+  beside pebblixscor.dat ' 9 \r\n'
+}
+verify_pebblix_menus() {
+  expect_bytes pebblixoptions.dat '#FALSE#\r\n'
+  expect_bytes pebblixscor.dat ' 9 \r\n'
+}

@@ -1,0 +1,299 @@
+// Scrambolo played from the keyboard: start-up, swaps and verdicts, hints, letter ranges, the clock, a missing list.
+#include <cstdlib>
+#include <string>
+
+#include "e2e/robot/keyboard.h"
+#include "e2e/robot/scenarios.h"
+#include "e2e/robot/scrambolo_board.h"
+#include "e2e/robot/steps.h"
+
+namespace robot {
+namespace {
+
+using namespace robot::scrambolo;
+
+void ExpectHighScoreMessage(int highScore)
+{
+    Press('H');
+    MessageBoxView box = ExpectMessageBox(
+        "High Score", "Your high score is " + std::to_string(highScore) + " guessed words!", {"OK"});
+    AnswerMessageBox(box, IDOK);
+}
+
+void ExpectNothingHappens(HWND main, const std::string& letters, int focused)
+{
+    Step("nothing happens: no message, the same letters, the focus where it was");
+    ExpectNoMessageBox(1.0);
+    ExpectLetters(main, letters);
+    ExpectFocusOnLetter(main, focused);
+}
+
+// One-word list "cat", diff.dat " 34,56" without a line end, high score 5.
+void StartUp()
+{
+    HWND main = WaitForMainWindow();
+    Board board = ExpectDealOf(main, "cat");
+    Step("the letter buttons stand in one row, evenly spaced");
+    RECT first{}, second{}, third{};
+    GetWindowRect(board.letters[0], &first);
+    GetWindowRect(board.letters[1], &second);
+    GetWindowRect(board.letters[2], &third);
+    if (first.top != second.top || second.top != third.top ||
+        std::abs((second.left - first.left) - (third.left - second.left)) > 1) {
+        Fail("three buttons in one row at equal steps",
+             "left edges " + std::to_string(first.left) + ", " + std::to_string(second.left) + ", " +
+                 std::to_string(third.left));
+    }
+    ExpectFocusOnLetter(main, 1);
+    ExpectFreshClock(main);
+    Step("every control has a name a screen reader can speak");
+    ExpectAccessibleNames(main);
+
+    int focused = 1;
+    MoveFocus(main, focused, 3);
+    Press(VK_TAB);
+    Step("Tab from the last letter wraps to the first");
+    focused = 1;
+    ExpectFocusOnLetter(main, 1);
+    PressChord({VK_SHIFT}, VK_TAB);
+    focused = 3;
+    ExpectFocusOnLetter(main, 3);
+
+    ExpectHighScoreMessage(5);
+    Step("after the message the focus is back on the letter the player left");
+    ExpectFocusOnLetter(main, 3);
+
+    const std::string letters = Letters(ReadBoard(main));
+    for (WORD key : {WORD('X'), WORD('5'), WORD(VK_ESCAPE)}) {
+        Press(key);
+        ExpectNothingHappens(main, letters, focused);
+    }
+
+    Step("the clock runs down, in the label and the caption");
+    const int before = ClockSeconds(main);
+    WaitForClockAtMost(main, before - 2);
+    const std::string clock = WindowText(ReadBoard(main).clock);
+    ExpectCaption(main, {clock + " - Scrambolo!"}, 1.0);
+
+    PressChord({VK_MENU}, 'H');
+    Press('A');
+    MessageBoxView about = ExpectMessageBox(
+        "About Scrambolo",
+        "Scrambolo version 1.0\r\nCopyright (C) 2026 Lanternfold Games\r\n"
+        "Support: support@lanternfold.example.org\r\nWeb: lanternfold.example.org",
+        {"OK"});
+    AnswerMessageBox(about, IDOK);
+    ExpectFocusOnLetter(main, focused);
+
+    ExitFromMenu(main);
+}
+
+// One-word list "lamp", range 3 to 4, high score 7.
+void RebuildAndCheck()
+{
+    HWND main = WaitForMainWindow();
+    ExpectDealOf(main, "lamp");
+    ExpectFocusOnLetter(main, 1);
+    WaitForClockAtMost(main, 117);
+
+    Press('J');
+    Step("a wrong J: only the buzzer, the letters and the clock stay");
+    const std::string letters = Letters(ReadBoard(main));
+    ExpectNothingHappens(main, letters, 1);
+    ExpectNoMessageBox(1.5);
+    ExpectLetters(main, letters);
+    if (ClockSeconds(main) > 117) {
+        Fail("the clock to keep running after a wrong J", std::to_string(ClockSeconds(main)));
+    }
+
+    Step("press button 1, then J: the verdict is taken on the unchanged letters");
+    int focused = 1;
+    Press(VK_SPACE);
+    Press('J');
+    ExpectNothingHappens(main, letters, 1);
+    Step("the next press completes the swap with button 1");
+    MoveFocus(main, focused, 2);
+    Press(VK_SPACE);
+    std::string swapped = letters;
+    std::swap(swapped[0], swapped[1]);
+    ExpectLetters(main, swapped);
+
+    RebuildWord(main, "lamp", focused);
+    Press('J');
+    Step("the right word: the next deal, a fresh clock, the focus on button 1");
+    ExpectDealOf(main, "lamp");
+    ExpectFocusOnLetter(main, 1);
+    ExpectFreshClock(main);
+    ExpectNoMessageBox(0.5);
+
+    Step("H tells the saved best, not this game's count");
+    ExpectHighScoreMessage(7);
+    ExpectFocusOnLetter(main, 1);
+    ExitFromMenu(main);
+}
+
+// One-word list "planet", range 6, no saved high score.
+void Hints()
+{
+    HWND main = WaitForMainWindow();
+    ExpectDealOf(main, "planet");
+    ExpectFocusOnLetter(main, 1);
+    int focused = 1;
+    MoveFocus(main, focused, 2);
+    for (int hint = 1; hint <= 10; ++hint) {
+        Press('C');
+        Step("hint " + std::to_string(hint) + ": the Cheat window opens with the pattern, focus on it");
+        HWND cheat = WaitForWindow("Cheat");
+        ExpectForeground(cheat);
+        HWND pattern = ExpectFocusWhere("the hint text box", [&](HWND focus) {
+            return ClassOf(focus) == "Edit" && GetParent(focus) == cheat;
+        });
+        ExpectText(pattern, "p**n*t");
+        if (hint == 1) {
+            ExpectAccessibleNames(cheat);
+            Press(VK_TAB);
+            ExpectFocusWhere("the Close button", [&](HWND focus) {
+                return ClassOf(focus) == "Button" && WindowText(focus) == "&Close";
+            });
+            PressChord({VK_SHIFT}, VK_TAB);
+            ExpectFocus(pattern, "the hint text box");
+        }
+        if (hint == 2) {
+            PressChord({VK_MENU}, 'C');
+        } else if (hint == 3) {
+            Press(VK_TAB);
+            Press(VK_SPACE);
+        } else {
+            Press(VK_ESCAPE);
+        }
+        Step("the Cheat window closes and the focus is back on the letter the player left");
+        ExpectWindowGone(cheat);
+        ExpectForeground(main);
+        ExpectFocusOnLetter(main, focused);
+    }
+    Press('C');
+    Step("the eleventh C only buzzes: no Cheat window");
+    ExpectNoWindowCaptioned("Cheat", 1.5);
+    ExpectNoMessageBox(0.1);
+    ExpectFocusOnLetter(main, focused);
+
+    PressChord({VK_MENU}, VK_F4);
+    Step("the main window closes");
+    ExpectWindowGone(main);
+}
+
+// Words cat, lamp, plant, planet; range 3 to 4 saved.
+void LetterRange()
+{
+    HWND main = WaitForMainWindow();
+    ExpectDealOfOneOf(main, {"cat", "lamp"});
+    WaitForClockAtMost(main, 117);
+
+    Step("All Ranges by its access keys: a new deal, the clock goes on");
+    PressChord({VK_MENU}, 'O');
+    Press('N');
+    Press('A');
+    ExpectFocusOnLetter(main, 1);
+    if (ClockSeconds(main) > 117) {
+        Fail("the clock to go on after a range change", std::to_string(ClockSeconds(main)));
+    }
+
+    Step("a swap half done, then 6 Letters Only picked with Alt, arrows and Enter");
+    Press(VK_SPACE);
+    Press(VK_MENU);
+    Press(VK_RIGHT);
+    Press(VK_DOWN);
+    Press(VK_RIGHT);
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    Board board = ExpectDealOf(main, "planet");
+    ExpectFocusOnLetter(main, 1);
+    if (ClockSeconds(main) > 117) {
+        Fail("the clock to go on after a range change", std::to_string(ClockSeconds(main)));
+    }
+
+    Step("the next press starts a new swap: no letter of the old word arrives");
+    const std::string letters = Letters(board);
+    int focused = 1;
+    Press(VK_SPACE);
+    MoveFocus(main, focused, 2);
+    Press(VK_SPACE);
+    std::string swapped = letters;
+    std::swap(swapped[0], swapped[1]);
+    ExpectLetters(main, swapped);
+
+    ExitFromMenu(main);
+}
+
+// One-word list "cat", high score 0: one word rebuilt, the clock runs out twice.
+void TimeRunsOut()
+{
+    HWND main = WaitForMainWindow();
+    ExpectDealOf(main, "cat");
+    int focused = 1;
+    RebuildWord(main, "cat", focused);
+    Press('J');
+    ExpectDealOf(main, "cat");
+    ExpectFocusOnLetter(main, 1);
+
+    Step("the word's two minutes run out with one word guessed");
+    WaitForClockAtMost(main, 0);
+    MessageBoxView beaten = ExpectMessageBox(
+        "Time Is Up",
+        "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! "
+        "The word was cat. Play again?",
+        {"Yes", "No"}, 15);
+    AnswerMessageBox(beaten, IDYES);
+    Step("Yes: a new game with a fresh clock, the focus on button 1");
+    ExpectDealOf(main, "cat");
+    ExpectFocusOnLetter(main, 1);
+    ExpectFreshClock(main);
+    ExpectHighScoreMessage(1);
+
+    Step("the next word's two minutes run out with nothing guessed");
+    WaitForClockAtMost(main, 0);
+    MessageBoxView missed = ExpectMessageBox(
+        "Time Is Up",
+        "Oops! You didn't beat your high score of 1 words! You guessed 0 words! "
+        "The word was cat. Play again?",
+        {"Yes", "No"}, 15);
+    AnswerMessageBox(missed, IDNO);
+    Step("No: the game ends");
+    ExpectWindowGone(main);
+}
+
+// No word list anywhere: the player hears why, and the game ends without a window.
+void WordListMissing()
+{
+    char system[MAX_PATH] = {};
+    GetSystemDirectoryA(system, MAX_PATH);
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    MessageBoxView box = ExpectMessageBox(
+        "Error",
+        std::string("The word list jmsit32.dll could not be found or read. It was looked for as ") +
+            system + "\\jmsit32.dll and as " + folder + "\\jmsit32.dll. The program will now exit.",
+        {"OK"}, 20);
+    ExpectNoWindowCaptioned("Scrambolo!", 0.1);
+    AnswerMessageBox(box, IDOK);
+    Step("the game ends without showing its window");
+    ExpectNoWindowCaptioned("Scrambolo!", 2.0);
+}
+
+}  // namespace
+
+std::vector<Scenario> ScramboloScenarios()
+{
+    return {
+        {"scrambolo_startup", StartUp},
+        {"scrambolo_rebuild", RebuildAndCheck},
+        {"scrambolo_hints", Hints},
+        {"scrambolo_letter_range", LetterRange},
+        {"scrambolo_time_up", TimeRunsOut},
+        {"scrambolo_missing_word_list", WordListMissing},
+    };
+}
+
+}  // namespace robot
