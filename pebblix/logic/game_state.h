@@ -3,15 +3,10 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
+
+#include "pebblix/logic/dictionary.h"
 
 namespace pebblix {
-
-// The most words the dictionary may hold; slot 0 of AllWords is never used.
-inline constexpr std::int32_t kDictionaryCapacity = 110000;
-
-// Only words of this many letters or more are dealt; shorter ones serve as answers.
-inline constexpr std::size_t kShortestDealtWord = 5;
 
 inline constexpr const char* kDictionaryFile = "mswnby32.dll";
 inline constexpr const char* kOptionsFile = "pebblixoptions.dat";
@@ -23,7 +18,7 @@ inline constexpr const char* kHelpFile = "readme.txt";
 
 struct GameState {
     std::string SystemDirectory;
-    std::vector<std::string> AllWords;  // slots 1 to WordCount, in ascending code order
+    WordTable AllWords;  // slots 1 to WordCount, in ascending code order
     std::int32_t WordCount = 0;
     std::string CurrentWord;
     std::int16_t Score = 0;

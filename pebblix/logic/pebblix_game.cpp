@@ -1,6 +1,8 @@
 // Start-up, unload, and the dealing of games and words.
 #include "pebblix/logic/pebblix_game.h"
 
+#include <utility>
+
 #include "pebblix/logic/dictionary.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/saved_files.h"
@@ -55,7 +57,7 @@ bool PebblixGame::LoadDictionaryOrEnd() {
         window_.EndProgram();
         return false;
     }
-    if (LoadDictionary(*text, state.AllWords, state.WordCount) == DictionaryLoad::TooManyWords) {
+    if (LoadDictionary(std::move(*text), state.AllWords, state.WordCount) == DictionaryLoad::TooManyWords) {
         system_.ShowMessage(DictionaryTooLargeMessage(path), kErrorTitle, MessageButtons::Ok);
         window_.EndProgram();
         return false;

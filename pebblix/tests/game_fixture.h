@@ -29,6 +29,15 @@ inline std::string DictionaryText(const std::vector<std::string>& words) {
     return text;
 }
 
+// Every slot of the table, slot 0 included, as strings a test can compare.
+inline std::vector<std::string> SlotsOf(const WordTable& AllWords) {
+    std::vector<std::string> slots;
+    for (std::size_t slot = 0; slot < AllWords.SlotCount(); ++slot) {
+        slots.emplace_back(AllWords[static_cast<std::int32_t>(slot)]);
+    }
+    return slots;
+}
+
 class GameFixture : public ::testing::Test {
 protected:
     GameFixture() {

@@ -57,11 +57,11 @@ BENCHMARK(ReadBytesAndCountLines)->Unit(benchmark::kMillisecond);
 
 void LoadFullDictionary(benchmark::State& state) {
     const std::string& path = FullDictionaryPath();
-    std::vector<std::string> AllWords;
+    pebblix::WordTable AllWords;
     std::int32_t WordCount = 0;
     for (auto _ : state) {
-        const auto bytes = common::ReadWholeFile(path);
-        pebblix::LoadDictionary(*bytes, AllWords, WordCount);
+        auto bytes = common::ReadWholeFile(path);
+        pebblix::LoadDictionary(std::move(*bytes), AllWords, WordCount);
         benchmark::DoNotOptimize(WordCount);
     }
 }
@@ -75,7 +75,7 @@ void CheckOneGuess(benchmark::State& state) {
     pebblix::PebblixGame game{window, system, random};
     pebblix::LoadDictionary(FullDictionaryText(), game.state.AllWords, game.state.WordCount);
     game.state.SoundsOn = false;
-    const std::string& guess = game.state.AllWords[game.state.WordCount / 3];
+    const std::string guess(game.state.AllWords[game.state.WordCount / 3]);
     game.state.CurrentWord = std::string(guess.size() + 1, '#');
     for (auto _ : state) {
         window.guessText = guess;

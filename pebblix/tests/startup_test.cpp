@@ -144,7 +144,7 @@ TEST_F(Startup, DictionaryWithoutAFiveLetterWordEndsInsteadOfDrawingForEver) {
 
 TEST_F(Startup, DictionaryOutOfOrderIsSortedSoItsWordsAreAccepted) {
     Start({"zebra", "letter", "tee", "let", "apple"});
-    EXPECT_EQ(game.state.AllWords, (std::vector<std::string>{"", "apple", "let", "letter", "tee", "zebra"}));
+    EXPECT_EQ(SlotsOf(game.state.AllWords), (std::vector<std::string>{"", "apple", "let", "letter", "tee", "zebra"}));
     DealNext("letter");
     game.PickWord();
     Guess("tee");
