@@ -6,6 +6,12 @@
 #include <string>
 #include <string_view>
 
+// <windows.h> turns ReplaceFile into ReplaceFileA; where it came first, that would rename this
+// name too and split callers from the definition. The games never call the Win32 function.
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
+
 namespace common {
 
 enum class MessageButtons { Ok, YesNo };

@@ -5,6 +5,12 @@
 #include <string>
 #include <string_view>
 
+// <windows.h> turns ReplaceFile into ReplaceFileA; where it came first, that would rename this
+// name too and split callers from the definition. The games never call the Win32 function.
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
+
 namespace common {
 
 // The whole file as bytes, or nothing when it is missing or cannot be read.

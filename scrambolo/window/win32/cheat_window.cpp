@@ -1,0 +1,140 @@
+// Creates the hint window from its twips layout and turns its messages into the Close handler.
+#include "scrambolo/window/win32/cheat_window.h"
+
+#include <exception>
+
+#include "common/win32/window_units.h"
+#include "scrambolo/window/win32/resource_ids.h"
+
+namespace scrambolo::win32 {
+namespace {
+
+constexpr const char* kClassName = "ScramboloCheat";
+
+}  // namespace
+
+CheatWindow::~CheatWindow() {
+    Close();
+    if (textFont_ != nullptr) {
+        DeleteObject(textFont_);
+    }
+    if (buttonFont_ != nullptr) {
+        DeleteObject(buttonFont_);
+    }
+}
+
+void CheatWindow::Create(int dpi) {
+    using common::win32::TwipsToPixels;
+    static const bool registered = [this] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = &CheatWindow::Procedure;
+        windowClass.hInstance = instance_;
+        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassExA(&windowClass) != 0;
+    }();
+    if (!registered) {
+        return;
+    }
+    if (textFont_ == nullptr) {
+        textFont_ = common::win32::CreatePointFont("Arial", 14.25, dpi);
+        buttonFont_ = common::win32::CreatePointFont("Arial", 12, dpi);
+    }
+    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "Cheat",
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                              CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
+    if (window_ == nullptr) {
+        return;
+    }
+    common::win32::SetClientSize(window_, TwipsToPixels(4680, dpi), TwipsToPixels(3195, dpi));
+    text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "Text1", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                            TwipsToPixels(50, dpi), TwipsToPixels(1320, dpi), TwipsToPixels(1215, dpi),
+                            TwipsToPixels(495, dpi), window_, reinterpret_cast<HMENU>(IDC_TEXT1), instance_, nullptr);
+    HWND close = CreateWindowExA(0, "BUTTON", "&Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                 TwipsToPixels(3000, dpi), TwipsToPixels(1320, dpi), TwipsToPixels(1215, dpi),
+                                 TwipsToPixels(495, dpi), window_, reinterpret_cast<HMENU>(IDC_CMD_CLOSE), instance_,
+                                 nullptr);
+    SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_), FALSE);
+    SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), FALSE);
+    savedFocus_ = text_;
+    pump_.SetHintWindow(window_);
+}
+
+void CheatWindow::SetText(const std::string& text) {
+    if (text_ != nullptr) {
+        SetWindowTextA(text_, text.c_str());
+    }
+}
+
+void CheatWindow::Show() {
+    if (window_ == nullptr) {
+        return;
+    }
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    SetActiveWindow(window_);
+    savedFocus_ = text_;
+    SetFocus(text_);
+}
+
+void CheatWindow::Close() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+}
+
+LRESULT CALLBACK CheatWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<CheatWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    try {
+        return self->Handle(window, message, wParam, lParam);
+    } catch (const std::exception& fault) {
+        EndAfterFault(fault.what());
+    }
+}
+
+LRESULT CheatWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDC_CMD_CLOSE && onClose_) {
+                onClose_();
+            }
+            return 0;
+        case WM_CLOSE:
+            if (onClose_) {
+                onClose_();
+            }
+            return 0;
+        case WM_ACTIVATE:
+            // A plain window forgets its focused control; keep it across a switch of windows.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window, focus)) {
+                    savedFocus_ = focus;
+                }
+            } else if (savedFocus_ != nullptr && IsWindow(savedFocus_)) {
+                SetFocus(savedFocus_);
+            }
+            return 0;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            text_ = nullptr;
+            savedFocus_ = nullptr;
+            pump_.SetHintWindow(nullptr);
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace scrambolo::win32

@@ -1,0 +1,42 @@
+// The "Cheat" hint window: a text box showing the pattern and a Close button that Esc also presses.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "scrambolo/window/win32/message_pump.h"
+
+namespace scrambolo::win32 {
+
+class CheatWindow {
+public:
+    CheatWindow(HINSTANCE instance, MessagePump& pump) : instance_(instance), pump_(pump) {}
+    ~CheatWindow();
+
+    // What a press of Close (or Esc, or the close box) does: the game decides, and closes us.
+    void SetCloseHandler(std::function<void()> onClose) { onClose_ = std::move(onClose); }
+
+    bool Exists() const { return window_ != nullptr; }
+    void Create(int dpi);
+    void SetText(const std::string& text);
+    // Shows the window, brings it to the front and puts the focus in the text.
+    void Show();
+    void Close();
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HINSTANCE instance_;
+    MessagePump& pump_;
+    std::function<void()> onClose_;
+    HWND window_ = nullptr;
+    HWND text_ = nullptr;
+    HWND savedFocus_ = nullptr;
+    HFONT textFont_ = nullptr;
+    HFONT buttonFont_ = nullptr;
+};
+
+}  // namespace scrambolo::win32

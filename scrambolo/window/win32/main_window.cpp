@@ -1,0 +1,351 @@
+// Builds the main window from its twips layout and passes each message to the matching handler.
+#include "scrambolo/window/win32/main_window.h"
+
+#include <exception>
+
+#include "common/maker.h"
+#include "common/win32/window_units.h"
+#include "scrambolo/window/win32/resource_ids.h"
+
+namespace scrambolo::win32 {
+namespace {
+
+constexpr const char* kClassName = "ScramboloMain";
+constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT kClockInterval = 250;
+
+int MenuId(RangeItem item) {
+    switch (item) {
+        case RangeItem::Options34:
+            return IDM_OPTIONS_34;
+        case RangeItem::Options45:
+            return IDM_OPTIONS_45;
+        case RangeItem::Options56:
+            return IDM_OPTIONS_56;
+        case RangeItem::Options6:
+            return IDM_OPTIONS_6;
+        case RangeItem::OptionsAllRanges:
+            return IDM_OPTIONS_ALL_RANGES;
+    }
+    return IDM_OPTIONS_ALL_RANGES;
+}
+
+std::string TextOf(HWND control) {
+    if (control == nullptr) {
+        return {};
+    }
+    const int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(control, text.data(), length + 1)));
+    return text;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(HINSTANCE instance, MessagePump& pump)
+    : instance_(instance), pump_(pump), cheat_(instance, pump) {}
+
+MainWindow::~MainWindow() {
+    if (buttonFont_ != nullptr) {
+        DeleteObject(buttonFont_);
+    }
+    if (labelFont_ != nullptr) {
+        DeleteObject(labelFont_);
+    }
+}
+
+bool MainWindow::Create() {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &MainWindow::Procedure;
+    windowClass.hInstance = instance_;
+    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kClassName;
+    if (RegisterClassExA(&windowClass) == 0) {
+        return false;
+    }
+    dpi_ = common::win32::ScreenDpi();
+    buttonFont_ = common::win32::CreatePointFont("Arial", 18, dpi_);
+    labelFont_ = common::win32::CreatePointFont("Arial", 9.75, dpi_);
+
+    HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    const std::string webItem = std::string("&Visit ") + common::maker::kName + " On The Web...";
+    ModifyMenuA(menu, IDM_HELP_WEB, MF_BYCOMMAND | MF_STRING, IDM_HELP_WEB, webItem.c_str());
+
+    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "Scrambolo!",
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
+                              CW_USEDEFAULT, 100, 100, nullptr, menu, instance_, this);
+    if (window_ == nullptr) {
+        return false;
+    }
+    common::win32::SetClientSize(window_, Pixels(9480), Pixels(3195));
+
+    // Tab order is creation order: buttons 0 to 6, then the label, which takes no focus.
+    for (int index = 0; index <= 6; ++index) {
+        const int left = index == 0 ? 100 : 0;
+        const int top = index == 0 ? 1400 : 0;
+        buttons_[static_cast<std::size_t>(index)] = CreateWindowExA(
+            0, "BUTTON", "Command1", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, Pixels(left),
+            Pixels(top), Pixels(1215), Pixels(495), window_, reinterpret_cast<HMENU>(IDC_BUTTON_ARRAY + index),
+            instance_, nullptr);
+        SendMessageA(buttons_[static_cast<std::size_t>(index)], WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_),
+                     FALSE);
+    }
+    clockLabel_ = CreateWindowExA(0, "STATIC", "Label1", WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX,
+                                  Pixels(4200), Pixels(1320), Pixels(1215), Pixels(495), window_,
+                                  reinterpret_cast<HMENU>(IDC_LBL_TIME), instance_, nullptr);
+    SendMessageA(clockLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), FALSE);
+
+    cheat_.SetCloseHandler([this] {
+        if (game_ != nullptr) {
+            game_->cmdClose_Click();
+        }
+    });
+    pump_.SetMainWindow(window_, LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
+    return true;
+}
+
+void MainWindow::DestroyWithoutUnload() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+}
+
+int MainWindow::Pixels(int twips) const { return common::win32::TwipsToPixels(twips, dpi_); }
+
+int MainWindow::LetterButtonIndex(HWND control) const {
+    for (int index = 1; index <= 6; ++index) {
+        if (control != nullptr && buttons_[static_cast<std::size_t>(index)] == control) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+void MainWindow::SetButtonCaption(int index, const std::string& caption) {
+    SetWindowTextA(buttons_.at(static_cast<std::size_t>(index)), caption.c_str());
+}
+
+void MainWindow::SetButtonShown(int index, bool shown) {
+    ShowWindow(buttons_.at(static_cast<std::size_t>(index)), shown ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::FocusButton(int index) {
+    HWND button = buttons_.at(static_cast<std::size_t>(index));
+    if (button != nullptr && GetFocus() != button) {
+        SetFocus(button);
+    }
+}
+
+std::string MainWindow::ButtonCaption(int index) { return TextOf(buttons_.at(static_cast<std::size_t>(index))); }
+
+void MainWindow::PlaceButton(int index, int left, int top, int width) {
+    HWND button = buttons_.at(static_cast<std::size_t>(index));
+    RECT bounds{};
+    GetWindowRect(button, &bounds);
+    SetWindowPos(button, nullptr, Pixels(left), Pixels(top), Pixels(width), bounds.bottom - bounds.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::SetOuterWidth(int width) {
+    RECT bounds{};
+    GetWindowRect(window_, &bounds);
+    SetWindowPos(window_, nullptr, 0, 0, Pixels(width), bounds.bottom - bounds.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::PlaceClockLabel(int left, int top) {
+    SetWindowPos(clockLabel_, nullptr, Pixels(left), Pixels(top), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::ShowMainWindow() {
+    ShowWindow(window_, SW_SHOW);
+    UpdateWindow(window_);
+}
+
+void MainWindow::SetClockText(const std::string& text) {
+    SetWindowTextA(clockLabel_, text.c_str());
+    UpdateWindow(clockLabel_);
+}
+
+std::string MainWindow::ClockText() { return TextOf(clockLabel_); }
+
+void MainWindow::SetWindowCaption(const std::string& text) {
+    if (window_ != nullptr) {
+        SetWindowTextA(window_, text.c_str());
+    }
+}
+
+void MainWindow::SetTimer(bool enabled) {
+    if (window_ == nullptr) {
+        return;
+    }
+    if (enabled) {
+        ::SetTimer(window_, kClockTimer, kClockInterval, nullptr);
+    } else {
+        KillTimer(window_, kClockTimer);
+    }
+}
+
+void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
+    if (window_ != nullptr) {
+        CheckMenuItem(GetMenu(window_), static_cast<UINT>(MenuId(item)),
+                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+bool MainWindow::HintWindowExists() { return cheat_.Exists(); }
+
+void MainWindow::CreateHintWindow() { cheat_.Create(dpi_); }
+
+void MainWindow::SetHintText(const std::string& text) { cheat_.SetText(text); }
+
+void MainWindow::ShowHintWindow() { cheat_.Show(); }
+
+void MainWindow::CloseHintWindow() { cheat_.Close(); }
+
+void MainWindow::CloseMainWindow() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+}
+
+LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    try {
+        return self->Handle(window, message, wParam, lParam);
+    } catch (const std::exception& fault) {
+        EndAfterFault(fault.what());
+    }
+}
+
+LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case DM_GETDEFID: {
+            // Enter on a letter button presses that button; elsewhere Enter does nothing.
+            const int index = LetterButtonIndex(GetFocus());
+            return index < 0 ? 0 : MAKELRESULT(IDC_BUTTON_ARRAY + index, DC_HASDEFID);
+        }
+        case WM_NEXTDLGCTL: {
+            HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                               : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+            if (target != nullptr) {
+                SetFocus(target);
+            }
+            return 0;
+        }
+        case WM_TIMER:
+            if (wParam == kClockTimer && game_ != nullptr) {
+                game_->Timer1_Timer();
+            }
+            return 0;
+        case WM_ACTIVATE:
+            // A plain window forgets its focused control; keep it across message boxes and
+            // window switches, without replaying the focus cue on the way back.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(window, focus)) {
+                    savedFocus_ = focus;
+                }
+            } else if (savedFocus_ != nullptr && IsWindow(savedFocus_) && IsWindowVisible(savedFocus_)) {
+                restoringFocus_ = true;
+                SetFocus(savedFocus_);
+                restoringFocus_ = false;
+            } else {
+                break;
+            }
+            return 0;
+        case WM_CLOSE:
+            if (game_ != nullptr) {
+                game_->Form_Unload();
+            } else {
+                DestroyWindow(window);
+            }
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != 0 && game_ != nullptr) {
+                game_->Form_Unload();
+            }
+            return 0;
+        case WM_DESTROY:
+            KillTimer(window, kClockTimer);
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            buttons_.fill(nullptr);
+            clockLabel_ = nullptr;
+            savedFocus_ = nullptr;
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void MainWindow::OnCommand(int id, int code) {
+    if (game_ == nullptr) {
+        return;
+    }
+    if (id >= IDC_BUTTON_ARRAY + 1 && id <= IDC_BUTTON_ARRAY + 6) {
+        const int index = id - IDC_BUTTON_ARRAY;
+        if (code == BN_CLICKED) {
+            game_->ButtonArray_Click(index);
+        } else if (code == BN_SETFOCUS && !restoringFocus_) {
+            game_->ButtonArray_GotFocus(index);
+        }
+        return;
+    }
+    switch (id) {
+        case IDC_LBL_TIME:
+            if (code == STN_DBLCLK) {
+                game_->lblTime_DblClick();
+            }
+            break;
+        case IDM_FILE_EXIT:
+            game_->mnuFileExit_Click();
+            break;
+        case IDM_OPTIONS_34:
+            game_->mnuOptions34_Click();
+            break;
+        case IDM_OPTIONS_45:
+            game_->mnuOptions45_Click();
+            break;
+        case IDM_OPTIONS_56:
+            game_->mnuOptions56_Click();
+            break;
+        case IDM_OPTIONS_6:
+            game_->mnuOptions6_Click();
+            break;
+        case IDM_OPTIONS_ALL_RANGES:
+            game_->mnuOptionsAllRanges_Click();
+            break;
+        case IDM_HELP_CONTENTS:
+            game_->mnuHelpContents_Click();
+            break;
+        case IDM_HELP_WEB:
+            game_->mnuHelpWeb_Click();
+            break;
+        case IDM_HELP_ABOUT:
+            game_->mnuHelpAbout_Click();
+            break;
+        default:
+            break;  // IDOK and IDCANCEL from Enter and Esc: no default or cancel button here
+    }
+}
+
+}  // namespace scrambolo::win32

@@ -1,0 +1,71 @@
+// The anagram game's main window: seven letter buttons, the clock label, the timer and the menus.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "scrambolo/window/game.h"
+#include "scrambolo/window/game_window.h"
+#include "scrambolo/window/win32/cheat_window.h"
+#include "scrambolo/window/win32/message_pump.h"
+
+namespace scrambolo::win32 {
+
+// Carries out the handlers' requests on real controls and turns Windows messages into handler calls.
+class MainWindow final : public GameWindow {
+public:
+    MainWindow(HINSTANCE instance, MessagePump& pump);
+    ~MainWindow() override;
+
+    // Creates the window and its controls, hidden, as laid out at design time.
+    bool Create();
+    void SetGame(Game* game) { game_ = game; }
+    HWND Handle() const { return window_; }
+    // Ends a start-up that failed: the window goes without the close handling.
+    void DestroyWithoutUnload();
+
+    void SetButtonCaption(int index, const std::string& caption) override;
+    void SetButtonShown(int index, bool shown) override;
+    void FocusButton(int index) override;
+    std::string ButtonCaption(int index) override;
+    void PlaceButton(int index, int left, int top, int width) override;
+    void SetOuterWidth(int width) override;
+    void PlaceClockLabel(int left, int top) override;
+    void ShowMainWindow() override;
+    void SetClockText(const std::string& text) override;
+    std::string ClockText() override;
+    void SetWindowCaption(const std::string& text) override;
+    void SetTimer(bool enabled) override;
+    void SetMenuCheck(RangeItem item, bool checked) override;
+    bool HintWindowExists() override;
+    void CreateHintWindow() override;
+    void SetHintText(const std::string& text) override;
+    void ShowHintWindow() override;
+    void CloseHintWindow() override;
+    void CloseMainWindow() override;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id, int code);
+    int LetterButtonIndex(HWND control) const;
+    int Pixels(int twips) const;
+
+    HINSTANCE instance_;
+    MessagePump& pump_;
+    Game* game_ = nullptr;
+    CheatWindow cheat_;
+    HWND window_ = nullptr;
+    std::array<HWND, 7> buttons_{};
+    HWND clockLabel_ = nullptr;
+    HWND savedFocus_ = nullptr;
+    // Focus put back on reactivation is not the player moving it: no focus event then.
+    bool restoringFocus_ = false;
+    int dpi_ = 96;
+    HFONT buttonFont_ = nullptr;
+    HFONT labelFont_ = nullptr;
+};
+
+}  // namespace scrambolo::win32

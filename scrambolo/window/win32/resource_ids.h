@@ -1,0 +1,24 @@
+/* Ids of the anagram program's resources, menu items and controls, shared by the .rc file and the code. */
+#pragma once
+
+#define IDR_MAIN_MENU 100
+#define IDR_ACCELERATORS 101
+
+/* Menu items: 200 and up, clear of IDOK (1) and IDCANCEL (2). */
+#define IDM_FILE_EXIT 200
+#define IDM_OPTIONS_34 210
+#define IDM_OPTIONS_45 211
+#define IDM_OPTIONS_56 212
+#define IDM_OPTIONS_6 213
+#define IDM_OPTIONS_ALL_RANGES 214
+#define IDM_HELP_CONTENTS 220
+#define IDM_HELP_WEB 221
+#define IDM_HELP_ABOUT 222
+
+/* Controls of the main window: the letter buttons 0 to 6, then the clock label. */
+#define IDC_BUTTON_ARRAY 1000
+#define IDC_LBL_TIME 1010
+
+/* Controls of the hint window; its Close button is the cancel button, so Esc presses it. */
+#define IDC_TEXT1 1100
+#define IDC_CMD_CLOSE 2
