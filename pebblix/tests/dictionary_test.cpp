@@ -50,7 +50,7 @@ TEST(LoadDictionary, ReadsEveryTextAsTheFieldReaderDoes) {
 TEST(LoadDictionary, HoldsExactly110000WordsAndRefusesOneMore) {
     std::string text;
     for (int i = 0; i < kDictionaryCapacity; ++i) {
-        text += "w" + std::to_string(100000 + i) + "\r\n";
+        text.append("w").append(std::to_string(100000 + i)).append("\r\n");
     }
     WordTable AllWords;
     std::int32_t WordCount = 0;
@@ -100,7 +100,7 @@ TEST(FindWord, FindsFirstAndLastSlotsAndNothingElse) {
 TEST(FindWord, FindsEverySlotOfAFullDictionary) {
     std::string text;
     for (int i = 0; i < kDictionaryCapacity; ++i) {
-        text += "w" + std::to_string(100000 + i) + "\r\n";
+        text.append("w").append(std::to_string(100000 + i)).append("\r\n");
     }
     WordTable AllWords;
     std::int32_t WordCount = 0;

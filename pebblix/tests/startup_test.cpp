@@ -119,7 +119,7 @@ TEST_F(Startup, MissingDictionaryNamesBothPlacesAndEndsWithoutWriting) {
 TEST_F(Startup, OversizedDictionaryEndsWithAClearMessage) {
     std::string text;
     for (int i = 0; i <= kDictionaryCapacity; ++i) {
-        text += "word" + std::to_string(i) + "\r\n";
+        text.append("word").append(std::to_string(i)).append("\r\n");
     }
     system.files[kDictionaryPath] = text;
     game.Form_Load();

@@ -1,0 +1,292 @@
+// The main window: creates the controls in twips, turns messages into handler calls, and carries
+// out what the handlers ask. No rule of the game lives here.
+#include "pebblix/window/main_window.h"
+
+#include <exception>
+
+#include "common/win32/window_units.h"
+#include "pebblix/logic/reports.h"
+#include "pebblix/window/resource_ids.h"
+
+namespace pebblix::window {
+namespace {
+
+constexpr const char* kWindowClass = "PebblixMainWindow";
+
+struct Layout {
+    int left, top, width, height;  // twips from the client area's top left corner
+};
+constexpr Layout kTxtWord{1200, 1200, 3015, 390};
+constexpr Layout kLblWord{120, 1200, 1215, 495};
+constexpr Layout kTxtGuess{1200, 1800, 3015, 390};
+constexpr Layout kCmdEnter{1560, 2280, 1215, 495};
+constexpr int kClientWidth = 4680;
+constexpr int kClientHeight = 3195;
+
+constexpr const char* kUnexpectedProblem =
+    "Pebblix met a problem it cannot recover from and has to close. Your saved high score is left as it was.";
+
+}  // namespace
+
+MainWindow::~MainWindow() {
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+}
+
+bool MainWindow::Create(PebblixGame& game) {
+    game_ = &game;
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance_;
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWindowClass;
+    if (RegisterClassExA(&windowClass) == 0) {
+        return false;
+    }
+    HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    // A fixed frame: the layout never changes size.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    CreateWindowExA(WS_EX_CONTROLPARENT, kWindowClass, kTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance_, this);
+    if (window_ == nullptr) {
+        return false;
+    }
+    ModifyMenuA(menu, IDM_HELP_VISIT, MF_BYCOMMAND | MF_STRING, IDM_HELP_VISIT, VisitMenuCaption().c_str());
+    CreateControls();
+    return true;
+}
+
+void MainWindow::CreateControls() {
+    const int dpi = common::win32::ScreenDpi();
+    const auto pixels = [dpi](int twips) { return common::win32::TwipsToPixels(twips, dpi); };
+    common::win32::SetClientSize(window_, pixels(kClientWidth), pixels(kClientHeight));
+    font_ = common::win32::CreatePointFont("Arial", 12, dpi);
+
+    const auto make = [&](DWORD extendedStyle, const char* windowClass, const char* text, DWORD style,
+                          const Layout& layout, int id) {
+        HWND control = CreateWindowExA(extendedStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style,
+                                       pixels(layout.left), pixels(layout.top), pixels(layout.width),
+                                       pixels(layout.height), window_,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        return control;
+    };
+    // Creation order is the tab order: the label comes right before txtGuess, so its access key
+    // lands there although the label stands beside txtWord. The label overlaps txtWord a little;
+    // clipping keeps each painting its own part.
+    txtWord_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
+                    kTxtWord, ID_TXT_WORD);
+    lblWord_ = make(0, "STATIC", "&Word:", WS_CLIPSIBLINGS | SS_LEFT, kLblWord, ID_LBL_WORD);
+    txtGuess_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, kTxtGuess, ID_TXT_GUESS);
+    cmdEnter_ = make(0, "BUTTON", "&Check it!", WS_TABSTOP | BS_DEFPUSHBUTTON, kCmdEnter, ID_CMD_ENTER);
+
+    // Pin the z-order, which the dialog keys walk, to the tab order whatever the defaults are.
+    SetWindowPos(txtWord_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(lblWord_, txtWord_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(txtGuess_, lblWord_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(cmdEnter_, txtGuess_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainWindow::LoadAndShow(int showCommand) {
+    Run([this] { game_->Form_Load(); });
+    if (window_ == nullptr || closing_) {
+        return;
+    }
+    ShowWindow(window_, showCommand);
+    UpdateWindow(window_);
+    SetForegroundWindow(window_);
+    SetFocus(txtWord_);
+}
+
+template <typename Handler>
+void MainWindow::Run(Handler handler) {
+    try {
+        handler();
+    } catch (const std::exception&) {
+        MessageBoxA(window_, kUnexpectedProblem, kErrorTitle, MB_OK);
+        EndProgram();
+    } catch (...) {
+        MessageBoxA(window_, kUnexpectedProblem, kErrorTitle, MB_OK);
+        EndProgram();
+    }
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return self->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_;
+    switch (message) {
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == ID_TMR_WORD) {
+            Run([this] { game_->tmrWord_Timer(); });
+        }
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(ID_CMD_ENTER, DC_HASDEFID);
+    case WM_NEXTDLGCTL:
+        MoveFocus(wParam, lParam);
+        return 0;
+    case WM_ACTIVATE:
+        // A plain window forgets its focused control when a message box takes the activation.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus != nullptr && IsChild(window_, focus)) {
+                savedFocus_ = focus;
+            }
+        } else if (savedFocus_ != nullptr && IsWindow(savedFocus_)) {
+            SetFocus(savedFocus_);
+            return 0;
+        }
+        break;
+    case WM_SETFOCUS:
+        SetFocus(savedFocus_ != nullptr && IsWindow(savedFocus_) ? savedFocus_ : txtWord_);
+        return 0;
+    case WM_CLOSE:
+        Close(true);
+        return 0;
+    case WM_DESTROY:
+        KillTimer(window, ID_TMR_WORD);
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        window_ = nullptr;
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void MainWindow::OnCommand(int id, int notification) {
+    switch (id) {
+    case ID_CMD_ENTER:
+        if (notification == BN_CLICKED) {
+            Run([this] { game_->cmdEnter_Click(); });
+        }
+        break;
+    case IDM_FILE_NEW:
+        Run([this] { game_->mnuFileNew_Click(); });
+        break;
+    case IDM_FILE_EXIT:
+        Run([this] { game_->mnuFileExit_Click(); });
+        break;
+    case IDM_OPTIONS_SOUNDS:
+        Run([this] { game_->mnuOptionsSounds_Click(); });
+        break;
+    case IDM_HELP_CONTENTS:
+        Run([this] { game_->mnuHelpContents_Click(); });
+        break;
+    case IDM_HELP_VISIT:
+        Run([this] { game_->mnuHelpVisit_Click(); });
+        break;
+    case IDM_HELP_ABOUT:
+        Run([this] { game_->mnuHelpAbout_Click(); });
+        break;
+    default:
+        // IDCANCEL from Esc among them: the window has no cancel button, so Esc does nothing.
+        break;
+    }
+}
+
+// What a dialog does for WM_NEXTDLGCTL, which the dialog keys send: to the named control, or to
+// the next or previous tab stop. A label's access key first names the label, then asks for the
+// next stop, which is how Alt+W reaches txtGuess.
+void MainWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {
+    HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
+                                      : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
+    if (target == nullptr) {
+        return;
+    }
+    SetFocus(target);
+    if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        SendMessageA(target, EM_SETSEL, 0, -1);
+    }
+}
+
+void MainWindow::SetWordText(const std::string& text) { SetWindowTextA(txtWord_, text.c_str()); }
+
+std::string MainWindow::GuessText() {
+    const int length = GetWindowTextLengthA(txtGuess_);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(txtGuess_, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void MainWindow::SetGuessText(const std::string& text) { SetWindowTextA(txtGuess_, text.c_str()); }
+
+void MainWindow::FocusWord() { SetFocus(txtWord_); }
+
+void MainWindow::FocusGuess() { SetFocus(txtGuess_); }
+
+void MainWindow::SelectAllGuess() { SendMessageA(txtGuess_, EM_SETSEL, 0, GetWindowTextLengthA(txtGuess_)); }
+
+void MainWindow::SetTimerEnabled(bool enabled) {
+    timerEnabled_ = enabled;
+    ApplyTimer();
+}
+
+void MainWindow::SetTimerInterval(int milliseconds) {
+    timerInterval_ = milliseconds;
+    ApplyTimer();
+}
+
+// SetTimer on a running timer starts its countdown afresh; an interval of 0 never fires.
+void MainWindow::ApplyTimer() {
+    if (window_ == nullptr) {
+        return;
+    }
+    if (timerEnabled_ && timerInterval_ > 0 && !closing_) {
+        SetTimer(window_, ID_TMR_WORD, static_cast<UINT>(timerInterval_), nullptr);
+    } else {
+        KillTimer(window_, ID_TMR_WORD);
+    }
+}
+
+void MainWindow::SetSoundsChecked(bool checked) {
+    CheckMenuItem(GetMenu(window_), IDM_OPTIONS_SOUNDS, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::UnloadMainWindow() {
+    if (window_ != nullptr) {
+        SendMessageA(window_, WM_CLOSE, 0, 0);
+    }
+}
+
+void MainWindow::EndProgram() { Close(false); }
+
+void MainWindow::Close(bool runUnloadHandler) {
+    if (closing_ || window_ == nullptr) {
+        return;
+    }
+    closing_ = true;
+    // No game over may start while the unload handler is busy, say with a message box.
+    KillTimer(window_, ID_TMR_WORD);
+    if (runUnloadHandler) {
+        try {
+            game_->Form_Unload();
+        } catch (...) {
+            // The program is ending anyway; the options file is replaced whole or not at all.
+        }
+    }
+    DestroyWindow(window_);
+}
+
+}  // namespace pebblix::window

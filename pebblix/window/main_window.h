@@ -1,0 +1,70 @@
+// frmMain on Win32: the controls, menu and timer of the game's one window, carrying out its handlers.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "pebblix/logic/game_window.h"
+#include "pebblix/logic/pebblix_game.h"
+
+namespace pebblix::window {
+
+class MainWindow final : public GameWindow {
+public:
+    explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+    ~MainWindow() override;
+
+    // Creates the window, hidden, with its controls laid out; false when Windows refused.
+    bool Create(PebblixGame& game);
+    // Runs the load handler, then shows the window with the focus in txtWord unless the program
+    // ended during start-up.
+    void LoadAndShow(int showCommand);
+
+    HWND Handle() const { return window_; }
+
+    void SetWordText(const std::string& text) override;
+    std::string GuessText() override;
+    void SetGuessText(const std::string& text) override;
+    void FocusWord() override;
+    void FocusGuess() override;
+    void SelectAllGuess() override;
+    void SetTimerEnabled(bool enabled) override;
+    void SetTimerInterval(int milliseconds) override;
+    void SetSoundsChecked(bool checked) override;
+    void UnloadMainWindow() override;
+    void EndProgram() override;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControls();
+    void OnCommand(int id, int notification);
+    void MoveFocus(WPARAM wParam, LPARAM lParam);
+    void ApplyTimer();
+    // Closes the window; the unload handler runs first unless the program is ending at once.
+    void Close(bool runUnloadHandler);
+
+    // Runs a handler; anything it throws ends the program with a plain message instead of
+    // leaving the window procedure.
+    template <typename Handler>
+    void Run(Handler handler);
+
+    HINSTANCE instance_;
+    PebblixGame* game_ = nullptr;
+    HWND window_ = nullptr;
+    HWND txtWord_ = nullptr;
+    HWND lblWord_ = nullptr;
+    HWND txtGuess_ = nullptr;
+    HWND cmdEnter_ = nullptr;
+    HWND savedFocus_ = nullptr;
+    HFONT font_ = nullptr;
+    bool timerEnabled_ = true;  // tmrWord is created switched on, with an interval of 0
+    int timerInterval_ = 0;
+    bool closing_ = false;
+};
+
+}  // namespace pebblix::window

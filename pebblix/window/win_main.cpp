@@ -1,0 +1,31 @@
+// The program's entry: builds the window, the system and the game, runs start-up and the message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "common/random_source.h"
+#include "common/win32/win32_system.h"
+#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/window/main_window.h"
+#include "pebblix/window/message_pump.h"
+#include "pebblix/window/resource_ids.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+
+    pebblix::window::MainWindow window(instance);
+    common::win32::Win32System system(
+        [&window, accelerators] { pebblix::window::DeliverPending(window.Handle(), accelerators); });
+    common::FoldingRandomSource random;
+    pebblix::PebblixGame game(window, system, random);
+
+    if (!window.Create(game)) {
+        MessageBoxA(nullptr, "Pebblix could not create its window. The program will now exit.", "Error", MB_OK);
+        return 1;
+    }
+    HWND mainWindow = window.Handle();
+    system.SetOwner(mainWindow);
+    window.LoadAndShow(showCommand);
+    return pebblix::window::RunMessageLoop(mainWindow, accelerators);
+}
