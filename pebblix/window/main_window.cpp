@@ -78,6 +78,10 @@ void MainWindow::CreateControls() {
     // Creation order is the tab order: the label comes right before txtGuess, so its access key
     // lands there although the label stands beside txtWord. The label overlaps txtWord a little;
     // clipping keeps each painting its own part.
+    // Screen readers name an edit box after the label just before it, which leaves txtWord with
+    // none; a label of no size, without an access key, gives it its name and changes nothing else.
+    constexpr Layout kNoSize{0, 0, 0, 0};
+    wordName_ = make(0, "STATIC", "Given word:", SS_LEFT | SS_NOPREFIX, kNoSize, ID_LBL_WORD_NAME);
     txtWord_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
                     kTxtWord, ID_TXT_WORD);
     lblWord_ = make(0, "STATIC", "&Word:", WS_CLIPSIBLINGS | SS_LEFT, kLblWord, ID_LBL_WORD);
@@ -85,7 +89,8 @@ void MainWindow::CreateControls() {
     cmdEnter_ = make(0, "BUTTON", "&Check it!", WS_TABSTOP | BS_DEFPUSHBUTTON, kCmdEnter, ID_CMD_ENTER);
 
     // Pin the z-order, which the dialog keys walk, to the tab order whatever the defaults are.
-    SetWindowPos(txtWord_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(wordName_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(txtWord_, wordName_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(lblWord_, txtWord_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(txtGuess_, lblWord_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(cmdEnter_, txtGuess_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

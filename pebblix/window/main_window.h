@@ -56,6 +56,7 @@ private:
     HINSTANCE instance_;
     PebblixGame* game_ = nullptr;
     HWND window_ = nullptr;
+    HWND wordName_ = nullptr;
     HWND txtWord_ = nullptr;
     HWND lblWord_ = nullptr;
     HWND txtGuess_ = nullptr;

@@ -6,6 +6,7 @@
 #define ID_LBL_WORD 102
 #define ID_TXT_GUESS 103
 #define ID_CMD_ENTER 104
+#define ID_LBL_WORD_NAME 105
 
 // Menu items.
 #define IDM_FILE_NEW 201
