@@ -76,7 +76,8 @@ game_pid=$!
 
 echo "scenario $scenario: robot started"
 robot_status=0
-timeout 600 wine "$robot" "$scenario" >"$robot_log" 2>&1 || robot_status=$?
+# From the game's folder, so the robot can name the paths the game speaks of.
+(cd "$game_dir" && timeout 600 wine "$robot" "$scenario") >"$robot_log" 2>&1 || robot_status=$?
 cat "$robot_log"
 if [ "$robot_status" -ne 0 ]; then
   echo "the robot failed with exit code $robot_status"

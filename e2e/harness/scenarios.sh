@@ -108,3 +108,21 @@ verify_pebblix_menus() {
   expect_bytes pebblixoptions.dat '#FALSE#\r\n'
   expect_bytes pebblixscor.dat ' 9 \r\n'
 }
+
+prepare_pebblix_accessible_names() {
+  system_file mswnby32.dll pebblix-planets.txt
+  beside pebblixoptions.dat '#FALSE#\r\n'
+  absent pebblixscor.dat
+}
+verify_pebblix_accessible_names() {
+  expect_bytes pebblixoptions.dat '#FALSE#\r\n'
+}
+
+prepare_scrambolo_accessible_names() {
+  system_file jmsit32.dll planet.txt
+  beside diff.dat '6\r\n'
+  absent highscore.dat
+}
+verify_scrambolo_accessible_names() {
+  expect_bytes diff.dat '6\r\n'
+}

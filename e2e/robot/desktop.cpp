@@ -70,7 +70,9 @@ std::string ClassOf(HWND hwnd)
 
 bool IsMessageBox(HWND hwnd)
 {
-    return ClassOf(hwnd) == "#32770" && GetDlgItem(hwnd, kMessageBoxTextId) != nullptr;
+    // A game window built from a dialog template may hold a label with id 0xFFFF too, but it has a menu.
+    return ClassOf(hwnd) == "#32770" && GetDlgItem(hwnd, kMessageBoxTextId) != nullptr &&
+           GetMenu(hwnd) == nullptr;
 }
 
 std::vector<HWND> VisibleTopLevelWindows()

@@ -18,7 +18,7 @@ struct Control {
     RECT rect{};  // in screen coordinates
 };
 
-// A message box: a dialog window holding the static text control 0xFFFF.
+// A message box: a dialog window without a menu holding the static text control 0xFFFF.
 struct MessageBoxView {
     HWND hwnd = nullptr;
     std::string title;

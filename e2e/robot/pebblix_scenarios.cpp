@@ -95,8 +95,6 @@ void WelcomeAndKeys()
 {
     AnswerWelcome(IDNO);
     Window window = FindWindowParts();
-    Step("every control has a name a screen reader can speak");
-    ExpectAccessibleNames(window.main);
 
     Step("Tab goes word box, guess box, button, and around");
     Press(VK_TAB);
@@ -137,6 +135,12 @@ void Guesses()
     AnswerWelcome(IDYES);
     Window window = FindWindowParts();
 
+    Press(VK_RETURN);
+    Step("Enter in the word box presses Check it!: the empty guess is refused into the guess box");
+    ExpectFocus(window.guess, "the guess box");
+    ExpectText(window.guess, "");
+    ExpectNoMessageBox(0.5);
+
     Guess(window, "  PLANET ");
     Step("refused: the guess lower-cased and trimmed, all of it selected, the focus in the guess box");
     ExpectText(window.guess, "planet");
@@ -157,13 +161,13 @@ void Guesses()
                  "Get ready for the next word!");
     ExpectNextWord(window);
 
-    Step("a second word adds to the total");
+    Step("a second word, sent with Alt+C, adds to the total");
     Guess(window, "nest");
     Step("nest is not in the dictionary: refused");
     ExpectText(window.guess, "nest");
     ExpectFocus(window.guess, "the guess box");
     Type("sent");
-    Press(VK_RETURN);
+    PressChord({VK_MENU}, 'C');
     AcceptReport("Nice work! You earned 4 points and now have a total of  7points! "
                  "Get ready for the next word!");
     ExpectNextWord(window);
@@ -240,6 +244,16 @@ void Menus()
     ExpectWindowGone(window.main);
 }
 
+// Every control a player can reach has a name a screen reader speaks.
+void AccessibleNames()
+{
+    AnswerWelcome(IDNO);
+    Window window = FindWindowParts();
+    Step("every control of the window has a name");
+    ExpectAccessibleNames(window.main);
+    ExitFromMenu(window);
+}
+
 }  // namespace
 
 std::vector<Scenario> PebblixScenarios()
@@ -249,6 +263,7 @@ std::vector<Scenario> PebblixScenarios()
         {"pebblix_guesses", Guesses},
         {"pebblix_time_up", TimeRunsOut},
         {"pebblix_menus", Menus},
+        {"pebblix_accessible_names", AccessibleNames},
     };
 }
 

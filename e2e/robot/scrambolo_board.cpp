@@ -70,6 +70,16 @@ int ClockSeconds(HWND main)
     return std::stoi(text.substr(0, 2)) * 60 + std::stoi(text.substr(3, 2));
 }
 
+bool NoMainWindowOpen()
+{
+    for (HWND window : VisibleTopLevelWindows()) {
+        if (IsMainWindow(window)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 HWND WaitForMainWindow()
 {
     Step("wait for Scrambolo's main window");

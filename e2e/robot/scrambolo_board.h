@@ -20,6 +20,8 @@ std::string Letters(const Board& board);
 int ClockSeconds(HWND main);
 
 HWND WaitForMainWindow();
+// True when no Scrambolo main window is open.
+bool NoMainWindowOpen();
 // Waits for a fresh deal of the word: its letters, in another order, one per visible button.
 Board ExpectDealOf(HWND main, const std::string& word);
 void ExpectDealOfOneOf(HWND main, const std::vector<std::string>& words);
