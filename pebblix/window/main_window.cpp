@@ -2,8 +2,6 @@
 // out what the handlers ask. No rule of the game lives here.
 #include "pebblix/window/main_window.h"
 
-#include <exception>
-
 #include "common/win32/window_units.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/window/resource_ids.h"
@@ -111,9 +109,6 @@ template <typename Handler>
 void MainWindow::Run(Handler handler) {
     try {
         handler();
-    } catch (const std::exception&) {
-        MessageBoxA(window_, kUnexpectedProblem, kErrorTitle, MB_OK);
-        EndProgram();
     } catch (...) {
         MessageBoxA(window_, kUnexpectedProblem, kErrorTitle, MB_OK);
         EndProgram();
