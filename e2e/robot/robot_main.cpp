@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     int status = 0;
     try {
         chosen->play();
-        std::printf("scenario %s passed\n", chosen->name.c_str());
+        std::printf("robot: every step of %s held\n", chosen->name.c_str());
     } catch (const std::exception& failure) {
         std::printf("\nscenario %s FAILED at %s\n%s\n\nwhat the robot saw:\n%s", chosen->name.c_str(),
                     robot::CurrentStep().c_str(), failure.what(), robot::DescribeDesktop().c_str());

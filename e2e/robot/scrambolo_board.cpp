@@ -145,6 +145,7 @@ void ExpectLetters(HWND main, const std::string& expected)
 
 void ExpectFocusOnLetter(HWND main, int button)
 {
+    Step("the focus is on letter button " + std::to_string(button));
     Board board = ReadBoard(main);
     if (button < 1 || button > static_cast<int>(board.letters.size())) {
         Fail("letter button " + std::to_string(button) + " to be visible",
