@@ -2,7 +2,8 @@
 ; their help, and an uninstaller that keeps the player's saved scores unless asked to remove them.
 ;
 ; makensis -DSTAGE=<folder holding Scrambolo\ and Pebblix\> -DOUTFILE=<setup.exe> installer.nsi
-Unicode true
+; A 64-bit installer for 64-bit games: it runs wherever they run.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define PRODUCT "Lanternfold Word Games"

@@ -60,6 +60,7 @@ bool MainWindow::Create() {
     windowClass.lpfnWndProc = &MainWindow::Procedure;
     windowClass.hInstance = instance_;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     if (RegisterClassExA(&windowClass) == 0) {
