@@ -49,6 +49,10 @@ void CheatWindow::Create(int dpi) {
         return;
     }
     common::win32::SetClientSize(window_, TwipsToPixels(4680, dpi), TwipsToPixels(3195, dpi));
+    // Screen readers name an edit box after the label just before it; a label of no size gives the
+    // hint box its name without changing what the window shows or where the focus goes.
+    CreateWindowExA(0, "STATIC", "Hint:", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_,
+                    reinterpret_cast<HMENU>(IDC_HINT_NAME), instance_, nullptr);
     text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "Text1", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                             TwipsToPixels(50, dpi), TwipsToPixels(1320, dpi), TwipsToPixels(1215, dpi),
                             TwipsToPixels(495, dpi), window_, reinterpret_cast<HMENU>(IDC_TEXT1), instance_, nullptr);

@@ -21,4 +21,5 @@
 
 /* Controls of the hint window; its Close button is the cancel button, so Esc presses it. */
 #define IDC_TEXT1 1100
+#define IDC_HINT_NAME 1101
 #define IDC_CMD_CLOSE 2
