@@ -2,7 +2,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "e2e/robot/keyboard.h"
 #include "e2e/robot/scenarios.h"
 #include "e2e/robot/scrambolo_board.h"
 #include "e2e/robot/steps.h"
