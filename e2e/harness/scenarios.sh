@@ -126,3 +126,34 @@ prepare_scrambolo_accessible_names() {
 verify_scrambolo_accessible_names() {
   expect_bytes diff.dat '6\r\n'
 }
+
+# The demos of tools/play.sh --demo: small known lists, and a screenshot for every step shown.
+
+expect_screenshots() {
+  local count
+  count=$(find "$game_dir/shots" -name '*.bmp' -size +10k 2>/dev/null | wc -l)
+  if [ "$count" -ne "$1" ]; then
+    echo "expected $1 screenshots in shots/, found $count"
+    exit 1
+  fi
+}
+
+prepare_demo_scrambolo() {
+  system_file jmsit32.dll planet.txt
+  beside diff.dat '6\r\n'
+  absent highscore.dat
+}
+verify_demo_scrambolo() {
+  expect_bytes diff.dat '6\r\n'
+  expect_screenshots 4
+}
+
+prepare_demo_pebblix() {
+  system_file mswnby32.dll pebblix-planets.txt
+  beside pebblixoptions.dat '#TRUE#\r\n'
+  absent pebblixscor.dat
+}
+verify_demo_pebblix() {
+  expect_bytes pebblixoptions.dat '#TRUE#\r\n'
+  expect_screenshots 4
+}

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "e2e/robot/scenarios.h"
+#include "e2e/robot/screenshot.h"
 #include "e2e/robot/steps.h"
 
 namespace robot {
@@ -254,6 +255,33 @@ void AccessibleNames()
     ExitFromMenu(window);
 }
 
+// The demo a newcomer watches on a virtual display: the welcome, a guess typed and accepted, the next
+// word, with a screenshot of each step in the folder "shots".
+void Demo()
+{
+    CreateDirectoryA("shots", nullptr);
+    MessageBoxView welcome = ExpectMessageBox(
+        "Pebblix", "Welcome to Pebblix! Do you want instructions?", {"Yes", "No"}, 20);
+    SaveScreenshot("shots\\1-welcome.bmp");
+    AnswerMessageBox(welcome, IDNO);
+    Window window = FindWindowParts();
+    SaveScreenshot("shots\\2-word-given.bmp");
+
+    PressChord({VK_MENU}, 'W');
+    ExpectFocus(window.guess, "the guess box");
+    Type("pant");
+    ExpectText(window.guess, "pant");
+    SaveScreenshot("shots\\3-guess-typed.bmp");
+    Press(VK_RETURN);
+    MessageBoxView report = ExpectMessageBox(
+        "Pebblix", "Nice work! You earned 4 points and now have a total of  4points! Get ready for the next word!",
+        {"OK"});
+    SaveScreenshot("shots\\4-guess-accepted.bmp");
+    AnswerMessageBox(report, IDOK);
+    ExpectNextWord(window);
+    ExitFromMenu(window);
+}
+
 }  // namespace
 
 std::vector<Scenario> PebblixScenarios()
@@ -264,6 +292,7 @@ std::vector<Scenario> PebblixScenarios()
         {"pebblix_time_up", TimeRunsOut},
         {"pebblix_menus", Menus},
         {"pebblix_accessible_names", AccessibleNames},
+        {"demo_pebblix", Demo},
     };
 }
 

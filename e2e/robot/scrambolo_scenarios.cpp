@@ -4,6 +4,7 @@
 
 #include "e2e/robot/scenarios.h"
 #include "e2e/robot/scrambolo_board.h"
+#include "e2e/robot/screenshot.h"
 #include "e2e/robot/steps.h"
 
 namespace robot {
@@ -298,6 +299,39 @@ void AccessibleNames()
     ExitFromMenu(main);
 }
 
+// The demo a newcomer watches on a virtual display: a hint, a rebuilt word and the next deal, with a
+// screenshot of each step in the folder "shots". One-word list "planet", range 6.
+void Demo()
+{
+    CreateDirectoryA("shots", nullptr);
+    HWND main = WaitForMainWindow();
+    ExpectDealOf(main, "planet");
+    ExpectFocusOnLetter(main, 1);
+    SaveScreenshot("shots\\1-letters-dealt.bmp");
+
+    Press('C');
+    Step("the Cheat window shows the hint, the focus on it");
+    HWND cheat = WaitForWindow("Cheat");
+    HWND pattern = ExpectFocusWhere("the hint text box", [&](HWND focus) {
+        return ClassOf(focus) == "Edit" && GetParent(focus) == cheat;
+    });
+    ExpectText(pattern, "p**n*t");
+    SaveScreenshot("shots\\2-hint.bmp");
+    Press(VK_ESCAPE);
+    ExpectWindowGone(cheat);
+    ExpectFocusOnLetter(main, 1);
+
+    int focused = 1;
+    RebuildWord(main, "planet", focused);
+    SaveScreenshot("shots\\3-word-rebuilt.bmp");
+    Press('J');
+    Step("the right word: the next deal and a fresh clock");
+    ExpectDealOf(main, "planet");
+    ExpectFreshClock(main);
+    SaveScreenshot("shots\\4-next-word.bmp");
+    ExitFromMenu(main);
+}
+
 }  // namespace
 
 std::vector<Scenario> ScramboloScenarios()
@@ -310,6 +344,7 @@ std::vector<Scenario> ScramboloScenarios()
         {"scrambolo_time_up", TimeRunsOut},
         {"scrambolo_missing_word_list", WordListMissing},
         {"scrambolo_accessible_names", AccessibleNames},
+        {"demo_scrambolo", Demo},
     };
 }
 
