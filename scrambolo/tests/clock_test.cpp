@@ -1,6 +1,8 @@
 // The word clock, its display, and the end of a game with its four answers and the saved high score.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "scrambolo/tests/game_fixture.h"
 
 namespace scrambolo {
@@ -53,6 +55,16 @@ TEST_F(ClockTest, TheWallClockRulesTheWordsTime) {
     system.answers = {common::MessageAnswer::Yes};
     game.Timer1_Timer();
     EXPECT_EQ(system.messages.size(), 1u);
+}
+
+TEST_F(ClockTest, TimeLeftBeyondTheCountersRangeStopsWithAnOverflowInsteadOfWrapping) {
+    system.wallSeconds -= 2147483527.0;  // the most time left that a 32-bit count holds
+    game.Timer1_Timer();
+    EXPECT_EQ(window.clockText, "35791394:07");
+    system.wallSeconds -= 1;
+    EXPECT_THROW(game.Timer1_Timer(), std::overflow_error);
+    system.wallSeconds -= 1e10;  // set back centuries
+    EXPECT_THROW(game.Timer1_Timer(), std::overflow_error);
 }
 
 TEST_F(ClockTest, ABeatenHighScoreAnsweredYesIsSavedAndANewGameStarts) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
 
 #include "common/field_values.h"
 
@@ -37,7 +38,12 @@ void Game::Timer1_Timer() {
 }
 
 void Game::ShowClock(std::int32_t Limit, std::int32_t Elapsed) {
-    window_.SetClockText(FormatClock(Limit - Elapsed));
+    // A system time set back by decades leaves more time than the count holds: stop, never wrap.
+    const std::int64_t remaining = std::int64_t{Limit} - Elapsed;
+    if (remaining > std::numeric_limits<std::int32_t>::max()) {
+        throw std::overflow_error("Overflow");
+    }
+    window_.SetClockText(FormatClock(static_cast<std::int32_t>(remaining)));
     window_.SetWindowCaption(window_.ClockText() + " - Scrambolo!");
 }
 
