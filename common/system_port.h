@@ -47,6 +47,7 @@ public:
     // A file that exists and is neither a folder, nor hidden, nor a system file.
     virtual bool FileExists(const std::string& path) = 0;
     // Replaces the whole file safely (the old file stays whole on failure); false when it failed.
+    // A hidden or system file is never replaced: it is someone else's, or a saved score kept aside.
     virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
 
     // The folder that holds the program file, without a trailing backslash.

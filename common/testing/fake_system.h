@@ -40,7 +40,7 @@ public:
     std::function<void()> onWait;                   // runs inside each WaitForEvents, as events would
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable;    // paths whose replacement fails (the old content stays)
-    std::set<std::string> hiddenFiles;   // present in files, but FileExists says no
+    std::set<std::string> hiddenFiles;   // present in files, but FileExists says no and they are not replaced
     std::string programFolder = "C:\\Games\\Scrambolo";
     std::string systemDirectory = "C:\\WINDOWS\\SYSTEM";
     bool programsStart = true;
@@ -102,7 +102,7 @@ public:
     }
 
     bool ReplaceFile(const std::string& path, std::string_view bytes) override {
-        if (unwritable.count(path) != 0) {
+        if (unwritable.count(path) != 0 || hiddenFiles.count(path) != 0) {
             return false;
         }
         files[path] = std::string(bytes);

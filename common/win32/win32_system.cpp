@@ -68,6 +68,12 @@ bool Win32System::FileExists(const std::string& path) {
 }
 
 bool Win32System::ReplaceFile(const std::string& path, std::string_view bytes) {
+    // Writing over a hidden or system file fails on Windows; a rename would silently succeed, so
+    // refuse it here and keep what that file holds.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0) {
+        return false;
+    }
     return common::ReplaceFile(path, bytes);
 }
 

@@ -74,11 +74,17 @@ TEST_F(GameOver, UnreadableOrOutOfRangeScoreFileCountsAsZero) {
         EXPECT_EQ(system.files[kScorePath], " 5 \r\n") << content;
         EXPECT_NE(Report().find("which was 0!"), std::string::npos) << content;
     }
-    // A hidden score file is not read, and is then replaced by the score.
+}
+
+TEST_F(GameOver, HiddenScoreFileIsNotReadAndNeverOverwritten) {
     system.files[kScorePath] = " 99 \r\n";
     system.hiddenFiles.insert(kScorePath);
     TimeRunsOut(3, 1);
     EXPECT_NE(Report().find("which was 0!"), std::string::npos);
+    EXPECT_EQ(system.files[kScorePath], " 99 \r\n");
+    EXPECT_EQ(system.messages.front().prompt,
+              "Pebblix could not save your new high score in C:\\Games\\Pebblix\\pebblixscor.dat. "
+              "The high score saved before is left as it was.");
 }
 
 TEST_F(GameOver, UnwritableScoreFileIsReportedAndPlayGoesOn) {

@@ -162,6 +162,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Close(true);
         return 0;
+    case WM_ENDSESSION:
+        // Logging off or shutting down unloads the window too: the sound setting is saved.
+        if (wParam != 0) {
+            Close(true);
+        }
+        return 0;
     case WM_DESTROY:
         KillTimer(window, ID_TMR_WORD);
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);

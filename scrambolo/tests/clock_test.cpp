@@ -99,6 +99,19 @@ TEST_F(ClockTest, ABeatenHighScoreAnsweredNoIsSavedAndTheProgramCloses) {
     EXPECT_EQ(system.writes, (std::vector<std::string>{kHighScorePath, kDiffPath}));
 }
 
+TEST_F(ClockTest, ABeatenHighScoreIsSavedWhenTheSessionEndsWhileTheQuestionIsUp) {
+    // Logging off while "Time Is Up" waits for its answer closes the window; the best stays saved.
+    system.onMessage = [this](const common::testing::FakeSystem::Message& message) {
+        if (message.title == "Time Is Up") {
+            game.Form_Unload();
+        }
+    };
+    RunOutOfTime(6, 4);
+    EXPECT_EQ(system.files[kHighScorePath], "6\r\n");
+    EXPECT_TRUE(window.mainClosed);
+    EXPECT_EQ(system.writes, (std::vector<std::string>{kDiffPath, kHighScorePath}));
+}
+
 TEST_F(ClockTest, ATieIsNotANewHighScoreAndNothingIsWritten) {
     RunOutOfTime(5, 5);
     EXPECT_EQ(system.messages[0].prompt,

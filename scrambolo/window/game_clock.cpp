@@ -54,11 +54,13 @@ void Game::EndOfGame() {
     const common::MessageAnswer answer =
         system_.ShowMessage(TimeIsUpMessage(state_.WordsGuessed, state_.HighScore, CurrentWord()), "Time Is Up",
                             common::MessageButtons::YesNo);
+    if (beaten) {
+        // Saved whatever the answer, also when the window was closed under the question (a
+        // log-off or shutdown): the player earned it.
+        SaveHighScore();
+    }
     if (unloaded_) {
         return;
-    }
-    if (beaten) {
-        SaveHighScore();
     }
     if (answer == common::MessageAnswer::No) {
         Form_Unload();
