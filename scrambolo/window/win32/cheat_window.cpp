@@ -1,10 +1,9 @@
 // Creates the hint window from its twips layout and turns its messages into the Close handler.
 #include "scrambolo/window/win32/cheat_window.h"
 
-#include <exception>
-
 #include "common/win32/window_units.h"
 #include "scrambolo/window/win32/resource_ids.h"
+#include "scrambolo/window/win32/window_procedure.h"
 
 namespace scrambolo::win32 {
 namespace {
@@ -28,7 +27,7 @@ void CheatWindow::Create(int dpi) {
     static const bool registered = [this] {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &CheatWindow::Procedure;
+        windowClass.lpfnWndProc = &RouteToWindow<CheatWindow>;
         windowClass.hInstance = instance_;
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -89,23 +88,7 @@ void CheatWindow::Close() {
     }
 }
 
-LRESULT CALLBACK CheatWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<CheatWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    try {
-        return self->Handle(window, message, wParam, lParam);
-    } catch (const std::exception& fault) {
-        EndAfterFault(fault.what());
-    }
-}
-
-LRESULT CheatWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CheatWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_CMD_CLOSE && onClose_) {

@@ -25,9 +25,10 @@ public:
     void Show();
     void Close();
 
+    // Answers one message of the window (through RouteToWindow).
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     HINSTANCE instance_;
     MessagePump& pump_;

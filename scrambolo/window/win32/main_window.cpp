@@ -1,11 +1,10 @@
 // Builds the main window from its twips layout and passes each message to the matching handler.
 #include "scrambolo/window/win32/main_window.h"
 
-#include <exception>
-
 #include "common/maker.h"
 #include "common/win32/window_units.h"
 #include "scrambolo/window/win32/resource_ids.h"
+#include "scrambolo/window/win32/window_procedure.h"
 
 namespace scrambolo::win32 {
 namespace {
@@ -57,7 +56,7 @@ MainWindow::~MainWindow() {
 bool MainWindow::Create() {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &MainWindow::Procedure;
+    windowClass.lpfnWndProc = &RouteToWindow<MainWindow>;
     windowClass.hInstance = instance_;
     windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
@@ -212,23 +211,7 @@ void MainWindow::CloseMainWindow() {
     }
 }
 
-LRESULT CALLBACK MainWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    try {
-        return self->Handle(window, message, wParam, lParam);
-    } catch (const std::exception& fault) {
-        EndAfterFault(fault.what());
-    }
-}
-
-LRESULT MainWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));

@@ -46,9 +46,10 @@ public:
     void CloseHintWindow() override;
     void CloseMainWindow() override;
 
+    // Answers one message of the window (through RouteToWindow).
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id, int code);
     int LetterButtonIndex(HWND control) const;
     int Pixels(int twips) const;
