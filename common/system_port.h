@@ -20,7 +20,7 @@ enum class MessageAnswer { Ok, Yes, No };
 // Asynchronous cues let play go on at once; synchronous ones return when the sound has ended.
 enum class SoundMode { Async, Sync };
 
-// The Windows build talks to the real system; tests use a fake that records and scripts.
+// Each platform build talks to its real system; tests use a fake that records and scripts.
 class SystemPort {
 public:
     virtual ~SystemPort() = default;
@@ -43,32 +43,49 @@ public:
     // all that are waiting and returns. Never spins.
     virtual void WaitForEvents(double maxSeconds) = 0;
 
+    // The whole file, or nothing when it is missing or cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
     // A file that exists and is neither a folder, nor hidden, nor a system file.
     virtual bool FileExists(const std::string& path) = 0;
+    // True when anything at all is at the path: a file of any kind, readable or not, or a folder.
+    // A saved file that is there but cannot be read is told apart from a missing one this way.
+    virtual bool AnythingAt(const std::string& path) = 0;
     // Replaces the whole file safely (the old file stays whole on failure); false when it failed.
     // A hidden or system file is never replaced: it is someone else's, or a saved score kept aside.
     virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
 
-    // The folder that holds the program file, without a trailing backslash.
-    virtual std::string ProgramFolder() = 0;
-    // The system directory as the system reports it: empty or short when it cannot be found.
-    virtual std::string SystemDirectory() = 0;
+    // The separator of folders in the platform's paths: a backslash on Windows, a slash on Linux.
+    virtual char PathSeparator() = 0;
+    // A file in a folder: the folder, the separator and the name, joined as they stand.
+    std::string JoinPath(std::string_view folder, std::string_view name) {
+        std::string path(folder);
+        path += PathSeparator();
+        path += name;
+        return path;
+    }
 
-    // Starts a program from a command line in a normal window that takes the focus, without
-    // waiting for it; false when it could not be started.
-    virtual bool StartProgram(const std::string& commandLine) = 0;
+    // Every folder is given without a trailing separator.
+    // The folder that holds the program file: the second place a word list is looked for.
+    virtual std::string ProgramFolder() = 0;
+    // The system directory as the system reports it, the first place a word list is looked for:
+    // empty or short when it cannot be found. On Linux, the game's data folder of the installation.
+    virtual std::string SystemDirectory() = 0;
+    // Where the game's sound cues and help text are: the program's folder on Windows; on Linux
+    // the installation's data folder, or the program's folder when it runs from a build or an
+    // unpacked copy.
+    virtual std::string DataFolder() = 0;
+    // Where the saved scores and settings are read and written: the program's folder on Windows;
+    // on Linux the game's folder in the player's data folder, made on the first save.
+    virtual std::string SavedFilesFolder() = 0;
+
+    // Starts the platform's plain-text editor on a file, in a normal window that takes the focus,
+    // without waiting for it; false when the editor could not be started.
+    virtual bool StartTextEditor(const std::string& path) = 0;
+    // The editor's program name, for the message that says it could not be started.
+    virtual std::string TextEditorName() = 0;
     // Asks the shell to carry out an operation ("Open", "open") on a document or web address
     // with its associated program; false when that failed.
     virtual bool OpenWithShell(const std::string& operation, const std::string& target) = 0;
 };
-
-// A file in a folder: the folder, a backslash and the name, joined as they stand.
-inline std::string JoinPath(std::string_view folder, std::string_view name) {
-    std::string path(folder);
-    path += '\\';
-    path += name;
-    return path;
-}
 
 }  // namespace common

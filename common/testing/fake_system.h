@@ -29,7 +29,7 @@ public:
     // --- What the game did, in order.
     std::vector<Message> messages;
     std::vector<Sound> sounds;
-    std::vector<std::string> startedPrograms;
+    std::vector<std::string> editedFiles;  // files the text editor was started on
     std::vector<std::pair<std::string, std::string>> shellOpens;
     std::vector<std::string> writes;  // paths replaced, in order
     int waits = 0;
@@ -41,9 +41,13 @@ public:
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable;    // paths whose replacement fails (the old content stays)
     std::set<std::string> hiddenFiles;   // present in files, but FileExists says no and they are not replaced
+    std::set<std::string> unreadable;    // there (locked, a read error): reading fails, a replacement would not
     std::string programFolder = "C:\\Games\\Scrambolo";
     std::string systemDirectory = "C:\\WINDOWS\\SYSTEM";
-    bool programsStart = true;
+    std::string dataFolder;        // empty: the program folder, as on Windows
+    std::string savedFilesFolder;  // empty: the program folder, as on Windows
+    char pathSeparator = '\\';
+    bool editorStarts = true;
     bool shellOpensSucceed = true;
 
     // --- The clocks: wall time in seconds (local), and a monotonic count that ignores midnight.
@@ -90,6 +94,9 @@ public:
     }
 
     std::optional<std::string> ReadFile(const std::string& path) override {
+        if (unreadable.count(path) != 0) {
+            return std::nullopt;
+        }
         const auto found = files.find(path);
         if (found == files.end()) {
             return std::nullopt;
@@ -98,25 +105,32 @@ public:
     }
 
     bool FileExists(const std::string& path) override {
-        return files.count(path) != 0 && hiddenFiles.count(path) == 0;
+        return files.count(path) != 0 && hiddenFiles.count(path) == 0 && unreadable.count(path) == 0;
     }
+
+    bool AnythingAt(const std::string& path) override { return files.count(path) != 0 || unreadable.count(path) != 0; }
 
     bool ReplaceFile(const std::string& path, std::string_view bytes) override {
         if (unwritable.count(path) != 0 || hiddenFiles.count(path) != 0) {
             return false;
         }
         files[path] = std::string(bytes);
+        unreadable.erase(path);
         writes.push_back(path);
         return true;
     }
 
+    char PathSeparator() override { return pathSeparator; }
     std::string ProgramFolder() override { return programFolder; }
     std::string SystemDirectory() override { return systemDirectory; }
+    std::string DataFolder() override { return dataFolder.empty() ? programFolder : dataFolder; }
+    std::string SavedFilesFolder() override { return savedFilesFolder.empty() ? programFolder : savedFilesFolder; }
 
-    bool StartProgram(const std::string& commandLine) override {
-        startedPrograms.push_back(commandLine);
-        return programsStart;
+    bool StartTextEditor(const std::string& path) override {
+        editedFiles.push_back(path);
+        return editorStarts;
     }
+    std::string TextEditorName() override { return "NOTEPAD.EXE"; }
 
     bool OpenWithShell(const std::string& operation, const std::string& target) override {
         shellOpens.emplace_back(operation, target);
@@ -127,7 +141,7 @@ public:
     std::vector<std::string> SoundNames() const {
         std::vector<std::string> names;
         for (const Sound& sound : sounds) {
-            const auto slash = sound.path.find_last_of('\\');
+            const auto slash = sound.path.find_last_of(pathSeparator);
             names.push_back(slash == std::string::npos ? sound.path : sound.path.substr(slash + 1));
         }
         return names;

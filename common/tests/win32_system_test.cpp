@@ -41,9 +41,16 @@ TEST_F(Win32SystemFiles, AHiddenOrSystemFileIsNeitherSeenNorReplaced) {
     }
 }
 
-TEST_F(Win32SystemFiles, AFolderIsNotAFile) {
+TEST_F(Win32SystemFiles, AFolderIsNotAFileButIsSomething) {
     EXPECT_FALSE(system_.FileExists("."));
+    EXPECT_TRUE(system_.AnythingAt("."));
     EXPECT_FALSE(system_.FileExists("no such file.dat"));
+    EXPECT_FALSE(system_.AnythingAt("no such file.dat"));
+}
+
+TEST(Win32TextEditor, TheHelpPathIsPassedUnquotedEvenWithBlanks) {
+    EXPECT_EQ(TextEditorCommandLine("C:\\Program Files\\Word Games\\scrambolo.TXT"),
+              "NOTEPAD.EXE C:\\Program Files\\Word Games\\scrambolo.TXT");
 }
 
 }  // namespace

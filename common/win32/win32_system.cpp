@@ -67,6 +67,10 @@ bool Win32System::FileExists(const std::string& path) {
     return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
+bool Win32System::AnythingAt(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool Win32System::ReplaceFile(const std::string& path, std::string_view bytes) {
     // Writing over a hidden or system file fails on Windows; a rename would silently succeed, so
     // refuse it here and keep what that file holds.
@@ -91,13 +95,15 @@ std::string Win32System::SystemDirectory() {
     return std::string(buffer, length < 255 ? length : 0);
 }
 
-bool Win32System::StartProgram(const std::string& commandLine) {
+std::string TextEditorCommandLine(const std::string& path) { return "NOTEPAD.EXE " + path; }
+
+bool Win32System::StartTextEditor(const std::string& path) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    std::string writable = commandLine;
+    std::string writable = TextEditorCommandLine(path);
     if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         return false;

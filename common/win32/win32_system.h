@@ -4,10 +4,15 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "common/system_port.h"
 
 namespace common::win32 {
+
+// The command line that opens a file in the plain-text editor: the path is not quoted, as the
+// editor takes the rest of its command line as one file name.
+std::string TextEditorCommandLine(const std::string& path);
 
 class Win32System final : public SystemPort {
 public:
@@ -27,10 +32,16 @@ public:
     void WaitForEvents(double maxSeconds) override;
     std::optional<std::string> ReadFile(const std::string& path) override;
     bool FileExists(const std::string& path) override;
+    bool AnythingAt(const std::string& path) override;
     bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+    char PathSeparator() override { return '\\'; }
     std::string ProgramFolder() override;
     std::string SystemDirectory() override;
-    bool StartProgram(const std::string& commandLine) override;
+    // Cues, help and saved files all live beside the program on Windows.
+    std::string DataFolder() override { return ProgramFolder(); }
+    std::string SavedFilesFolder() override { return ProgramFolder(); }
+    bool StartTextEditor(const std::string& path) override;
+    std::string TextEditorName() override { return "NOTEPAD.EXE"; }
     bool OpenWithShell(const std::string& operation, const std::string& target) override;
 
 private:

@@ -10,7 +10,7 @@ void PebblixGame::tmrWord_Timer() {
     window_.SetTimerEnabled(false);
     PlayCue(kGameOverSound);
 
-    const std::string scorePath = BesideProgram(kScoreFile);
+    const std::string scorePath = SavedFile(kScoreFile);
     std::int16_t HighScore = 0;
     if (system_.FileExists(scorePath)) {
         HighScore = ReadHighScore(system_.ReadFile(scorePath));

@@ -26,7 +26,7 @@ void PebblixGame::mnuOptionsSounds_Click() {
 
 // Help and the web site open in the player's default viewer; the round's countdown keeps running.
 void PebblixGame::mnuHelpContents_Click() {
-    const std::string helpPath = BesideProgram(kHelpFile);
+    const std::string helpPath = DataFile(kHelpFile);
     if (!system_.OpenWithShell("open", helpPath)) {
         system_.ShowMessage(HelpNotOpenedMessage(helpPath), kTitle, MessageButtons::Ok);
     }

@@ -21,7 +21,7 @@ void PebblixGame::Form_Load() {
         return;
     }
 
-    const std::string optionsPath = BesideProgram(kOptionsFile);
+    const std::string optionsPath = SavedFile(kOptionsFile);
     state.SoundsOn = true;
     if (system_.FileExists(optionsPath)) {
         const auto options = system_.ReadFile(optionsPath);
@@ -44,8 +44,8 @@ void PebblixGame::Form_Load() {
 // The dictionary lives in the system directory; a copy beside the program serves when that one is
 // missing, so the game also runs from a folder of its own. False when the program has ended.
 bool PebblixGame::LoadDictionaryOrEnd() {
-    const std::string systemPath = common::JoinPath(state.SystemDirectory, kDictionaryFile);
-    const std::string besidePath = BesideProgram(kDictionaryFile);
+    const std::string systemPath = system_.JoinPath(state.SystemDirectory, kDictionaryFile);
+    const std::string besidePath = system_.JoinPath(system_.ProgramFolder(), kDictionaryFile);
     std::string path = systemPath;
     auto text = system_.ReadFile(systemPath);
     if (!text) {
@@ -72,7 +72,7 @@ bool PebblixGame::LoadDictionaryOrEnd() {
 }
 
 void PebblixGame::Form_Unload() {
-    const std::string optionsPath = BesideProgram(kOptionsFile);
+    const std::string optionsPath = SavedFile(kOptionsFile);
     if (!system_.ReplaceFile(optionsPath, FormatOptionsFile(state.SoundsOn))) {
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath), kTitle, MessageButtons::Ok);
     }
@@ -100,10 +100,12 @@ void PebblixGame::PickWord() {
 
 void PebblixGame::PlayCue(const char* waveFile) {
     if (state.SoundsOn) {
-        system_.PlayWave(BesideProgram(waveFile), common::SoundMode::Sync);
+        system_.PlayWave(DataFile(waveFile), common::SoundMode::Sync);
     }
 }
 
-std::string PebblixGame::BesideProgram(const char* name) { return common::JoinPath(system_.ProgramFolder(), name); }
+std::string PebblixGame::DataFile(const char* name) { return system_.JoinPath(system_.DataFolder(), name); }
+
+std::string PebblixGame::SavedFile(const char* name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
 
 }  // namespace pebblix

@@ -46,7 +46,9 @@ private:
     void PlayWrongSound();
     void SelectGuess();
     void PlayCue(const char* waveFile);
-    std::string BesideProgram(const char* name);
+    // Cues and help come from the data folder, scores and settings go to the saved-files folder.
+    std::string DataFile(const char* name);
+    std::string SavedFile(const char* name);
 
     GameWindow& window_;
     common::SystemPort& system_;

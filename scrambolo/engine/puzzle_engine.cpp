@@ -34,17 +34,16 @@ PuzzleEngine::PuzzleEngine(GameState& state, LetterButtons& buttons, common::Ran
     : state_(state), buttons_(buttons), random_(random), system_(system) {}
 
 LoadResult PuzzleEngine::LoadWordList() {
-    const std::string folder = system_.ProgramFolder();
     std::optional<std::string> text = system_.ReadFile(state_.WordListPath);
     if (!text) {
         // A portable copy keeps the list beside the program and needs no rights to the system folder.
-        text = system_.ReadFile(common::JoinPath(folder, kWordListName));
+        text = system_.ReadFile(system_.JoinPath(system_.ProgramFolder(), kWordListName));
     }
     if (!text) {
         return LoadResult::WordListMissing;
     }
     state_.AllWords = ReadWordEntries(*text);
-    state_.HighScore = ReadHighScore(system_.ReadFile(common::JoinPath(folder, kHighScoreName)));
+    state_.HighScore = ReadHighScore(system_.ReadFile(system_.JoinPath(system_.SavedFilesFolder(), kHighScoreName)));
     return ApplyLetterRange() == DealResult::Dealt ? LoadResult::Dealt : LoadResult::NoDealableWord;
 }
 
@@ -139,7 +138,7 @@ void PuzzleEngine::ShuffleLetters(const std::vector<std::string>& letters) {
 
 std::string PuzzleEngine::WordListMissingMessage() {
     return std::string("The word list ") + kWordListName + " could not be found or read. It was looked for as " +
-           state_.WordListPath + " and as " + common::JoinPath(system_.ProgramFolder(), kWordListName) +
+           state_.WordListPath + " and as " + system_.JoinPath(system_.ProgramFolder(), kWordListName) +
            ". The program will now exit.";
 }
 

@@ -143,18 +143,18 @@ TEST_F(MenuTest, ARangeThatCannotBeSavedIsToldAndTheCloseGoesOn) {
     EXPECT_TRUE(window.mainClosed);
 }
 
-TEST_F(MenuTest, HelpOpensTheTextInTheEditorWithAnUnquotedPath) {
+TEST_F(MenuTest, HelpOpensTheTextInTheEditorAndSaysSoWhenItCannot) {
     system.programFolder = "C:\\Program Files\\Word Games";
     Start(kWords);
     game.mnuHelpContents_Click();
-    EXPECT_EQ(system.startedPrograms,
-              std::vector<std::string>{"NOTEPAD.EXE C:\\Program Files\\Word Games\\scrambolo.TXT"});
+    EXPECT_EQ(system.editedFiles, std::vector<std::string>{"C:\\Program Files\\Word Games\\scrambolo.TXT"});
     EXPECT_TRUE(system.messages.empty());
 
-    system.programsStart = false;
+    system.editorStarts = false;
     game.mnuHelpContents_Click();
     ASSERT_EQ(system.messages.size(), 1u);
-    EXPECT_NE(system.messages[0].prompt.find("NOTEPAD.EXE could not be started"), std::string::npos);
+    EXPECT_EQ(system.messages[0].prompt,
+              "The help could not be opened: the text editor NOTEPAD.EXE could not be started.");
     EXPECT_TRUE(window.timerOn);
     EXPECT_FALSE(window.mainClosed);
 }

@@ -69,7 +69,9 @@ public:
 
 private:
     const std::string& CurrentWord() const;
-    std::string ProgramFile(const char* name);
+    // Cues and help come from the data folder, scores and settings go to the saved-files folder.
+    std::string DataFile(const char* name);
+    std::string SavedFile(const char* name);
     void PlayCue(const char* name);
     void SetTimer(bool enabled);
     void EndOfGame();

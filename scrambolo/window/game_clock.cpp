@@ -77,7 +77,7 @@ void Game::EndOfGame() {
 }
 
 void Game::SaveHighScore() {
-    const std::string path = ProgramFile(kHighScoreName);
+    const std::string path = SavedFile(kHighScoreName);
     if (!system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.WordsGuessed)))) {
         system_.ShowMessage("Your high score of " + common::FormatPlain(state_.WordsGuessed) +
                                 " words could not be saved in " + path +

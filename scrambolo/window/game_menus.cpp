@@ -33,7 +33,7 @@ void Game::Form_Unload() {
     }
     unloaded_ = true;
     SetTimer(false);
-    const std::string path = ProgramFile("diff.dat");
+    const std::string path = SavedFile("diff.dat");
     if (!system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)))) {
         system_.ShowMessage("The number of letters you chose could not be saved in " + path +
                                 ". The setting saved before is kept as it was.",
@@ -49,9 +49,9 @@ void Game::Form_Unload() {
 void Game::mnuFileExit_Click() { Form_Unload(); }
 
 void Game::mnuHelpContents_Click() {
-    const std::string commandLine = "NOTEPAD.EXE " + ProgramFile("scrambolo.TXT");
-    if (!system_.StartProgram(commandLine)) {
-        system_.ShowMessage("The help could not be opened: the text editor NOTEPAD.EXE could not be started.",
+    if (!system_.StartTextEditor(DataFile("scrambolo.TXT"))) {
+        system_.ShowMessage("The help could not be opened: the text editor " + system_.TextEditorName() +
+                                " could not be started.",
                             "Scrambolo", common::MessageButtons::Ok);
     }
 }

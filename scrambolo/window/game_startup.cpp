@@ -67,12 +67,12 @@ bool Game::LocateSystemDirectory() {
                             "Error", common::MessageButtons::Ok);
         return false;
     }
-    state_.WordListPath = common::JoinPath(state_.SystemDirectory, kWordListName);
+    state_.WordListPath = system_.JoinPath(state_.SystemDirectory, kWordListName);
     return true;
 }
 
 void Game::LoadLetterRange() {
-    const std::optional<std::string> text = system_.ReadFile(ProgramFile(kLetterRangeName));
+    const std::optional<std::string> text = system_.ReadFile(SavedFile(kLetterRangeName));
     // A missing, empty or unreadable setting starts with every range, the widest choice.
     state_.LetterRange = common::ParseInt32(common::ReadFirstField(text.value_or(""))).ValueOr(kAllRanges);
     switch (state_.LetterRange) {
@@ -117,9 +117,11 @@ const std::string& Game::CurrentWord() const {
     return state_.CurrentWordIndex >= 0 && index < state_.PlayWords.size() ? state_.PlayWords[index] : kNoWord;
 }
 
-std::string Game::ProgramFile(const char* name) { return common::JoinPath(system_.ProgramFolder(), name); }
+std::string Game::DataFile(const char* name) { return system_.JoinPath(system_.DataFolder(), name); }
 
-void Game::PlayCue(const char* name) { system_.PlayWave(ProgramFile(name), common::SoundMode::Async); }
+std::string Game::SavedFile(const char* name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
+
+void Game::PlayCue(const char* name) { system_.PlayWave(DataFile(name), common::SoundMode::Async); }
 
 void Game::SetTimer(bool enabled) {
     timerEnabled_ = enabled;

@@ -8,7 +8,7 @@
 #include "pebblix/logic/game_window.h"
 #include "pebblix/logic/pebblix_game.h"
 
-namespace pebblix::window {
+namespace pebblix::win32 {
 
 class MainWindow final : public GameWindow {
 public:
@@ -68,4 +68,4 @@ private:
     bool closing_ = false;
 };
 
-}  // namespace pebblix::window
+}  // namespace pebblix::win32

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace pebblix::window {
+namespace pebblix::win32 {
 
 // Shortcut keys first, then the dialog keys (Tab, Enter, Esc, access keys), then the usual
 // translate and dispatch.
@@ -15,4 +15,4 @@ void DeliverPending(HWND mainWindow, HACCEL accelerators);
 // Runs until the program is asked to quit; returns the exit code.
 int RunMessageLoop(HWND mainWindow, HACCEL accelerators);
 
-}  // namespace pebblix::window
+}  // namespace pebblix::win32

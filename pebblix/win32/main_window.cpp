@@ -1,12 +1,12 @@
 // The main window: creates the controls in twips, turns messages into handler calls, and carries
 // out what the handlers ask. No rule of the game lives here.
-#include "pebblix/window/main_window.h"
+#include "pebblix/win32/main_window.h"
 
 #include "common/win32/window_units.h"
 #include "pebblix/logic/reports.h"
-#include "pebblix/window/resource_ids.h"
+#include "pebblix/win32/resource_ids.h"
 
-namespace pebblix::window {
+namespace pebblix::win32 {
 namespace {
 
 constexpr const char* kWindowClass = "PebblixMainWindow";
@@ -295,4 +295,4 @@ void MainWindow::Close(bool runUnloadHandler) {
     DestroyWindow(window_);
 }
 
-}  // namespace pebblix::window
+}  // namespace pebblix::win32

@@ -5,18 +5,18 @@
 #include "common/random_source.h"
 #include "common/win32/win32_system.h"
 #include "pebblix/logic/pebblix_game.h"
-#include "pebblix/window/main_window.h"
-#include "pebblix/window/message_pump.h"
-#include "pebblix/window/resource_ids.h"
+#include "pebblix/win32/main_window.h"
+#include "pebblix/win32/message_pump.h"
+#include "pebblix/win32/resource_ids.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     HACCEL accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
 
-    pebblix::window::MainWindow window(instance);
+    pebblix::win32::MainWindow window(instance);
     common::win32::Win32System system(
-        [&window, accelerators] { pebblix::window::DeliverPending(window.Handle(), accelerators); });
+        [&window, accelerators] { pebblix::win32::DeliverPending(window.Handle(), accelerators); });
     common::FoldingRandomSource random;
     pebblix::PebblixGame game(window, system, random);
 
@@ -27,5 +27,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     HWND mainWindow = window.Handle();
     system.SetOwner(mainWindow);
     window.LoadAndShow(showCommand);
-    return pebblix::window::RunMessageLoop(mainWindow, accelerators);
+    return pebblix::win32::RunMessageLoop(mainWindow, accelerators);
 }

@@ -1,7 +1,7 @@
 // Accelerators, dialog keys and dispatch, the same for the main loop and for pumping waits.
-#include "pebblix/window/message_pump.h"
+#include "pebblix/win32/message_pump.h"
 
-namespace pebblix::window {
+namespace pebblix::win32 {
 
 void DeliverMessage(MSG& message, HWND mainWindow, HACCEL accelerators) {
     if (mainWindow != nullptr && IsWindow(mainWindow)) {
@@ -35,4 +35,4 @@ int RunMessageLoop(HWND mainWindow, HACCEL accelerators) {
     return static_cast<int>(message.wParam);
 }
 
-}  // namespace pebblix::window
+}  // namespace pebblix::win32
