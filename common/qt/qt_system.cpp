@@ -1,0 +1,167 @@
+// Carries out the game logic's requests with Qt and POSIX on Linux; no rules of play live here.
+#include "common/qt/qt_system.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+#include "common/qt/cue_player.h"
+#include "common/text_file.h"
+
+namespace common::qt {
+namespace {
+
+constexpr const char* kTextViewer = "xdg-open";
+
+QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string S(const QString& text) { return text.toUtf8().toStdString(); }
+
+// A Yes/No box has no cancel: Esc and the close button leave it open, so a habitual Esc under a
+// question never answers it.
+class QuestionWithoutEscape : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            return true;
+        }
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+QtSystem::QtSystem(std::string gameFolder) : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>()) {}
+
+QtSystem::~QtSystem() = default;
+
+MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons) {
+    QMessageBox box(owner_.data());
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(Q(title));
+    box.setText(Q(prompt));
+    box.setTextFormat(Qt::PlainText);
+    QuestionWithoutEscape noEscape;
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.installEventFilter(&noEscape);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok) {
+        return MessageAnswer::Ok;
+    }
+    return answer == QMessageBox::No ? MessageAnswer::No : MessageAnswer::Yes;
+}
+
+void QtSystem::PlayWave(const std::string& path, SoundMode mode) {
+    if (mode == SoundMode::Async) {
+        cues_->Play(Q(path));
+    } else {
+        cues_->PlayToEnd(Q(path));
+    }
+}
+
+std::int64_t QtSystem::CurrentDateTime() {
+    // Local wall-clock seconds, following changes of the system time and the time zone's offset.
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return static_cast<std::int64_t>(now) + local.tm_gmtoff;
+}
+
+double QtSystem::TimeOfDay() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    std::tm local{};
+    localtime_r(&now.tv_sec, &local);
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+double QtSystem::MonotonicSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+void QtSystem::WaitForEvents(double maxSeconds) {
+    // The timer only wakes the wait; whatever arrives first ends it, and everything waiting is
+    // then delivered.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(maxSeconds <= 0 ? 0 : static_cast<int>(maxSeconds * 1000.0 + 0.5));
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+std::optional<std::string> QtSystem::ReadFile(const std::string& path) { return ReadWholeFile(path); }
+
+bool QtSystem::FileExists(const std::string& path) { return RegularFileExists(path); }
+
+bool QtSystem::AnythingAt(const std::string& path) {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    // A path that cannot even be looked at may hide a saved file: count it as taken.
+    if (error) {
+        return error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory;
+    }
+    return status.type() != std::filesystem::file_type::not_found;
+}
+
+bool QtSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+    // The saved-files folder is made on the first save, not before.
+    const QString folder = QFileInfo(Q(path)).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return false;
+    }
+    return common::ReplaceFile(path, bytes);
+}
+
+std::string QtSystem::ProgramFolder() { return S(QCoreApplication::applicationDirPath()); }
+
+std::string QtSystem::SystemDirectory() {
+    // Installed, the program sits in <prefix>/games and its data in <prefix>/share/games/<game>.
+    return S(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/games/" + Q(gameFolder_)));
+}
+
+std::string QtSystem::DataFolder() {
+    const std::string installed = SystemDirectory();
+    return QDir(Q(installed)).exists() ? installed : ProgramFolder();
+}
+
+std::string QtSystem::SavedFilesFolder() {
+    // $XDG_DATA_HOME, or ~/.local/share when it is not set.
+    return S(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" + Q(gameFolder_));
+}
+
+bool QtSystem::StartTextEditor(const std::string& path) {
+    return QProcess::startDetached(kTextViewer, {Q(path)});
+}
+
+std::string QtSystem::TextEditorName() { return kTextViewer; }
+
+bool QtSystem::OpenWithShell(const std::string&, const std::string& target) {
+    const QUrl url = target.starts_with('/') ? QUrl::fromLocalFile(Q(target)) : QUrl(Q(target));
+    return QDesktopServices::openUrl(url);
+}
+
+}  // namespace common::qt

@@ -1,0 +1,52 @@
+// The real outside world for a game window on Linux: message boxes, sounds, clocks, files and launches with Qt.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+#include "common/system_port.h"
+
+namespace common::qt {
+
+class CuePlayer;
+
+class QtSystem final : public SystemPort {
+public:
+    // gameFolder names the game's folders: "<prefix>/share/games/<gameFolder>" for its data and
+    // "<player's data folder>/<gameFolder>" for its saved files.
+    explicit QtSystem(std::string gameFolder);
+    ~QtSystem() override;
+
+    // The window that owns message boxes.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    MessageAnswer ShowMessage(const std::string& prompt, const std::string& title,
+                              MessageButtons buttons) override;
+    void PlayWave(const std::string& path, SoundMode mode) override;
+    std::int64_t CurrentDateTime() override;
+    double TimeOfDay() override;
+    double MonotonicSeconds() override;
+    void WaitForEvents(double maxSeconds) override;
+    std::optional<std::string> ReadFile(const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+    bool AnythingAt(const std::string& path) override;
+    bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+    char PathSeparator() override { return '/'; }
+    std::string ProgramFolder() override;
+    std::string SystemDirectory() override;
+    std::string DataFolder() override;
+    std::string SavedFilesFolder() override;
+    bool StartTextEditor(const std::string& path) override;
+    std::string TextEditorName() override;
+    bool OpenWithShell(const std::string& operation, const std::string& target) override;
+
+private:
+    std::string gameFolder_;
+    QPointer<QWidget> owner_;
+    std::unique_ptr<CuePlayer> cues_;
+};
+
+}  // namespace common::qt
