@@ -21,9 +21,6 @@ constexpr Layout kCmdEnter{1560, 2280, 1215, 495};
 constexpr int kClientWidth = 4680;
 constexpr int kClientHeight = 3195;
 
-constexpr const char* kUnexpectedProblem =
-    "Pebblix met a problem it cannot recover from and has to close. Your saved high score is left as it was.";
-
 }  // namespace
 
 MainWindow::~MainWindow() {
