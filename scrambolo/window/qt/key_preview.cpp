@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "scrambolo/window/qt/handler_guard.h"
 
@@ -47,17 +48,16 @@ int WindowsKeyCode(int qtKey) {
     }
 }
 
-bool KeyPreview::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || mainWindow_ == nullptr) {
-        return false;
-    }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    // A key travels up from the focused widget to its parents; it is previewed once, where it
-    // arrives. Keys of the menu bar, of menus and of other windows are theirs alone, and so are
-    // keys held with Alt, which Windows gives to the menu instead of the window.
-    QWidget* arrival = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : mainWindow_.data();
-    if (widget == nullptr || widget != arrival || widget->window() != mainWindow_ ||
-        qobject_cast<QMenuBar*>(widget) != nullptr || QApplication::activePopupWidget() != nullptr) {
+KeyPreview::KeyPreview(QWidget* mainWindow, std::function<void(int, int)> keyDown) : keyDown_(std::move(keyDown)) {
+    mainWindow->winId();
+    mainWindow->windowHandle()->installEventFilter(this);
+}
+
+bool KeyPreview::eventFilter(QObject*, QEvent* event) {
+    // Menus and message boxes are windows of their own and take their keys. The menu bar, while
+    // the keyboard walks it, and keys held with Alt, which Windows gives to the menu instead of
+    // the window, are not the game's either.
+    if (event->type() != QEvent::KeyPress || qobject_cast<QMenuBar*>(QApplication::focusWidget()) != nullptr) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);

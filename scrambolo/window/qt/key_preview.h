@@ -2,25 +2,23 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 
 namespace scrambolo::qt {
 
-// Installed on the application, so it sees a key before the focused letter button does.
+// Watches the main window's native window, which gets each key once, before the focused letter
+// button does.
 class KeyPreview final : public QObject {
 public:
     // keyDown gets the Windows key code and the shift state (1 Shift, 2 Ctrl, 4 Alt).
-    KeyPreview(QWidget* mainWindow, std::function<void(int keyCode, int shift)> keyDown)
-        : mainWindow_(mainWindow), keyDown_(std::move(keyDown)) {}
+    KeyPreview(QWidget* mainWindow, std::function<void(int keyCode, int shift)> keyDown);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPointer<QWidget> mainWindow_;
     std::function<void(int, int)> keyDown_;
 };
 

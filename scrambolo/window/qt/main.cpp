@@ -24,7 +24,6 @@ int main(int argc, char** argv) {
     Game game(window, system, random);
     window.SetGame(&game);
     qt::KeyPreview preview(&window, [&game](int keyCode, int shift) { game.Form_KeyDown(keyCode, shift); });
-    application.installEventFilter(&preview);
     // A session that ends closes the game as its close box does, so the setting is saved.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
                      [&game] { qt::RunHandler([&] { game.Form_Unload(); }); });

@@ -1,6 +1,7 @@
 // Builds the main window from its twips layout and passes each Qt event to the matching handler.
 #include "scrambolo/window/qt/main_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -167,7 +168,16 @@ void MainWindow::SetClockText(const std::string& text) {
 
 std::string MainWindow::ClockText() { return S(clockLabel_->text()); }
 
-void MainWindow::SetWindowCaption(const std::string& text) { setWindowTitle(Q(text)); }
+void MainWindow::SetWindowCaption(const std::string& text) {
+    if (windowTitle() == Q(text)) {
+        return;
+    }
+    setWindowTitle(Q(text));
+    // Qt does not tell screen readers of a new title by itself, and the caption is the window's
+    // name: without this they would go on calling the window by its first caption.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
 
 void MainWindow::SetTimer(bool enabled) {
     if (enabled && !closed_) {
