@@ -276,6 +276,12 @@ class Scenario:
 
     # --- The record.
 
+    def screenshot(self, name):
+        """Saves the screen as <folder>/shots/<name>.png."""
+        folder = os.path.join(self.folder, "shots")
+        os.makedirs(folder, exist_ok=True)
+        self.desktop.screenshot(os.path.join(folder, name + ".png"))
+
     def log(self, text):
         print("  " + text, flush=True)
 
