@@ -102,11 +102,7 @@ class Desktop:
         self.orca_log = None
 
     def start(self):
-        self._start_display()
-        # A window manager gives the keyboard back to the game window when a message box closes,
-        # as every desktop does; without one the focus falls to the root window.
-        self._start("openbox", ["openbox", "--sm-disable"])
-        self._start("atspi-bus", [ATSPI_BUS_LAUNCHER, "--launch-immediately"])
+        self.start_without_screen_reader()
         self.orca_log = OrcaLog(os.path.join(self.folder, "orca-debug.log"))
         preferences = os.path.join(self.folder, "orca-preferences")
         os.makedirs(preferences, exist_ok=True)
@@ -116,6 +112,14 @@ class Desktop:
                              "--debug-file=" + self.orca_log.terminal, "-u", preferences])
         self.wait_until(lambda: any("Startup complete" in line for line in self.orca_log.lines()),
                         30, "Orca to start")
+
+    def start_without_screen_reader(self):
+        """The display, the window manager and the accessibility bus, but no Orca."""
+        self._start_display()
+        # A window manager gives the keyboard back to the game window when a message box closes,
+        # as every desktop does; without one the focus falls to the root window.
+        self._start("openbox", ["openbox", "--sm-disable"])
+        self._start("atspi-bus", [ATSPI_BUS_LAUNCHER, "--launch-immediately"])
 
     def _start_display(self):
         read_end, write_end = os.pipe()
