@@ -30,7 +30,12 @@ CheatWindow::CheatWindow(double dpi, std::function<void()> onClose)
     connect(close_, &QPushButton::clicked, this, [this] { RunHandler(onClose_); });
 }
 
-void CheatWindow::SetText(const std::string& text) { text_->setText(QString::fromStdString(text)); }
+void CheatWindow::SetText(const std::string& text) {
+    text_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    // As in a Windows text box given new text, the caret stands before the first letter, where a
+    // screen reader reads the whole line from.
+    text_->setCursorPosition(0);
+}
 
 void CheatWindow::ShowWithFocus() {
     show();

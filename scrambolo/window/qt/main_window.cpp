@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QShortcut>
 
 #include "common/maker.h"
 #include "scrambolo/window/qt/handler_guard.h"
@@ -85,6 +86,9 @@ QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, void (Game::*h
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     AddItem(file, "E&xit", &Game::mnuFileExit_Click);
+    // F10 goes to the menus, as Alt does; like other Linux programs it opens the first one.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
 
     QMenu* options = menuBar()->addMenu("&Options");
     QMenu* letters = options->addMenu("&Number Of Letters");
