@@ -149,7 +149,7 @@ def scenario_hint_and_range(s):
     left_on = letters(s)[1]
     s.hear("%s push button." % left_on)
     s.key("c")
-    s.hear("Cheat.", "Hint: text.", "p**n*t")
+    s.hear("Cheat.", "Hint: text.", "p**n*t.")
     s.expect_focus("text", "Hint:")
     s.key("Tab")
     s.hear("Close push button.")
@@ -164,7 +164,7 @@ def scenario_hint_and_range(s):
 
     s.step("Alt+C closes a new Cheat window the same way")
     s.key("c")
-    s.hear("Cheat.", "Hint: text.", "p**n*t")
+    s.hear("Cheat.", "Hint: text.", "p**n*t.")
     s.key("alt+c")
     s.hear(FRAME, "%s push button." % left_on)
 
@@ -241,7 +241,7 @@ def scenario_demo(s):
     start(s)
     s.screenshot("1-start")
     s.key("c")
-    s.hear("Cheat.", "Hint: text.", "p**n*t")
+    s.hear("Cheat.", "Hint: text.", "p**n*t.")
     s.screenshot("2-hint")
     s.key("Escape")
     s.hear(FRAME)

@@ -3,6 +3,7 @@
 
 #include <chrono>
 
+#include "common/qt/accessible_line_edit.h"
 #include "common/qt/qt_system.h"
 #include "common/random_source.h"
 #include "scrambolo/window/game.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The program ends when the game closes its main window, not when Qt sees no window left.
     QApplication::setQuitOnLastWindowClosed(false);
+    common::qt::InstallLineEditAccessibility();
 
     common::qt::QtSystem system("scrambolo");
     common::FoldingRandomSource random(
