@@ -1,6 +1,7 @@
 """Scrambolo played by keyboard while Orca listens: what it says, what the tree shows, what is saved."""
 
 import re
+import signal
 import time
 
 from desktop import ScenarioFailed
@@ -196,8 +197,10 @@ def scenario_hint_and_range(s):
     s.key("Escape", "Escape", "Escape")
     s.hear("%s push button." % row[0])
 
-    s.step("Exit saves the new range")
-    s.key("alt+f", "x")
+    s.step("the end of the session closes the game as its close box does, saving the new range")
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.")
+    s.process.send_signal(signal.SIGTERM)
     s.expect_exit(0)
     s.expect_saved("diff.dat", b"34\r\n")
 
@@ -235,6 +238,21 @@ def scenario_time_up(s):
     s.expect_exit(0)
     s.expect_saved("highscore.dat", b"1\r\n")
     s.expect_saved("diff.dat", b"-1\r\n")
+
+
+def scenario_missing_word_list(s):
+    """No word list anywhere: the player is told why, then the game ends without saving anything."""
+    s.beside_program("jmsit32.dll", None)
+    s.start(r"^Scrambolo!$")
+    s.hear("alert Error.",
+           re.compile(r"The word list jmsit32\.dll could not be found or read\. It was looked for as "
+                      r"/\S+/share/games/scrambolo/jmsit32\.dll and as /\S+/program/jmsit32\.dll\. "
+                      r"The program will now exit\."),
+           "OK push button.")
+    s.key("Return")
+    s.expect_exit(0)
+    s.expect_saved("diff.dat", None)
+    s.expect_saved("highscore.dat", None)
 
 
 def scenario_demo(s):

@@ -5,6 +5,7 @@
 
 #include "common/qt/accessible_line_edit.h"
 #include "common/qt/qt_system.h"
+#include "common/qt/session_end.h"
 #include "common/random_source.h"
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/qt/handler_guard.h"
@@ -27,8 +28,7 @@ int main(int argc, char** argv) {
     window.SetGame(&game);
     qt::KeyPreview preview(&window, [&game](int keyCode, int shift) { game.Form_KeyDown(keyCode, shift); });
     // A session that ends closes the game as its close box does, so the setting is saved.
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
-                     [&game] { qt::RunHandler([&] { game.Form_Unload(); }); });
+    common::qt::SessionEnd sessionEnd([&game] { qt::RunHandler([&] { game.Form_Unload(); }); });
 
     bool started = false;
     qt::RunHandler([&] { started = game.Form_Load(); });
