@@ -277,6 +277,8 @@ def scenario_demo(s):
     s.screenshot("3-rebuilt")
     judge_rebuilt(s, "planet")
     s.screenshot("4-next-word")
-    alt_keys(s, "alt+f", "x")
+    s.step("the window's close box (Alt+F4 of the window manager) ends the game, saving the range")
+    alt_keys(s, "alt+F4")
     s.expect_exit(0)
+    s.expect_saved("diff.dat", b"-1\r\n")
 
