@@ -30,25 +30,30 @@ class Node:
 
 
 class Scenario:
-    """A game copied into the scenario's folder, played with real keys while Orca listens.
+    """A game copied into the scenario's folder (or as installed), played with real keys while Orca listens.
 
-    The game runs from <folder>/program, so its word list, cues and help are read beside it, and
-    keeps its saved files in <folder>/data/<game>, the player's data folder of this scenario.
+    A copy runs from <folder>/program, so its word list, cues and help are read beside it. Either
+    way the game keeps its saved files in <folder>/data/<game>, the player's data folder of this
+    scenario.
     """
 
-    def __init__(self, program, data_files, folder, desktop: Desktop):
+    def __init__(self, program, data_files, folder, desktop: Desktop, command=None):
+        """With a command (an installed game's command line), the game runs as installed, not copied."""
         self.game = os.path.basename(program)
         self.folder = folder
         self.desktop = desktop
         self.program_folder = os.path.join(folder, "program")
         self.data_home = os.path.join(folder, "data")
         self.saved_folder = os.path.join(self.data_home, self.game)
-        os.makedirs(self.program_folder)
         os.makedirs(self.data_home)
-        self.program = os.path.join(self.program_folder, self.game)
-        shutil.copy2(program, self.program)
-        for path in data_files:
-            shutil.copy2(path, self.program_folder)
+        if command:
+            self.command = command
+        else:
+            os.makedirs(self.program_folder)
+            self.command = [os.path.join(self.program_folder, self.game)]
+            shutil.copy2(program, self.command[0])
+            for path in data_files:
+                shutil.copy2(path, self.program_folder)
         self.process = None
         self._heard = 0  # utterances already matched or skipped
 
@@ -100,7 +105,7 @@ class Scenario:
             "QT_QPA_PLATFORM": "xcb",
         })
         log = open(os.path.join(self.folder, "game.log"), "w")
-        self.process = subprocess.Popen([self.program], cwd=self.folder, env=environment,
+        self.process = subprocess.Popen(self.command, cwd=self.folder, env=environment,
                                         stdout=log, stderr=subprocess.STDOUT)
         window = self.window(title)
         subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=10)
