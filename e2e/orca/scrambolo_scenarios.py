@@ -263,6 +263,18 @@ def scenario_missing_word_list(s):
     s.expect_saved("highscore.dat", None)
 
 
+def installed_check(s):
+    """The installed game started from its desktop entry: its own word list dealt, a hint, Exit."""
+    start(s)
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", re.compile(r"[a-z]\*[a-z*]{1,4}\."))
+    s.key("Escape")
+    s.hear(FRAME)
+    alt_keys(s, "alt+f", "x")
+    s.expect_exit(0)
+    s.expect_saved("diff.dat", b"-1\r\n")
+
+
 def scenario_demo(s):
     """A few steps of play for tools/demo.sh, each on a screenshot."""
     s.beside_program("jmsit32.dll", s.words("planet.txt"))
