@@ -111,7 +111,7 @@ def scenario_word(s):
     s.beside_program("jmsit32.dll", s.words("lamp.txt"))
     s.saved("highscore.dat", b"7\r\n")
 
-    s.step("the first letter button is spoken at the start, the clock shows two minutes")
+    s.step("the first letter button is spoken at the start, the clock runs")
     start(s)
     expect_fresh_deal(s, "lamp")
 
