@@ -108,7 +108,11 @@ class Desktop:
         os.makedirs(preferences, exist_ok=True)
         # With speech and braille off Orca still logs every utterance it would speak; without
         # -d speech it may wait half a minute for a speech server that never comes.
-        self._start("orca", ["orca", "-d", "speech", "-d", "braille",
+        # Orca will not start beside another Orca of the same user anywhere on the machine (the
+        # developer's own screen reader, another scenario run): a process namespace of its own
+        # hides them from it.
+        self._start("orca", ["unshare", "--pid", "--fork", "--mount-proc",
+                             "orca", "-d", "speech", "-d", "braille",
                              "--debug-file=" + self.orca_log.terminal, "-u", preferences])
         self.wait_until(lambda: any("Startup complete" in line for line in self.orca_log.lines()),
                         30, "Orca to start")

@@ -95,9 +95,10 @@ class Scenario:
 
     # --- The game.
 
-    def start(self, title):
-        """Starts the game and gives its window, found by a caption matching title, the keyboard."""
-        environment = dict(os.environ)
+    def start(self, title, environment=None):
+        """Starts the game and gives its window, found by a caption matching title, the keyboard.
+        environment adds variables for the game alone (a faked clock, say)."""
+        environment = dict(os.environ, **(environment or {}))
         environment.update({
             "XDG_DATA_HOME": self.data_home,
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
