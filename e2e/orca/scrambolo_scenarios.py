@@ -264,8 +264,13 @@ def scenario_missing_word_list(s):
 
 
 def installed_check(s):
-    """The installed game started from its desktop entry: its own word list dealt, a hint, Exit."""
+    """The installed game started from its desktop entry: its own word list dealt and the first
+    letter spoken, H's box, a hint, Exit saving the range."""
     start(s)
+    s.key("h")
+    s.hear("alert High Score.", "Your high score is 0 guessed words!", "OK push button.")
+    s.key("Return")
+    s.hear(FRAME)
     s.key("c")
     s.hear("Cheat.", "Hint: text.", re.compile(r"[a-z]\*[a-z*]{1,4}\."))
     s.key("Escape")
