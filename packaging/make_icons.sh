@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Draws the two games' icons (a bold letter on a coloured tile, in the sizes Windows asks for).
+# Draws the two games' icons: a bold letter on a coloured tile, in the sizes Windows asks for (one
+# .ico each) and as the Linux desktop's theme icons (one PNG per size, under linux/icons).
 set -euo pipefail
 cd "$(dirname "$0")/icons"
 font=/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf
@@ -14,6 +15,10 @@ make_icon() {  # name letter colour
     sizes+=("/tmp/$name-$size.png")
   done
   convert "${sizes[@]}" "$name.ico"
+  for size in 48 64 256; do
+    mkdir -p "../linux/icons/${size}x${size}"
+    cp "/tmp/$name-$size.png" "../linux/icons/${size}x${size}/org.example.lanternfold.$name.png"
+  done
   rm -f "${sizes[@]}"
 }
 

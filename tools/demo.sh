@@ -1,15 +1,35 @@
 #!/usr/bin/env bash
-# Shows a game working on a machine without a desktop: the robot plays a little of it under Wine on
-# a virtual display, and each step is saved as a PNG screenshot whose path is printed.
-#   tools/demo.sh scrambolo|pebblix
+# Shows a game working on a machine without a desktop, saving a PNG screenshot of each step:
+#   tools/demo.sh linux scrambolo|pebblix   the Linux edition played while Orca listens; its words are printed
+#   tools/demo.sh wine scrambolo|pebblix    the Windows edition played by the robot under Wine
 set -euo pipefail
 cd "$(dirname "$0")/.."
-case "${1:-}" in
-  scrambolo | pebblix) game=$1 ;;
-  *) echo "usage: tools/demo.sh scrambolo|pebblix" >&2; exit 2 ;;
+case "${1:-}:${2:-}" in
+  linux:scrambolo | linux:pebblix | wine:scrambolo | wine:pebblix) edition=$1 game=$2 ;;
+  *) echo "usage: tools/demo.sh linux|wine scrambolo|pebblix" >&2; exit 2 ;;
 esac
 
 tools/setup.sh
+
+if [ "$edition" = linux ]; then
+  cmake --preset linux >/dev/null
+  cmake --build --preset linux --target "$game" >/dev/null
+  build=$(pwd)/build/linux
+  program=$(find "$build" -name "$game" -type f -perm -u+x | head -n 1)
+  output="$build/demo"
+  mkdir -p "$output"
+  env -u DISPLAY /usr/bin/python3 e2e/orca/run.py "$program" demo "$output" >"$output/$game.log" 2>&1 || {
+    cat "$output/$game.log" >&2
+    echo "The demo did not finish; its log is above and in $output/$game.log." >&2
+    exit 1
+  }
+  echo "Orca heard $game say:"
+  grep "Orca said" "$output/$game.log" | sed 's/^ *Orca said /  /'
+  echo "A screenshot of each step:"
+  ls "$output/demo/shots"/*.png | sed 's/^/  /'
+  exit 0
+fi
+
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target "$game" robot >/dev/null
 

@@ -1,30 +1,44 @@
 #!/usr/bin/env bash
-# Plays one of the games under Wine on this machine's display, keeping its scores between plays.
-#   tools/play.sh scrambolo|pebblix          play on your desktop
-#   tools/play.sh --demo scrambolo|pebblix   watch the robot play a little on a virtual display
+# Plays one of the games on this machine's desktop: the native Linux edition, or the Windows one under Wine.
+#   tools/play.sh scrambolo|pebblix                  the Linux edition, read by Orca
+#   tools/play.sh --wine scrambolo|pebblix           the Windows edition under Wine
+#   tools/play.sh --demo [--wine] scrambolo|pebblix  watch a little play on a virtual display
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-demo=no
-if [ "${1:-}" = "--demo" ]; then
-  demo=yes
+demo=no edition=linux
+while [ $# -gt 1 ]; do
+  case "$1" in
+    --demo) demo=yes ;;
+    --wine) edition=wine ;;
+    *) break ;;
+  esac
   shift
-fi
+done
 case "${1:-}" in
   scrambolo) game=Scrambolo exe=scrambolo.exe words=jmsit32.dll ;;
   pebblix) game=Pebblix exe=pebblix.exe words=mswnby32.dll ;;
-  *) echo "usage: tools/play.sh [--demo] scrambolo|pebblix" >&2; exit 2 ;;
+  *) echo "usage: tools/play.sh [--demo] [--wine] scrambolo|pebblix" >&2; exit 2 ;;
 esac
 
 if [ "$demo" = yes ]; then
-  exec tools/demo.sh "$1"
+  exec tools/demo.sh "$edition" "$1"
 fi
-if [ -z "${DISPLAY:-}" ]; then
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "There is no display to show the game on; 'tools/play.sh --demo $1' plays a little of it on a virtual display and saves screenshots." >&2
   exit 2
 fi
 
 tools/setup.sh
+
+if [ "$edition" = linux ]; then
+  cmake --preset linux >/dev/null
+  cmake --build --preset linux --target "$1" >/dev/null
+  program=$(find build/linux -name "$1" -type f -perm -u+x | head -n 1)
+  echo "Starting $game. Its scores and settings are kept in ${XDG_DATA_HOME:-$HOME/.local/share}/$1."
+  exec "$program"
+fi
+
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target packages >/dev/null
 

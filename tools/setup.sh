@@ -9,6 +9,9 @@ packages=(
   wine wine64 xvfb xauth x11-utils imagemagick
   sox zip unzip nsis
   qt6-base-dev qt6-multimedia-dev
+  dbus dbus-x11 at-spi2-core orca python3-pyatspi xdotool openbox
+  faketime
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

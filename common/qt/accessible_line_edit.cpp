@@ -1,8 +1,6 @@
-// A one-line text box as a screen reader sees it: text, caret, selection and the words around an
-// offset, worked out from QLineEdit's public interface with walks that always end.
+// The accessible face of a one-line text box, built on QLineEdit's public interface.
 #include "common/qt/accessible_line_edit.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
@@ -10,12 +8,13 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <iterator>
 
 namespace common::qt {
 namespace {
 
 // The offsets where the text's items (characters, words or sentences) start or end, from 0 to the
-// text's length, ascending. Lines and paragraphs are the whole text in a one-line box.
+// text's length, ascending. A line or a paragraph is the whole text of a one-line box.
 QList<int> ItemEdges(const QString& text, QAccessible::TextBoundaryType boundary) {
     QList<int> edges{0};
     const auto size = static_cast<int>(text.size());
@@ -26,7 +25,7 @@ QList<int> ItemEdges(const QString& text, QAccessible::TextBoundaryType boundary
                                                                   : QTextBoundaryFinder::Sentence;
         QTextBoundaryFinder finder(type, text);
         const auto itemEdge = QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem;
-        // toNextBoundary gives -1 past the end, which ends the walk.
+        // Past the end toNextBoundary gives -1, which ends the walk.
         for (auto at = finder.toNextBoundary(); at > 0 && at < size; at = finder.toNextBoundary()) {
             if (type == QTextBoundaryFinder::Grapheme || (finder.boundaryReasons() & itemEdge)) {
                 edges.append(static_cast<int>(at));
@@ -39,7 +38,6 @@ QList<int> ItemEdges(const QString& text, QAccessible::TextBoundaryType boundary
     return edges;
 }
 
-// The last edge at or before offset, and the first edge after offset.
 int EdgeAtOrBefore(const QList<int>& edges, int offset) {
     return *std::prev(std::upper_bound(edges.begin(), edges.end(), offset));
 }
@@ -49,12 +47,22 @@ int EdgeAfter(const QList<int>& edges, int offset) {
     return next == edges.end() ? edges.back() : *next;
 }
 
-class AccessibleLineEdit final : public QAccessibleWidget,
+class LineEditAccessible final : public QAccessibleWidget,
                                  public QAccessibleTextInterface,
                                  public QAccessibleEditableTextInterface {
 public:
-    explicit AccessibleLineEdit(QLineEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+    explicit LineEditAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? Box()->displayText() : QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !Box()->isReadOnly();
+        state.readOnly = Box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) {
             return static_cast<QAccessibleTextInterface*>(this);
@@ -65,146 +73,109 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
-    QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Value ? Edit()->text() : QAccessibleWidget::text(kind);
-    }
-
-    void setText(QAccessible::Text kind, const QString& text) override {
-        if (kind == QAccessible::Value && !Edit()->isReadOnly()) {
-            Edit()->setText(text);
-        } else {
-            QAccessibleWidget::setText(kind, text);
-        }
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = Edit()->isReadOnly();
-        state.editable = !Edit()->isReadOnly();
-        state.selectableText = true;
-        return state;
-    }
-
-    void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
+    void selection(int index, int* startOffset, int* endOffset) const override {
         *startOffset = *endOffset = 0;
-        if (selectionIndex == 0 && Edit()->hasSelectedText()) {
-            *startOffset = static_cast<int>(Edit()->selectionStart());
-            *endOffset = *startOffset + static_cast<int>(Edit()->selectionLength());
+        if (index == 0 && Box()->hasSelectedText()) {
+            *startOffset = Box()->selectionStart();
+            *endOffset = *startOffset + Box()->selectionLength();
         }
     }
-    int selectionCount() const override { return Edit()->hasSelectedText() ? 1 : 0; }
+    int selectionCount() const override { return Box()->hasSelectedText() ? 1 : 0; }
     void addSelection(int startOffset, int endOffset) override { setSelection(0, startOffset, endOffset); }
-    void removeSelection(int selectionIndex) override {
-        if (selectionIndex == 0) {
-            Edit()->deselect();
+    void removeSelection(int index) override {
+        if (index == 0) {
+            Box()->deselect();
         }
     }
-    void setSelection(int selectionIndex, int startOffset, int endOffset) override {
-        if (selectionIndex == 0) {
-            Edit()->setSelection(startOffset, endOffset - startOffset);
+    void setSelection(int index, int startOffset, int endOffset) override {
+        if (index == 0) {
+            Box()->setSelection(startOffset, endOffset - startOffset);
         }
     }
-
-    int cursorPosition() const override { return Edit()->cursorPosition(); }
-    void setCursorPosition(int position) override { Edit()->setCursorPosition(position); }
-
+    int cursorPosition() const override { return Box()->cursorPosition(); }
+    void setCursorPosition(int position) override { Box()->setCursorPosition(position); }
     QString text(int startOffset, int endOffset) const override {
-        return endOffset < startOffset ? QString() : Edit()->text().mid(startOffset, endOffset - startOffset);
+        return Box()->displayText().mid(startOffset, endOffset - startOffset);
     }
-    int characterCount() const override { return static_cast<int>(Edit()->text().size()); }
+    int characterCount() const override { return static_cast<int>(Box()->displayText().size()); }
 
     QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                          int* endOffset) const override {
-        const QString all = Edit()->text();
-        if (!InRange(all, &offset, startOffset, endOffset)) {
+        const QString shown = Box()->displayText();
+        if (!InRange(shown, &offset, startOffset, endOffset)) {
             return {};
         }
         // Past the last character there is no item, only the end.
-        if (offset == all.size()) {
+        if (offset == shown.size()) {
             *startOffset = *endOffset = offset;
             return {};
         }
-        const QList<int> edges = ItemEdges(all, boundary);
+        const QList<int> edges = ItemEdges(shown, boundary);
         *startOffset = EdgeAtOrBefore(edges, offset);
         *endOffset = EdgeAfter(edges, offset);
-        return all.mid(*startOffset, *endOffset - *startOffset);
+        return shown.mid(*startOffset, *endOffset - *startOffset);
     }
-
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                              int* endOffset) const override {
-        const QString all = Edit()->text();
-        if (!InRange(all, &offset, startOffset, endOffset)) {
+        const QString shown = Box()->displayText();
+        if (!InRange(shown, &offset, startOffset, endOffset)) {
             return {};
         }
-        const QList<int> edges = ItemEdges(all, boundary);
+        const QList<int> edges = ItemEdges(shown, boundary);
         *endOffset = EdgeAtOrBefore(edges, offset);
         *startOffset = *endOffset == 0 ? 0 : EdgeAtOrBefore(edges, *endOffset - 1);
-        return all.mid(*startOffset, *endOffset - *startOffset);
+        return shown.mid(*startOffset, *endOffset - *startOffset);
     }
-
     QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
                             int* endOffset) const override {
-        const QString all = Edit()->text();
-        if (!InRange(all, &offset, startOffset, endOffset)) {
+        const QString shown = Box()->displayText();
+        if (!InRange(shown, &offset, startOffset, endOffset)) {
             return {};
         }
-        const QList<int> edges = ItemEdges(all, boundary);
-        *startOffset = offset == all.size() ? offset : EdgeAfter(edges, offset);
-        *endOffset = *startOffset == all.size() ? *startOffset : EdgeAfter(edges, *startOffset);
-        return all.mid(*startOffset, *endOffset - *startOffset);
+        const QList<int> edges = ItemEdges(shown, boundary);
+        *startOffset = offset == shown.size() ? offset : EdgeAfter(edges, offset);
+        *endOffset = *startOffset == shown.size() ? *startOffset : EdgeAfter(edges, *startOffset);
+        return shown.mid(*startOffset, *endOffset - *startOffset);
     }
-
-    // The whole text is one run without attributes of its own.
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        const int size = characterCount();
-        if (offset < 0 || offset > size) {
-            *startOffset = *endOffset = -1;
+    QRect characterRect(int offset) const override {
+        const QString shown = Box()->displayText();
+        if (offset < 0 || offset >= shown.size()) {
             return {};
         }
+        const QFontMetrics metrics(Box()->font());
+        const QRect area = Box()->contentsRect().marginsRemoved(Box()->textMargins());
+        const int left = area.left() + metrics.horizontalAdvance(shown.left(offset));
+        const QRect local(left, area.top(), metrics.horizontalAdvance(shown.at(offset)), area.height());
+        return QRect(Box()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return Box()->cursorPositionAt(Box()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int startIndex, int) override { Box()->setCursorPosition(startIndex); }
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        // A box has no attributes anywhere: one run covers its whole text.
         *startOffset = 0;
-        *endOffset = size;
+        *endOffset = characterCount();
         return {};
     }
 
-    QRect characterRect(int offset) const override {
-        const QLineEdit* edit = Edit();
-        const QString all = edit->text();
-        if (offset < 0 || offset >= all.size()) {
-            return {};
-        }
-        // The game's boxes never scroll: their words fit, so the text starts at the left margin.
-        const QFontMetrics metrics(edit->font());
-        const QRect area = edit->contentsRect().marginsRemoved(edit->textMargins());
-        const QPoint topLeft(area.left() + metrics.horizontalAdvance(all.left(offset)),
-                             area.top() + (area.height() - metrics.height()) / 2);
-        return {edit->mapToGlobal(topLeft), QSize(metrics.horizontalAdvance(all.mid(offset, 1)), metrics.height())};
-    }
-
-    int offsetAtPoint(const QPoint& point) const override {
-        return Edit()->cursorPositionAt(Edit()->mapFromGlobal(point));
-    }
-
-    void scrollToSubstring(int, int endIndex) override { Edit()->setCursorPosition(endIndex); }
-
-    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, QString()); }
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
     void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString& text) override {
-        if (Edit()->isReadOnly()) {
-            return;
+        if (!Box()->isReadOnly()) {
+            Box()->setText(Box()->text().replace(startOffset, endOffset - startOffset, text));
         }
-        Edit()->setSelection(startOffset, endOffset - startOffset);
-        Edit()->insert(text);
     }
 
 private:
-    QLineEdit* Edit() const { return static_cast<QLineEdit*>(widget()); }
+    QLineEdit* Box() const { return static_cast<QLineEdit*>(widget()); }
 
-    // An offset of -2 means the caret; anything outside the text is an error, told by -1.
-    bool InRange(const QString& all, int* offset, int* startOffset, int* endOffset) const {
+    // An offset of -2 means the caret; one outside the text is an error, told by -1.
+    bool InRange(const QString& shown, int* offset, int* startOffset, int* endOffset) const {
         if (*offset == -2) {
             *offset = cursorPosition();
         }
-        if (*offset < 0 || *offset > all.size()) {
+        if (*offset < 0 || *offset > shown.size()) {
             *startOffset = *endOffset = -1;
             return false;
         }
@@ -213,16 +184,15 @@ private:
 };
 
 QAccessibleInterface* LineEditFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("QLineEdit")) {
-        if (auto* edit = qobject_cast<QLineEdit*>(object)) {
-            return new AccessibleLineEdit(edit);
-        }
+    auto* box = qobject_cast<QLineEdit*>(object);
+    if (className == QLatin1String("QLineEdit") && box != nullptr) {
+        return new LineEditAccessible(box);
     }
     return nullptr;
 }
 
 }  // namespace
 
-void InstallAccessibleLineEdits() { QAccessible::installFactory(LineEditFactory); }
+void InstallLineEditAccessibility() { QAccessible::installFactory(&LineEditFactory); }
 
 }  // namespace common::qt

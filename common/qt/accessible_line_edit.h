@@ -1,14 +1,14 @@
-// What a screen reader is told about a one-line text box, in place of Qt's own description, which hangs the game.
+// How a screen reader sees the games' one-line text boxes: their whole line, up to the last letter.
 #pragma once
 
 namespace common::qt {
 
-// Every QLineEdit of the program is then described by the game's own accessible object: the same
-// name, role, states, text, caret and selection as Qt's, with two faults of Qt 6.4 mended. Asked
-// for the word at the end of the text (Orca asks after Backspace at the end of a guess), Qt's
-// loops for ever and the game stops answering; and Qt gives every character a text-attribute run
-// of its own that ends where it starts, so Orca reads a box's line one letter short ("planet" for
-// "planets"). Call once, after the application object exists and before any window is shown.
-void InstallAccessibleLineEdits();
+// Makes every QLineEdit of the program report its text as one run without attributes. Qt 6.4
+// reports a run of no length at each offset, and Orca then reads a box's line one letter short
+// ("p**n*" for "p**n*t"). The words around an offset are found by walks that always end: asked
+// for the word at the end of a box's text, as Orca asks after Backspace at the end of a guess,
+// Qt 6.4 loops for ever and the game stops answering. Call once, after the application object is
+// made.
+void InstallLineEditAccessibility();
 
 }  // namespace common::qt

@@ -6,18 +6,29 @@
 #include <QMediaDevices>
 #include <QSemaphore>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <utility>
+
+#include "common/qt/wave_padding.h"
 
 namespace common::qt {
 namespace {
 
-// Past its own length a waited-for cue is given this much more before play goes on regardless.
-constexpr int kMarginMilliseconds = 500;
+// Past its own length a waited-for cue is given this much more, for the sound output's own delay,
+// before play goes on regardless.
+constexpr int kMarginMilliseconds = 250;
+// Qt Multimedia ends a cue's stream once it has handed over the last sample, and the sound server
+// drops what it had not played yet: some 0.1 s, most of a short click. Silence after each cue is
+// what gets dropped instead.
+constexpr int kTailSilenceMilliseconds = 500;
+// Cues are small; a file larger than this is played as it is.
+constexpr qint64 kLargestPaddedWave = 16 * 1024 * 1024;
 // A wave whose length cannot be read is waited for at most this long.
 constexpr int kUnknownLengthMilliseconds = 2000;
 
@@ -107,9 +118,23 @@ private:
                 ReleaseWaiter();
             }
         });
-        effect->setSource(QUrl::fromLocalFile(path));
+        effect->setSource(QUrl::fromLocalFile(WithTailSilence(path)));
         effects_.emplace(path, effect);
         return effect;
+    }
+
+    // A copy of the wave with silence after it, made once; the wave itself when no copy can be made.
+    QString WithTailSilence(const QString& path) {
+        QFile wave(path);
+        if (!copies_.isValid() || !wave.open(QIODevice::ReadOnly) || wave.size() > kLargestPaddedWave) {
+            return path;
+        }
+        const std::optional<QByteArray> padded = PadWithSilence(wave.readAll(), kTailSilenceMilliseconds);
+        QFile copy(copies_.filePath(QString::number(effects_.size()) + ".wav"));
+        if (!padded || !copy.open(QIODevice::WriteOnly) || copy.write(*padded) != padded->size()) {
+            return path;
+        }
+        return copy.fileName();
     }
 
     void ReleaseWaiter() {
@@ -120,6 +145,7 @@ private:
     }
 
     QAudioDevice device_;
+    QTemporaryDir copies_;
     std::map<QString, QSoundEffect*> effects_;
     QSoundEffect* current_ = nullptr;
     std::shared_ptr<QSemaphore> waiter_;

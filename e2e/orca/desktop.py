@@ -1,0 +1,172 @@
+"""A private headless desktop for one scenario: a virtual display, a window manager, the accessibility bus and Orca."""
+
+import os
+import pty
+import re
+import subprocess
+import threading
+import time
+import tty
+
+ATSPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+
+# Orca's debug log: each entry starts with a time stamp; an utterance reads
+#   12:00:01.000000 - SPEECH OUTPUT: 'l push button.'{'established': False}
+# and a multi-line utterance goes on in lines indented by 18 blanks.
+ENTRY_START = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ")
+UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*)'\s*(\{[^{}]*\})?\s*$", re.DOTALL)
+
+
+class ScenarioFailed(Exception):
+    """A step of a scenario did not see what it expected."""
+
+
+class OrcaLog:
+    """Orca's debug output, read as it is written.
+
+    Orca writes its debug file through an ordinary buffered file, so a plain file would show the
+    last utterances only when a buffer fills. Given a terminal instead, it writes line by line: the
+    log is a pseudo-terminal whose other end is read here and copied to a file for the record.
+    """
+
+    def __init__(self, record_path):
+        self._master, slave = pty.openpty()
+        tty.setraw(slave)
+        self.terminal = os.ttyname(slave)
+        self._slave = slave
+        self._record = open(record_path, "w", encoding="utf-8", errors="replace")
+        self._lines = []
+        self._lock = threading.Lock()
+        self._reader = threading.Thread(target=self._read, daemon=True)
+        self._reader.start()
+
+    def _read(self):
+        pending = b""
+        while True:
+            try:
+                chunk = os.read(self._master, 65536)
+            except OSError:
+                break
+            if not chunk:
+                break
+            pending += chunk
+            *complete, pending = pending.split(b"\n")
+            texts = [line.decode("utf-8", "replace").rstrip("\r") for line in complete]
+            with self._lock:
+                self._lines.extend(texts)
+            for text in texts:
+                self._record.write(text + "\n")
+            self._record.flush()
+
+    def lines(self):
+        with self._lock:
+            return list(self._lines)
+
+    def utterances(self):
+        """Every utterance so far, in order, multi-line ones joined with line ends."""
+        entries = []
+        for line in self.lines():
+            if ENTRY_START.match(line) or not entries:
+                entries.append(line)
+            elif line.startswith(" " * 18):
+                entries[-1] += "\n" + line[18:]
+            else:
+                entries.append(line)
+        spoken = []
+        for entry in entries:
+            found = UTTERANCE.search(entry)
+            if found:
+                spoken.append(found.group(1))
+        return spoken
+
+    def close(self):
+        for fd in (self._slave, self._master):
+            try:
+                os.close(fd)
+            except OSError:
+                pass
+        self._reader.join(timeout=2)
+        self._record.close()
+
+
+class Desktop:
+    """Xvfb, a window manager, the AT-SPI bus and Orca, started in order and stopped in reverse.
+
+    Runs inside a private D-Bus session (dbus-run-session), so nothing of the player's own desktop
+    is touched and scenarios never hear one another.
+    """
+
+    def __init__(self, folder):
+        self.folder = folder
+        self._processes = []
+        self.orca_log = None
+
+    def start(self):
+        self.start_without_screen_reader()
+        self.orca_log = OrcaLog(os.path.join(self.folder, "orca-debug.log"))
+        preferences = os.path.join(self.folder, "orca-preferences")
+        os.makedirs(preferences, exist_ok=True)
+        # With speech and braille off Orca still logs every utterance it would speak; without
+        # -d speech it may wait half a minute for a speech server that never comes.
+        # Orca will not start beside another Orca of the same user anywhere on the machine (the
+        # developer's own screen reader, another scenario run): a process namespace of its own
+        # hides them from it.
+        self._start("orca", ["unshare", "--pid", "--fork", "--mount-proc",
+                             "orca", "-d", "speech", "-d", "braille",
+                             "--debug-file=" + self.orca_log.terminal, "-u", preferences])
+        self.wait_until(lambda: any("Startup complete" in line for line in self.orca_log.lines()),
+                        30, "Orca to start")
+
+    def start_without_screen_reader(self):
+        """The display, the window manager and the accessibility bus, but no Orca."""
+        self._start_display()
+        # A window manager gives the keyboard back to the game window when a message box closes,
+        # as every desktop does; without one the focus falls to the root window.
+        self._start("openbox", ["openbox", "--sm-disable"])
+        self._start("atspi-bus", [ATSPI_BUS_LAUNCHER, "--launch-immediately"])
+
+    def _start_display(self):
+        read_end, write_end = os.pipe()
+        log = open(os.path.join(self.folder, "xvfb.log"), "w")
+        process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=log, stderr=subprocess.STDOUT)
+        os.close(write_end)
+        self._processes.append(("xvfb", process))
+        with os.fdopen(read_end) as display:
+            number = display.readline().strip()
+        if not number:
+            raise ScenarioFailed("Xvfb did not start")
+        os.environ["DISPLAY"] = ":" + number
+
+    def _start(self, name, command):
+        log = open(os.path.join(self.folder, name + ".log"), "w")
+        process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT)
+        self._processes.append((name, process))
+        return process
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], check=False,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def stop(self):
+        for _, process in reversed(self._processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        self._processes.clear()
+        if self.orca_log:
+            self.orca_log.close()
+
+    @staticmethod
+    def wait_until(condition, seconds, what):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if condition():
+                return
+            time.sleep(0.05)
+        raise ScenarioFailed("timed out after %g s waiting for %s" % (seconds, what))

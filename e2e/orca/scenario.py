@@ -1,0 +1,295 @@
+"""What a scenario does with a game: its files, the keys it presses, what Orca says and what the tree shows."""
+
+import os
+import re
+import shutil
+import subprocess
+import time
+
+from desktop import Desktop, ScenarioFailed
+
+WORDS_FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "words")
+
+# Utterances shown when a step fails: enough to see where the game went, not the whole log.
+CONTEXT_UTTERANCES = 25
+
+
+class Node:
+    """One object of the accessibility tree, read once."""
+
+    def __init__(self, accessible):
+        import pyatspi
+        self.accessible = accessible
+        self.role = accessible.getRoleName()
+        self.name = accessible.name or ""
+        state_set = accessible.getState()
+        self.states = {pyatspi.stateToString(state) for state in state_set.getStates()}
+
+    def __repr__(self):
+        return "[%s | %s] %s" % (self.role, self.name, " ".join(sorted(self.states)))
+
+
+class Scenario:
+    """A game copied into the scenario's folder (or as installed), played with real keys while Orca listens.
+
+    A copy runs from <folder>/program, so its word list, cues and help are read beside it. Either
+    way the game keeps its saved files in <folder>/data/<game>, the player's data folder of this
+    scenario.
+    """
+
+    def __init__(self, program, data_files, folder, desktop: Desktop, command=None):
+        """With a command (an installed game's command line), the game runs as installed, not copied."""
+        self.game = os.path.basename(program)
+        self.folder = folder
+        self.desktop = desktop
+        self.program_folder = os.path.join(folder, "program")
+        self.data_home = os.path.join(folder, "data")
+        self.saved_folder = os.path.join(self.data_home, self.game)
+        os.makedirs(self.data_home)
+        if command:
+            self.command = command
+        else:
+            os.makedirs(self.program_folder)
+            self.command = [os.path.join(self.program_folder, self.game)]
+            shutil.copy2(program, self.command[0])
+            for path in data_files:
+                shutil.copy2(path, self.program_folder)
+        self.process = None
+        self._heard = 0  # utterances already matched or skipped
+
+    # --- Files, before the game starts and after it ends.
+
+    @staticmethod
+    def words(list_name):
+        with open(os.path.join(WORDS_FOLDER, list_name), "rb") as words:
+            return words.read()
+
+    def beside_program(self, name, content):
+        """Puts a file beside the program; None removes it."""
+        self._put(os.path.join(self.program_folder, name), content)
+
+    def saved(self, name, content):
+        """Puts a saved file in the player's data folder; None removes it."""
+        self._put(os.path.join(self.saved_folder, name), content)
+
+    @staticmethod
+    def _put(path, content):
+        if content is None:
+            if os.path.exists(path):
+                os.remove(path)
+            return
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as file:
+            file.write(content)
+
+    def expect_saved(self, name, content):
+        """The saved file holds exactly these bytes; None: there is no such file."""
+        path = os.path.join(self.saved_folder, name)
+        actual = None
+        if os.path.exists(path):
+            with open(path, "rb") as file:
+                actual = file.read()
+        if actual != content:
+            raise ScenarioFailed("saved file %s: expected %r, found %r" % (name, content, actual))
+        self.log("saved file %s holds %r" % (name, content))
+
+    # --- The game.
+
+    def start(self, title, environment=None):
+        """Starts the game and gives its window, found by a caption matching title, the keyboard.
+        environment adds variables for the game alone (a faked clock, say)."""
+        environment = dict(os.environ, **(environment or {}))
+        environment.update({
+            "XDG_DATA_HOME": self.data_home,
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+            "QT_QPA_PLATFORM": "xcb",
+        })
+        log = open(os.path.join(self.folder, "game.log"), "w")
+        self.process = subprocess.Popen(self.command, cwd=self.folder, env=environment,
+                                        stdout=log, stderr=subprocess.STDOUT)
+        window = self.window(title)
+        subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=10)
+        self.log("started %s, window %s" % (self.game, window))
+        return window
+
+    def window(self, title, seconds=20):
+        """The id of the game's visible window whose caption matches title."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            found = subprocess.run(
+                ["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", title],
+                capture_output=True, text=True)
+            ids = found.stdout.split()
+            if ids:
+                return ids[-1]
+            if self.process.poll() is not None:
+                raise ScenarioFailed("the game ended (exit code %d) before a window %r showed"
+                                     % (self.process.returncode, title))
+            time.sleep(0.1)
+        raise ScenarioFailed("no window with a caption matching %r within %g s" % (title, seconds))
+
+    def key(self, *keys):
+        """Presses keys one after another, as xdotool names them: Tab, shift+Tab, Return, alt+o, h."""
+        for key in keys:
+            self.log("key " + key)
+            subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True, timeout=10)
+            time.sleep(0.15)
+
+    def type(self, text):
+        self.log("type %r" % text)
+        subprocess.run(["xdotool", "type", "--delay", "60", text], check=True, timeout=30)
+
+    def expect_exit(self, code=0, seconds=20):
+        try:
+            actual = self.process.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            raise ScenarioFailed("the game was still running %g s after it should have ended" % seconds)
+        if actual != code:
+            raise ScenarioFailed("the game ended with exit code %d, expected %d" % (actual, code))
+        self.log("the game ended with exit code %d" % actual)
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+
+    # --- What Orca says.
+
+    def hear(self, *expected, seconds=10):
+        """Waits until Orca has said each expected utterance, in this order, after what was heard
+        before; each is an exact text or a compiled pattern that must match the whole utterance.
+        Utterances in between are allowed. Returns the utterances matched."""
+        matched = []
+        for want in expected:
+            deadline = time.monotonic() + seconds
+            while True:
+                spoken = self.desktop.orca_log.utterances()
+                found = next((index for index in range(self._heard, len(spoken))
+                              if self._matches(want, spoken[index])), None)
+                if found is not None:
+                    self._heard = found + 1
+                    matched.append(spoken[found])
+                    self.log("Orca said %r" % spoken[found])
+                    break
+                if time.monotonic() > deadline:
+                    raise ScenarioFailed("Orca did not say %s within %g s; it said, latest last:\n  %s" % (
+                        self._describe(want), seconds, "\n  ".join(repr(text) for text in spoken[-CONTEXT_UTTERANCES:])))
+                time.sleep(0.05)
+        return matched
+
+    def hear_next(self, expected, seconds=10):
+        """Like hear, but the expected utterance must be the very next one Orca says."""
+        deadline = time.monotonic() + seconds
+        while True:
+            spoken = self.desktop.orca_log.utterances()
+            if len(spoken) > self._heard:
+                said = spoken[self._heard]
+                if not self._matches(expected, said):
+                    raise ScenarioFailed("Orca said %r where %s was expected next" % (said, self._describe(expected)))
+                self._heard += 1
+                self.log("Orca said %r" % said)
+                return said
+            if time.monotonic() > deadline:
+                raise ScenarioFailed("Orca said nothing more within %g s; %s was expected" % (
+                    seconds, self._describe(expected)))
+            time.sleep(0.05)
+
+    def quiet(self, seconds=1.0):
+        """Waits for Orca to fall silent for the given time, then forgets what it said so far."""
+        last = -1
+        deadline = time.monotonic() + 15
+        while time.monotonic() < deadline:
+            count = len(self.desktop.orca_log.utterances())
+            if count == last:
+                break
+            last = count
+            time.sleep(seconds)
+        self._heard = len(self.desktop.orca_log.utterances())
+
+    def heard_since_quiet(self):
+        return self.desktop.orca_log.utterances()[self._heard:]
+
+    @staticmethod
+    def _matches(want, said):
+        if isinstance(want, re.Pattern):
+            return want.fullmatch(said) is not None
+        return want == said
+
+    @staticmethod
+    def _describe(want):
+        return "something matching /%s/" % want.pattern if isinstance(want, re.Pattern) else repr(want)
+
+    # --- The accessibility tree.
+
+    def application(self):
+        import pyatspi
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            application = desktop.getChildAtIndex(index)
+            try:
+                if application is not None and application.get_process_id() == self.process.pid:
+                    return application
+            except Exception:
+                continue
+        raise ScenarioFailed("the game is not on the accessibility bus")
+
+    def nodes(self, predicate=None):
+        """Every object of the game's showing windows that the predicate accepts, in tree order."""
+        found = []
+
+        def walk(accessible, depth):
+            if accessible is None or depth > 30:
+                return
+            node = Node(accessible)
+            if depth > 1 and "showing" not in node.states:
+                return
+            if predicate is None or predicate(node):
+                found.append(node)
+            for index in range(accessible.childCount):
+                walk(accessible.getChildAtIndex(index), depth + 1)
+
+        walk(self.application(), 0)
+        return found
+
+    def focused(self, seconds=5):
+        """The object that holds the keyboard focus."""
+        deadline = time.monotonic() + seconds
+        while True:
+            nodes = self.nodes(lambda node: "focused" in node.states)
+            if nodes:
+                return nodes[-1]
+            if time.monotonic() > deadline:
+                raise ScenarioFailed("nothing in the game has the focus")
+            time.sleep(0.1)
+
+    def expect_focus(self, role, name, seconds=5):
+        """Waits until the focus is on an object of this role and name (text or pattern)."""
+        deadline = time.monotonic() + seconds
+        while True:
+            node = self.focused()
+            if node.role == role and self._matches(name, node.name):
+                self.log("focus on %r" % node)
+                return node
+            if time.monotonic() > deadline:
+                raise ScenarioFailed("the focus is on %r, expected [%s | %s]" % (node, role, self._describe(name)))
+            time.sleep(0.1)
+
+    def find(self, role, name):
+        nodes = self.nodes(lambda node: node.role == role and self._matches(name, node.name))
+        if not nodes:
+            raise ScenarioFailed("no showing [%s | %s] in the game" % (role, self._describe(name)))
+        return nodes[0]
+
+    # --- The record.
+
+    def screenshot(self, name):
+        """Saves the screen as <folder>/shots/<name>.png."""
+        folder = os.path.join(self.folder, "shots")
+        os.makedirs(folder, exist_ok=True)
+        self.desktop.screenshot(os.path.join(folder, name + ".png"))
+
+    def log(self, text):
+        print("  " + text, flush=True)
+
+    def step(self, text):
+        print("step: " + text, flush=True)

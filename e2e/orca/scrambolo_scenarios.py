@@ -1,0 +1,301 @@
+"""Scrambolo played by keyboard while Orca listens: what it says, what the tree shows, what is saved."""
+
+import re
+import signal
+import time
+
+from desktop import ScenarioFailed
+
+FRAME = re.compile(r"\d\d:\d\d - Scrambolo! frame\.")
+CLOCK = re.compile(r"0[12]:\d\d")
+# libfaketime, from Debian's faketime package: the wall clock runs ten times as fast, so a word's
+# two minutes pass in twelve seconds; the monotonic clock, which paces Qt's timers, runs true.
+FAST_CLOCK = {
+    "LD_PRELOAD": "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
+    "FAKETIME": "+0 x10",
+    "FAKETIME_DONT_FAKE_MONOTONIC": "1",
+    "FAKETIME_NO_CACHE": "1",
+}
+
+
+def letters(s):
+    """The letters on the showing letter buttons, from button 1 on."""
+    return [node.name for node in s.nodes(lambda node: node.role == "push button" and len(node.name) == 1)]
+
+
+def focused_letter(s):
+    """The index (1 to 6) of the letter button that has the focus."""
+    node = s.focused()
+    if node.role != "push button" or len(node.name) != 1:
+        raise ScenarioFailed("the focus is on %r, not on a letter button" % node)
+    buttons = [n for n in s.nodes(lambda n: n.role == "push button" and len(n.name) == 1)]
+    return next(index for index, button in enumerate(buttons, 1) if "focused" in button.states)
+
+
+def tab_to(s, current, target, count):
+    """Moves the focus from letter button current to target with Tab, hearing each letter."""
+    while current != target:
+        s.key("Tab")
+        current = current % count + 1
+        s.hear("%s push button." % letters(s)[current - 1])
+    return current
+
+
+def rebuild(s, word):
+    """Swaps letters until the buttons spell word: a press (Enter) on one, a press (Space) on the other."""
+    focus = focused_letter(s)
+    for place in range(1, len(word) + 1):
+        row = letters(s)
+        if row[place - 1] == word[place - 1]:
+            continue
+        partner = next(index for index in range(place + 1, len(word) + 1) if row[index - 1] == word[place - 1])
+        focus = tab_to(s, focus, place, len(word))
+        s.key("Return")
+        focus = tab_to(s, focus, partner, len(word))
+        s.key("space")
+        s.step("letters %d and %d swapped" % (place, partner))
+        expected = row[:]
+        expected[place - 1], expected[partner - 1] = row[partner - 1], row[place - 1]
+        wait_for_letters(s, expected)
+    return focus
+
+
+def wait_for_letters(s, expected, seconds=5):
+    deadline = time.monotonic() + seconds
+    while letters(s) != expected:
+        if time.monotonic() > deadline:
+            raise ScenarioFailed("the letters read %r, expected %r" % (letters(s), expected))
+        time.sleep(0.1)
+
+
+def expect_fresh_deal(s, word):
+    """A new shuffle of word on the buttons, the focus on button 1, the word's clock running."""
+    row = letters(s)
+    if sorted(row) != sorted(word) or "".join(row) == word:
+        raise ScenarioFailed("the buttons read %r, not a fresh shuffle of %r" % (row, word))
+    s.expect_focus("push button", row[0])
+    s.find("label", CLOCK)
+
+
+def judge_rebuilt(s, word):
+    """J on the rebuilt word, the focus off button 1 so that the deal moves it: the next shuffle
+    is dealt and its first letter spoken."""
+    if focused_letter(s) == 1:
+        s.key("Tab")
+        s.hear("%s push button." % word[1])
+    s.key("j")
+    first = s.hear(re.compile(r". push button\."), seconds=5)[0]
+    expect_fresh_deal(s, word)
+    if first[0] != letters(s)[0]:
+        raise ScenarioFailed("Orca said %r for a deal starting with %r" % (first, letters(s)[0]))
+
+
+def alt_keys(s, *keys):
+    """Keys held with Alt, pressed once Orca has caught up: a key Orca is too busy to answer
+    within Qt's time reaches the game after the keys that follow it, and an Alt that comes late
+    opens or closes the menu bar after the shortcut was done."""
+    s.quiet(0.5)
+    s.key(*keys)
+
+
+def start(s):
+    s.start(r"^Scrambolo!$")
+    s.hear("Scrambolo! frame.")
+    first = s.hear(re.compile(r". push button\."))[0]
+    s.expect_focus("push button", first[0])
+    return first[0]
+
+
+def scenario_word(s):
+    """One word: its start, the high score, a wrong and a right verdict, read back with Tab, and Exit."""
+    s.beside_program("jmsit32.dll", s.words("lamp.txt"))
+    s.saved("highscore.dat", b"7\r\n")
+
+    s.step("the first letter button is spoken at the start, the clock runs")
+    start(s)
+    expect_fresh_deal(s, "lamp")
+
+    s.step("H tells the saved high score; OK gives the focus back to the same letter")
+    s.key("Tab")
+    s.hear("%s push button." % letters(s)[1])
+    s.key("h")
+    s.hear("alert High Score.", "Your high score is 7 guessed words!", "OK push button.")
+    s.key("Return")
+    s.hear(FRAME, "%s push button." % letters(s)[1])
+    s.expect_focus("push button", letters(s)[1])
+
+    s.step("J on the dealt shuffle is wrong: nothing moves")
+    dealt = letters(s)
+    s.key("j")
+    s.quiet()
+    if letters(s) != dealt or focused_letter(s) != 2:
+        raise ScenarioFailed("a wrong verdict changed the board: %r" % letters(s))
+
+    s.step("the word rebuilt by swaps, then read back letter by letter with Tab")
+    focus = rebuild(s, "lamp")
+    s.quiet()
+    for _ in range(4):
+        s.key("Tab")
+        focus = focus % 4 + 1
+        s.hear_next("tab ")
+        s.hear_next("%s push button." % "lamp"[focus - 1])
+
+    s.step("J on the rebuilt word: the next shuffle is dealt and its first letter spoken")
+    judge_rebuilt(s, "lamp")
+
+    s.step("Exit from the File menu ends the game and saves the letter range, not the score")
+    alt_keys(s, "alt+f")
+    s.hear("Exit.")
+    s.key("x")
+    s.expect_exit(0)
+    s.expect_saved("diff.dat", b"-1\r\n")
+    s.expect_saved("highscore.dat", b"7\r\n")
+
+
+def scenario_hint_and_range(s):
+    """The Cheat window's pattern and its ways out, then the letter range picked from the menu."""
+    s.beside_program("jmsit32.dll", s.words("ranges.txt"))
+    s.saved("diff.dat", b"6\r\n")
+    start(s)
+    expect_fresh_deal(s, "planet")
+
+    s.step("C opens Cheat with the pattern, the focus in it")
+    s.key("Tab")
+    left_on = letters(s)[1]
+    s.hear("%s push button." % left_on)
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", "p**n*t.")
+    s.expect_focus("text", "Hint:")
+    s.key("Tab")
+    s.hear("Close push button.")
+    s.key("shift+Tab")
+    s.hear("Hint: text.")
+
+    s.step("Esc closes Cheat; the focus is back on the letter the player left")
+    s.key("Escape")
+    s.hear(FRAME, "%s push button." % left_on)
+    if s.nodes(lambda node: node.role == "text"):
+        raise ScenarioFailed("the Cheat window is still there after Esc")
+
+    s.step("Alt+C closes a new Cheat window the same way")
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", "p**n*t.")
+    alt_keys(s, "alt+c")
+    s.hear(FRAME, "%s push button." % left_on)
+
+    s.step("the range menu shows the saved range checked")
+    alt_keys(s, "alt+o")
+    s.hear("Number Of Letters.")
+    s.key("n")
+    s.hear("3 To 4 Letters.")
+    s.key("Down", "Down", "Down")
+    s.hear("6 Letters Only checked.")
+    checked = s.nodes(lambda node: "checked" in node.states)
+    if [node.name for node in checked] != ["6 Letters Only"]:
+        raise ScenarioFailed("checked items: %r" % checked)
+
+    s.step("3 picks 3 To 4 Letters: a short word is dealt at once, the mark moves")
+    s.key("3")
+    first = s.hear(re.compile(r". push button\."))[0]
+    row = letters(s)
+    if sorted(row) not in (sorted("cat"), sorted("lamp")) or first[0] != row[0]:
+        raise ScenarioFailed("after 3 To 4 Letters the buttons read %r" % row)
+    alt_keys(s, "alt+o", "n")
+    s.hear("3 To 4 Letters checked.")
+    s.key("Escape", "Escape", "Escape")
+    s.hear("%s push button." % row[0])
+
+    s.step("the end of the session closes the game as its close box does, saving the new range")
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.")
+    s.process.send_signal(signal.SIGTERM)
+    s.expect_exit(0)
+    s.expect_saved("diff.dat", b"34\r\n")
+
+
+def scenario_time_up(s):
+    """A word's time running out twice: a beaten high score saved, then a game that did not beat it."""
+    s.beside_program("jmsit32.dll", s.words("cat.txt"))
+    s.start(r"^Scrambolo!$", environment=FAST_CLOCK)
+    s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+
+    s.step("one word rebuilt and judged right")
+    rebuild(s, "cat")
+    judge_rebuilt(s, "cat")
+
+    s.step("time up with a beaten high score; Esc does not answer the question")
+    s.hear("alert Time Is Up.",
+           "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! "
+           "The word was cat. Play again?",
+           "Yes push button.", seconds=20)
+    s.key("Escape")
+    s.quiet()
+    s.find("alert", "Time Is Up")
+
+    s.step("Yes saves the score and deals a new game")
+    s.key("Return")
+    s.hear(FRAME, re.compile(r". push button\."))
+    s.expect_saved("highscore.dat", b"1\r\n")
+    expect_fresh_deal(s, "cat")
+
+    s.step("time up with no word guessed; No ends the game")
+    s.hear("alert Time Is Up.",
+           "Oops! You didn't beat your high score of 1 words! You guessed 0 words! The word was cat. Play again?",
+           "Yes push button.", seconds=20)
+    s.key("n")
+    s.expect_exit(0)
+    s.expect_saved("highscore.dat", b"1\r\n")
+    s.expect_saved("diff.dat", b"-1\r\n")
+
+
+def scenario_missing_word_list(s):
+    """No word list anywhere: the player is told why, then the game ends without saving anything."""
+    s.beside_program("jmsit32.dll", None)
+    s.start(r"^Scrambolo!$")
+    s.hear("alert Error.",
+           re.compile(r"The word list jmsit32\.dll could not be found or read\. It was looked for as "
+                      r"/\S+/share/games/scrambolo/jmsit32\.dll and as /\S+/program/jmsit32\.dll\. "
+                      r"The program will now exit\."),
+           "OK push button.")
+    s.key("Return")
+    s.expect_exit(0)
+    s.expect_saved("diff.dat", None)
+    s.expect_saved("highscore.dat", None)
+
+
+def installed_check(s):
+    """The installed game started from its desktop entry: its own word list dealt and the first
+    letter spoken, H's box, a hint, Exit saving the range."""
+    start(s)
+    s.key("h")
+    s.hear("alert High Score.", "Your high score is 0 guessed words!", "OK push button.")
+    s.key("Return")
+    s.hear(FRAME)
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", re.compile(r"[a-z]\*[a-z*]{1,4}\."))
+    s.key("Escape")
+    s.hear(FRAME)
+    alt_keys(s, "alt+f", "x")
+    s.expect_exit(0)
+    s.expect_saved("diff.dat", b"-1\r\n")
+
+
+def scenario_demo(s):
+    """A few steps of play for tools/demo.sh, each on a screenshot."""
+    s.beside_program("jmsit32.dll", s.words("planet.txt"))
+    start(s)
+    s.screenshot("1-start")
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", "p**n*t.")
+    s.screenshot("2-hint")
+    s.key("Escape")
+    s.hear(FRAME)
+    rebuild(s, "planet")
+    s.screenshot("3-rebuilt")
+    judge_rebuilt(s, "planet")
+    s.screenshot("4-next-word")
+    s.step("the window's close box (Alt+F4 of the window manager) ends the game, saving the range")
+    alt_keys(s, "alt+F4")
+    s.expect_exit(0)
+    s.expect_saved("diff.dat", b"-1\r\n")
+

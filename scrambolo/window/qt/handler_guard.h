@@ -1,0 +1,23 @@
+// Lets no exception leave a Qt event: a fault ends the game with a message, its saved files untouched.
+#pragma once
+
+#include <exception>
+#include <utility>
+
+namespace scrambolo::qt {
+
+// Tells the player that something went wrong that the game cannot recover from, and ends it.
+// The saved files are replaced whole or not at all, so none is left half written.
+[[noreturn]] void EndAfterFault(const char* what);
+
+// Runs one handler on behalf of a Qt event.
+template <typename Handler>
+void RunHandler(Handler&& handler) {
+    try {
+        std::forward<Handler>(handler)();
+    } catch (const std::exception& fault) {
+        EndAfterFault(fault.what());
+    }
+}
+
+}  // namespace scrambolo::qt

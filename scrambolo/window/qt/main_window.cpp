@@ -1,0 +1,274 @@
+// Builds the main window from its twips layout and passes each Qt event to the matching handler.
+#include "scrambolo/window/qt/main_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QShortcut>
+
+#include "common/maker.h"
+#include "scrambolo/window/qt/handler_guard.h"
+
+namespace scrambolo::qt {
+namespace {
+
+constexpr int kClockInterval = 250;
+
+// Captions are the word list's own 8-bit characters, kept byte for byte.
+QString Q(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string S(const QString& text) { return text.toLatin1().toStdString(); }
+
+// Focus given back when a window, a menu or the menu bar lets go of it is not the player moving it.
+bool PlayerMovedFocus(Qt::FocusReason reason) {
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason;
+}
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      dpi_(ScreenDpi()),
+      twips_(dpi_),
+      client_(new QWidget(this)) {
+    setWindowTitle("Scrambolo!");
+    setCentralWidget(client_);
+    BuildMenus();
+
+    // Tab order is creation order: buttons 0 to 6, then the label, which takes no focus.
+    for (int index = 0; index <= 6; ++index) {
+        auto* button = new QPushButton("Command1", client_);
+        const int left = index == 0 ? 100 : 0;
+        const int top = index == 0 ? 1400 : 0;
+        button->setGeometry(twips_(left), twips_(top), twips_(1215), twips_(495));
+        button->setFont(PointFont(18));
+        button->installEventFilter(this);
+        buttons_.at(static_cast<std::size_t>(index)) = button;
+        if (index >= 1) {
+            connect(button, &QPushButton::clicked, this, [this, index] {
+                if (game_ != nullptr) {
+                    RunHandler([&] { game_->ButtonArray_Click(index); });
+                }
+            });
+        }
+    }
+    clockLabel_ = new QLabel("Label1", client_);
+    clockLabel_->setTextFormat(Qt::PlainText);
+    clockLabel_->setGeometry(twips_(4200), twips_(1320), twips_(1215), twips_(495));
+    clockLabel_->setFont(PointFont(9.75));
+    clockLabel_->installEventFilter(this);
+
+    timer_.setInterval(kClockInterval);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (game_ != nullptr) {
+            RunHandler([&] { game_->Timer1_Timer(); });
+        }
+    });
+    // The client area below the menu bar is 9480 by 3195 twips, as on Windows.
+    setFixedSize(twips_(9480), twips_(3195) + menuBar()->sizeHint().height());
+}
+
+QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, void (Game::*handler)()) {
+    QAction* item = menu->addAction(caption);
+    connect(item, &QAction::triggered, this, [this, handler] {
+        if (game_ != nullptr) {
+            RunHandler([&] { (game_->*handler)(); });
+        }
+    });
+    return item;
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    AddItem(file, "E&xit", &Game::mnuFileExit_Click);
+    // F10 goes to the menus, as Alt does; like other Linux programs it opens the first one.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    QMenu* letters = options->addMenu("&Number Of Letters");
+    rangeItems_ = {AddItem(letters, "&3 To 4 Letters", &Game::mnuOptions34_Click),
+                   AddItem(letters, "&4 To 5 Letters", &Game::mnuOptions45_Click),
+                   AddItem(letters, "&5 To 6 Letters", &Game::mnuOptions56_Click),
+                   AddItem(letters, "&6 Letters Only", &Game::mnuOptions6_Click),
+                   AddItem(letters, "&All Ranges", &Game::mnuOptionsAllRanges_Click)};
+    // The check marks are the handlers' to set; Qt's own toggle is overruled by the pick.
+    for (QAction* item : rangeItems_) {
+        item->setCheckable(true);
+    }
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    AddItem(help, "&Contents", &Game::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
+    AddItem(help, QString("&Visit ") + common::maker::kName + " On The Web...", &Game::mnuHelpWeb_Click);
+    AddItem(help, "&About Scrambolo...", &Game::mnuHelpAbout_Click);
+}
+
+void MainWindow::DestroyWithoutUnload() {
+    closed_ = true;
+    timer_.stop();
+    hide();
+}
+
+int MainWindow::LetterButtonIndex(const QObject* widget) const {
+    for (int index = 1; index <= 6; ++index) {
+        if (widget != nullptr && Button(index) == widget) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+void MainWindow::SetButtonCaption(int index, const std::string& caption) { Button(index)->setText(Q(caption)); }
+
+void MainWindow::SetButtonShown(int index, bool shown) {
+    QPushButton* button = Button(index);
+    if (!shown && focusWidget() == button) {
+        // As on Windows the focus goes to the window itself, not along the tab order to a letter
+        // that would then count as the player's move.
+        client_->setFocus(Qt::OtherFocusReason);
+    }
+    button->setVisible(shown);
+}
+
+void MainWindow::FocusButton(int index) {
+    QPushButton* button = Button(index);
+    if (focusWidget() == button) {
+        return;
+    }
+    button->setFocus(Qt::OtherFocusReason);
+    // In a window that is not active yet (start-up, a message box just closed) Qt gives the focus
+    // only on activation, and then as a restored focus: the arrival is told to the game now.
+    if (QApplication::focusWidget() != button && game_ != nullptr) {
+        game_->ButtonArray_GotFocus(index);
+    }
+}
+
+std::string MainWindow::ButtonCaption(int index) { return S(Button(index)->text()); }
+
+void MainWindow::PlaceButton(int index, int left, int top, int width) {
+    QPushButton* button = Button(index);
+    button->setGeometry(twips_(left), twips_(top), twips_(width), button->height());
+}
+
+void MainWindow::SetOuterWidth(int width) { setFixedWidth(twips_(width)); }
+
+void MainWindow::PlaceClockLabel(int left, int top) { clockLabel_->move(twips_(left), twips_(top)); }
+
+void MainWindow::ShowMainWindow() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::SetClockText(const std::string& text) {
+    clockLabel_->setText(Q(text));
+    clockLabel_->repaint();
+}
+
+std::string MainWindow::ClockText() { return S(clockLabel_->text()); }
+
+void MainWindow::SetWindowCaption(const std::string& text) {
+    if (windowTitle() == Q(text)) {
+        return;
+    }
+    setWindowTitle(Q(text));
+    // Qt does not tell screen readers of a new title by itself, and the caption is the window's
+    // name: without this they would go on calling the window by its first caption.
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+}
+
+void MainWindow::SetTimer(bool enabled) {
+    if (enabled && !closed_) {
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
+    rangeItems_.at(static_cast<std::size_t>(item))->setChecked(checked);
+}
+
+bool MainWindow::HintWindowExists() { return cheat_ != nullptr; }
+
+void MainWindow::CreateHintWindow() {
+    cheat_ = new CheatWindow(dpi_, [this] {
+        if (game_ != nullptr) {
+            game_->cmdClose_Click();
+        }
+    });
+}
+
+void MainWindow::SetHintText(const std::string& text) {
+    if (cheat_ != nullptr) {
+        cheat_->SetText(text);
+    }
+}
+
+void MainWindow::ShowHintWindow() {
+    if (cheat_ != nullptr) {
+        cheat_->ShowWithFocus();
+    }
+}
+
+void MainWindow::CloseHintWindow() {
+    if (cheat_ != nullptr) {
+        // The close may come from inside one of the window's own events: it goes once they end.
+        cheat_->hide();
+        cheat_->deleteLater();
+        cheat_ = nullptr;
+    }
+}
+
+void MainWindow::CloseMainWindow() {
+    closed_ = true;
+    timer_.stop();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (game_ != nullptr && event->type() == QEvent::FocusIn) {
+        const int index = LetterButtonIndex(watched);
+        if (index > 0 && PlayerMovedFocus(static_cast<QFocusEvent*>(event)->reason())) {
+            RunHandler([&] { game_->ButtonArray_GotFocus(index); });
+        }
+    } else if (game_ != nullptr && watched == clockLabel_ && event->type() == QEvent::MouseButtonDblClick &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        RunHandler([&] { game_->lblTime_DblClick(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused letter button, as Space does; a push button outside a dialog
+    // answers Space only.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const int index = LetterButtonIndex(QApplication::focusWidget());
+        if (index > 0) {
+            Button(index)->click();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closed_ || game_ == nullptr) {
+        closed_ = true;
+        event->accept();
+        return;
+    }
+    // Every close runs the game's close handling, which closes the window itself.
+    event->ignore();
+    RunHandler([&] { game_->Form_Unload(); });
+}
+
+}  // namespace scrambolo::qt

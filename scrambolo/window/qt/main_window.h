@@ -1,0 +1,74 @@
+// The anagram game's main window: seven letter buttons, the clock label, the timer and the menus.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <array>
+#include <string>
+
+#include "scrambolo/window/game.h"
+#include "scrambolo/window/game_window.h"
+#include "scrambolo/window/qt/cheat_window.h"
+#include "scrambolo/window/qt/window_units.h"
+
+namespace scrambolo::qt {
+
+// Carries out the handlers' requests on real widgets and turns Qt events into handler calls.
+class MainWindow final : public QMainWindow, public GameWindow {
+public:
+    // Creates the window and its widgets, hidden, as laid out at design time.
+    MainWindow();
+
+    void SetGame(Game* game) { game_ = game; }
+    // Ends a start-up that failed: the window goes without the close handling.
+    void DestroyWithoutUnload();
+
+    void SetButtonCaption(int index, const std::string& caption) override;
+    void SetButtonShown(int index, bool shown) override;
+    void FocusButton(int index) override;
+    std::string ButtonCaption(int index) override;
+    void PlaceButton(int index, int left, int top, int width) override;
+    void SetOuterWidth(int width) override;
+    void PlaceClockLabel(int left, int top) override;
+    void ShowMainWindow() override;
+    void SetClockText(const std::string& text) override;
+    std::string ClockText() override;
+    void SetWindowCaption(const std::string& text) override;
+    void SetTimer(bool enabled) override;
+    void SetMenuCheck(RangeItem item, bool checked) override;
+    bool HintWindowExists() override;
+    void CreateHintWindow() override;
+    void SetHintText(const std::string& text) override;
+    void ShowHintWindow() override;
+    void CloseHintWindow() override;
+    void CloseMainWindow() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    QAction* AddItem(QMenu* menu, const QString& caption, void (Game::*handler)());
+    QPushButton* Button(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+    int LetterButtonIndex(const QObject* widget) const;
+
+    Game* game_ = nullptr;
+    double dpi_;
+    Twips twips_;
+    QWidget* client_;
+    std::array<QPushButton*, 7> buttons_{};
+    QLabel* clockLabel_;
+    QTimer timer_;
+    std::array<QAction*, 5> rangeItems_{};
+    QPointer<CheatWindow> cheat_;
+    bool closed_ = false;
+};
+
+}  // namespace scrambolo::qt
