@@ -183,6 +183,20 @@ private:
     }
 };
 
+// Every accessibility update passes here on its way to the screen reader.
+void PassUpdate(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::TextCaretMoved) {
+        const auto* box = qobject_cast<QLineEdit*>(event->object());
+        if (box != nullptr && !box->hasFocus()) {
+            return;
+        }
+    }
+    // Qt's own way to the screen reader is taken only while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&PassUpdate);
+}
+
 QAccessibleInterface* LineEditFactory(const QString& className, QObject* object) {
     auto* box = qobject_cast<QLineEdit*>(object);
     if (className == QLatin1String("QLineEdit") && box != nullptr) {
@@ -193,6 +207,9 @@ QAccessibleInterface* LineEditFactory(const QString& className, QObject* object)
 
 }  // namespace
 
-void InstallLineEditAccessibility() { QAccessible::installFactory(&LineEditFactory); }
+void InstallLineEditAccessibility() {
+    QAccessible::installFactory(&LineEditFactory);
+    QAccessible::installUpdateHandler(&PassUpdate);
+}
 
 }  // namespace common::qt

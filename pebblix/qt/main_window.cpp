@@ -2,18 +2,23 @@
 // out what the handlers ask. No rule of the game lives here.
 #include "pebblix/qt/main_window.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 #include <cmath>
 
@@ -43,6 +48,20 @@ QString FromGameText(const std::string& text) {
 }
 
 std::string ToGameText(const QString& text) { return text.toLatin1().toStdString(); }
+
+// Alt pressed and let go alone takes the keyboard to the menu bar, and Alt pressed in an open menu
+// closes it. With a screen reader listening, Qt hands it every key before the game sees the key,
+// and the screen reader, busy telling of what the key did, can hand keys back out of order: after
+// Alt+W had reached the guess box, W's release came after Alt's, Qt took that for a lone Alt and
+// the guess was typed into the menus; after Alt+O had opened Options, Alt's press came after O's
+// and closed the menu at once. F10 and Alt with a menu's letter open the menus, Esc closes them.
+class NoLoneAltStyle final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        return hint == SH_MenuBar_AltKeyNavigation ? 0 : QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 }  // namespace
 
@@ -93,6 +112,11 @@ void MainWindow::CreateControls() {
 
     // The label overlaps txtWord a little; the box is drawn over it, as on Windows.
     txtWord_->raise();
+    for (QWidget* control : {static_cast<QWidget*>(txtWord_), static_cast<QWidget*>(txtGuess_),
+                             static_cast<QWidget*>(cmdEnter_)}) {
+        control->installEventFilter(this);
+    }
+
     setTabOrder(txtWord_, txtGuess_);
     setTabOrder(txtGuess_, cmdEnter_);
     txtWord_->setFocus();
@@ -105,16 +129,25 @@ void MainWindow::CreateMenus() {
         return action;
     };
 
-    QMenu* file = menuBar()->addMenu("&File");
+    auto* menuStyle = new NoLoneAltStyle;
+    menuStyle->setParent(menuBar());
+    menuBar()->setStyle(menuStyle);
+    const auto addMenu = [this, menuStyle](const char* caption) {
+        QMenu* menu = menuBar()->addMenu(caption);
+        menu->setStyle(menuStyle);
+        return menu;
+    };
+
+    QMenu* file = addMenu("&File");
     item(file, "&New Game", &PebblixGame::mnuFileNew_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     item(file, "e&xit", &PebblixGame::mnuFileExit_Click);
 
-    QMenu* options = menuBar()->addMenu("&Options");
+    QMenu* options = addMenu("&Options");
     mnuOptionsSounds_ = item(options, "&Sounds", &PebblixGame::mnuOptionsSounds_Click);
     mnuOptionsSounds_->setCheckable(true);
     mnuOptionsSounds_->setChecked(true);
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = addMenu("&Help");
     item(help, "&Contents", &PebblixGame::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
     item(help, VisitMenuCaption().c_str(), &PebblixGame::mnuHelpVisit_Click);
     item(help, "&About Pebblix...", &PebblixGame::mnuHelpAbout_Click);
@@ -182,6 +215,22 @@ bool MainWindow::PressAccessKey(QKeyEvent* event) {
         return true;
     }
     return false;
+}
+
+// When a menu closes, the control that had the focus before it gets it back without Qt telling the
+// screen reader, and the menu bar then tells it of the menu's own item: the screen reader went on
+// standing on the menu and said nothing. Windows readers speak the focused control again when a
+// menu ends; so is it told here, once the menu is done.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
+        QTimer::singleShot(0, this, [this, control = QPointer<QObject>(watched)] {
+            if (control != nullptr && control == focusWidget() && QApplication::activePopupWidget() == nullptr) {
+                QAccessibleEvent focus(control, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
