@@ -23,23 +23,10 @@
 #include <cmath>
 
 #include "pebblix/logic/reports.h"
+#include "pebblix/logic/window_layout.h"
 
 namespace pebblix::qt {
 namespace {
-
-struct Layout {
-    int left, top, width, height;  // twips from the client area's top left corner
-};
-constexpr Layout kTxtWord{1200, 1200, 3015, 390};
-constexpr Layout kLblWord{120, 1200, 1215, 495};
-constexpr Layout kTxtGuess{1200, 1800, 3015, 390};
-constexpr Layout kCmdEnter{1560, 2280, 1215, 495};
-constexpr int kClientWidth = 4680;
-constexpr int kClientHeight = 3195;
-
-// The name a screen reader gives txtWord, the same as on Windows; the "&Word:" label names
-// txtGuess, the box its access key leads to.
-constexpr const char* kWordBoxName = "Given word:";
 
 // The boxes hold the game's 8-bit text, one byte a character as in the Windows edition, so a
 // word's length and its points are the same on both.
@@ -85,7 +72,7 @@ void MainWindow::CreateControls() {
 
     auto* client = new QWidget(this);
     client->setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
-    QFont font("Arial", 12);
+    QFont font(kFontFace, kFontPoints);
     font.setWeight(QFont::Normal);
     client->setFont(font);
     setCentralWidget(client);
@@ -96,7 +83,7 @@ void MainWindow::CreateControls() {
     txtWord_->setAccessibleName(kWordBoxName);
     place(txtWord_, kTxtWord);
 
-    lblWord_ = new QLabel("&Word:", client);
+    lblWord_ = new QLabel(kWordLabel, client);
     place(lblWord_, kLblWord);
     lblWord_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -105,7 +92,7 @@ void MainWindow::CreateControls() {
     // The label stands beside txtWord, but its access key leads to txtGuess, the next stop after it.
     lblWord_->setBuddy(txtGuess_);
 
-    cmdEnter_ = new QPushButton(FromGameText("&Check it!"), client);
+    cmdEnter_ = new QPushButton(kCheckCaption, client);
     place(cmdEnter_, kCmdEnter);
     cmdEnter_->setDefault(true);
     connect(cmdEnter_, &QPushButton::clicked, this, [this] { Run([this] { game_->cmdEnter_Click(); }); });
