@@ -204,10 +204,17 @@ def scenario_menus(s):
     s.key("Escape")
     s.hear(WORD_BOX, DEALT + ".")
 
-    s.step("About from the Help menu")
+    s.step("About from the Help menu; OK gives the focus back to the guess box the player left")
+    alt_keys(s, "alt+w")
+    s.hear(GUESS_BOX)
     alt_keys(s, "alt+h")
     s.hear("Contents.")
     s.key("a")
+    s.hear("alert About Pebblix.", ABOUT, "OK push button.")
+    s.key("Return")
+    s.hear("Pebblix frame.", GUESS_BOX)
+    s.expect_focus("text", "Word:")
+    alt_keys(s, "alt+h", "a")
     s.hear("alert About Pebblix.", ABOUT, "OK push button.")
 
     s.step("the end of the session under the About box unloads the window: the setting is saved, the score kept")
@@ -304,6 +311,7 @@ def scenario_demo(s):
     alt_keys(s, "alt+F4")
     s.expect_exit(0)
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+
 
 
 
