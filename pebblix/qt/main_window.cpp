@@ -14,7 +14,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QMessageBox>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -35,20 +34,6 @@ QString FromGameText(const std::string& text) {
 }
 
 std::string ToGameText(const QString& text) { return text.toLatin1().toStdString(); }
-
-// Alt pressed and let go alone takes the keyboard to the menu bar, and Alt pressed in an open menu
-// closes it. With a screen reader listening, Qt hands it every key before the game sees the key,
-// and the screen reader, busy telling of what the key did, can hand keys back out of order: after
-// Alt+W had reached the guess box, W's release came after Alt's, Qt took that for a lone Alt and
-// the guess was typed into the menus; after Alt+O had opened Options, Alt's press came after O's
-// and closed the menu at once. F10 and Alt with a menu's letter open the menus, Esc closes them.
-class NoLoneAltStyle final : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        return hint == SH_MenuBar_AltKeyNavigation ? 0 : QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
 
 }  // namespace
 
@@ -116,25 +101,16 @@ void MainWindow::CreateMenus() {
         return action;
     };
 
-    auto* menuStyle = new NoLoneAltStyle;
-    menuStyle->setParent(menuBar());
-    menuBar()->setStyle(menuStyle);
-    const auto addMenu = [this, menuStyle](const char* caption) {
-        QMenu* menu = menuBar()->addMenu(caption);
-        menu->setStyle(menuStyle);
-        return menu;
-    };
-
-    QMenu* file = addMenu("&File");
+    QMenu* file = menuBar()->addMenu("&File");
     item(file, "&New Game", &PebblixGame::mnuFileNew_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     item(file, "e&xit", &PebblixGame::mnuFileExit_Click);
 
-    QMenu* options = addMenu("&Options");
+    QMenu* options = menuBar()->addMenu("&Options");
     mnuOptionsSounds_ = item(options, "&Sounds", &PebblixGame::mnuOptionsSounds_Click);
     mnuOptionsSounds_->setCheckable(true);
     mnuOptionsSounds_->setChecked(true);
 
-    QMenu* help = addMenu("&Help");
+    QMenu* help = menuBar()->addMenu("&Help");
     item(help, "&Contents", &PebblixGame::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
     item(help, VisitMenuCaption().c_str(), &PebblixGame::mnuHelpVisit_Click);
     item(help, "&About Pebblix...", &PebblixGame::mnuHelpAbout_Click);
