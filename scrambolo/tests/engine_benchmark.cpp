@@ -1,7 +1,6 @@
-// How long a deal (draw and shuffle of a six-letter word) and loading the shipped word list take.
+// How long a deal (draw and shuffle of a six-letter word) and loading the shipped or a damaged word list take.
 #include <benchmark/benchmark.h>
 
-#include "common/field_reader.h"
 #include "common/testing/fake_system.h"
 #include "common/text_file.h"
 #include "scrambolo/engine/puzzle_engine.h"
@@ -30,7 +29,7 @@ void BM_DealFromTheShippedList(benchmark::State& run) {
     common::FoldingRandomSource random;
     GameState state;
     PuzzleEngine engine(state, window, random, system);
-    state.AllWords = common::ReadAllFields(common::ReadWholeFile(SCRAMBOLO_WORD_LIST).value_or(""));
+    common::ReadWordList(common::ReadWholeFile(SCRAMBOLO_WORD_LIST).value_or(""), kWordListCapacity, state.AllWords);
     state.LetterRange = kAllRanges;
     engine.ApplyLetterRange();
     for (auto _ : run) {
@@ -55,6 +54,27 @@ void BM_LoadShippedWordList(benchmark::State& run) {
     run.counters["words"] = static_cast<double>(state.AllWords.size());
 }
 BENCHMARK(BM_LoadShippedWordList);
+
+// A damaged list: the given number of megabytes of one byte over and over (commas, lone CRs or NULs).
+// Run alone under /usr/bin/time -v for the memory it takes.
+void BM_LoadDamagedWordList(benchmark::State& run) {
+    common::testing::FakeSystem system;
+    testing::FakeGameWindow window;
+    common::FoldingRandomSource random;
+    GameState state;
+    PuzzleEngine engine(state, window, random, system);
+    state.WordListPath = "C:\\WINDOWS\\SYSTEM\\jmsit32.dll";
+    state.LetterRange = kAllRanges;
+    system.files[state.WordListPath] =
+        std::string(static_cast<std::size_t>(run.range(0)) << 20, static_cast<char>(run.range(1)));
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(engine.LoadWordList());
+    }
+}
+BENCHMARK(BM_LoadDamagedWordList)
+    ->ArgsProduct({{10, 50}, {',', '\r', '\0'}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 }  // namespace
 }  // namespace scrambolo

@@ -19,7 +19,7 @@ TEST_F(MenuTest, TheSavedRangeChecksItsItemAndRulesTheFirstWord) {
     Start(kWords);
     EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options56});
     EXPECT_GE(Word().size(), 5u);
-    EXPECT_EQ(State().PlayWords, (std::vector<std::string>{"horse", "planet"}));
+    EXPECT_EQ(State().PlayWords, (std::vector<std::string_view>{"horse", "planet"}));
 }
 
 TEST_F(MenuTest, TheSavedRangeIsReadByTheFieldRuleWithAllRangesForAnythingUnreadable) {
@@ -46,7 +46,7 @@ TEST_F(MenuTest, AnUnknownSavedRangeChecksNothingDealsAllWordsAndIsWrittenBack) 
     EXPECT_TRUE(window.CheckedItems().empty());
     ASSERT_EQ(system.messages.size(), 1u);  // the player is told that no word fits the range
     EXPECT_EQ(system.messages[0].title, "Scrambolo");
-    EXPECT_EQ(State().PlayWords, (std::vector<std::string>{"cat", "bird", "horse", "planet"}));
+    EXPECT_EQ(State().PlayWords, (std::vector<std::string_view>{"cat", "bird", "horse", "planet"}));
     game.mnuFileExit_Click();
     EXPECT_EQ(system.files[kDiffPath], "7\r\n");
 }
