@@ -47,6 +47,20 @@ TEST_F(ClockTest, TheLabelAndCaptionCountDownFromTwoMinutes) {
     EXPECT_TRUE(window.timerOn);
 }
 
+TEST_F(ClockTest, TicksWriteTheLabelAndCaptionOnlyWhenTheirTextChanges) {
+    // Each write is repainted and spoken as a new name: four ticks a second make one of each.
+    Tick(0.25);
+    ASSERT_EQ(window.windowCaption, "02:00 - Scrambolo!");
+    EXPECT_EQ(window.clockTexts, (std::vector<std::string>{"", "02:00"}));
+    EXPECT_EQ(window.captionWrites, 1);
+    Tick(0.25);
+    Tick(0.25);
+    Tick(0.25);
+    EXPECT_EQ(window.clockTexts, (std::vector<std::string>{"", "02:00", "01:59"}));
+    EXPECT_EQ(window.windowCaption, "01:59 - Scrambolo!");
+    EXPECT_EQ(window.captionWrites, 2);
+}
+
 TEST_F(ClockTest, TheWallClockRulesTheWordsTime) {
     system.wallSeconds -= 10;  // the system time set back shows more than two minutes
     game.Timer1_Timer();

@@ -99,6 +99,10 @@ TEST(WordRules, DealableWordsAndRanges) {
     EXPECT_FALSE(IsDealable("planets"));
     EXPECT_FALSE(IsDealable("aaaa"));
     EXPECT_FALSE(IsDealable("ca t"));
+    EXPECT_FALSE(IsDealable(std::string("ca\0t", 4)));
+    EXPECT_FALSE(IsDealable("ca\tt"));
+    EXPECT_FALSE(IsDealable("d\x7fg"));
+    EXPECT_TRUE(IsDealable("caf\xe9"));
     EXPECT_FALSE(IsDealable(""));
     EXPECT_TRUE(FitsLetterRange(2, kAllRanges));
     EXPECT_FALSE(FitsLetterRange(5, kRange34));
