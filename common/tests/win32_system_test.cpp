@@ -107,6 +107,13 @@ TEST(Win32Text, UnicodeCrossesTheBoundaryWholeAndEightBitWordsAsTheCodePageReads
     EXPECT_EQ(FilePath("C:\\Games\\a\\..\\Scrambolo\\diff.dat"), L"\\\\?\\C:\\Games\\Scrambolo\\diff.dat");
 }
 
+TEST(Win32Cues, AWavePathOfMoreThan127CharactersIsPlayedFromMemory) {
+    EXPECT_TRUE(PlayableByName(L"C:\\Games\\Scrambolo\\click.wav"));
+    const std::wstring folder = L"C:\\" + std::wstring(107, L'g');
+    EXPECT_TRUE(PlayableByName(folder + L"\\click.wav"));  // 127 characters
+    EXPECT_FALSE(PlayableByName(folder + L"\\bell.wav1"));  // 128
+}
+
 TEST(Win32TextEditor, TheHelpPathIsPassedUnquotedEvenWithBlanks) {
     EXPECT_EQ(TextEditorCommandLine("C:\\Program Files\\Word Games\\scrambolo.TXT"),
               "NOTEPAD.EXE C:\\Program Files\\Word Games\\scrambolo.TXT");

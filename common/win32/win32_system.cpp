@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <utility>
 
 #include "common/text_file.h"
@@ -25,8 +26,37 @@ MessageAnswer Win32System::ShowMessage(const std::string& prompt, const std::str
     return answer == IDNO ? MessageAnswer::No : MessageAnswer::Yes;
 }
 
+Win32System::~Win32System() {
+    // An asynchronous cue may still be playing from memory that goes with this object.
+    if (wave_ != nullptr) {
+        sndPlaySoundW(nullptr, 0);
+    }
+}
+
 void Win32System::PlayWave(const std::string& path, SoundMode mode) {
-    sndPlaySoundW(Widen(path).c_str(), mode == SoundMode::Async ? SND_ASYNC : SND_SYNC);
+    const UINT flags = mode == SoundMode::Async ? SND_ASYNC : SND_SYNC;
+    const std::wstring name = Widen(path);
+    if (!PlayableByName(name)) {
+        if (std::optional<std::string> bytes = ReadWholeFile(path)) {
+            auto wave = std::make_shared<const std::string>(std::move(*bytes));
+            sndPlaySoundW(reinterpret_cast<LPCWSTR>(wave->data()), flags | SND_MEMORY);
+            // The call has stopped the cue before, so the memory that one played from can go.
+            wave_ = std::move(wave);
+            return;
+        }
+    }
+    // A file that cannot be read goes by its name all the same, so the default sound plays as it would.
+    sndPlaySoundW(name.c_str(), flags);
+}
+
+bool PlayableByName(const std::wstring& path) {
+    if (path.size() >= 128) {
+        return false;
+    }
+    BOOL lost = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr,
+                        &lost);
+    return lost == FALSE;
 }
 
 std::int64_t Win32System::CurrentDateTime() {

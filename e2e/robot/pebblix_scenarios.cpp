@@ -1,6 +1,8 @@
-// Pebblix played from the keyboard: the welcome, guesses accepted and refused, the round timer, the menus.
+// Pebblix played from the keyboard: the welcome, guesses accepted and refused with their cues, the round
+// timer, the menus, and a folder of any name.
 #include <string>
 
+#include "e2e/robot/cues.h"
 #include "e2e/robot/scenarios.h"
 #include "e2e/robot/screenshot.h"
 #include "e2e/robot/steps.h"
@@ -10,6 +12,11 @@ namespace {
 
 // The only word of five letters or more in the scenarios' dictionary, so it is dealt every time.
 const std::string kDealt = "planets";
+
+// Pebblix waits for each cue to end before it goes on.
+const Cue kRight{"right.wav", kSync};
+const Cue kWrong{"wrong.wav", kSync};
+const Cue kGameOver{"gameover.wav", kSync};
 
 const std::string kInstructions =
     "When the game begins, you will be given a word. You must find another word contained in that "
@@ -141,6 +148,8 @@ void Guesses()
     ExpectFocus(window.guess, "the guess box");
     ExpectText(window.guess, "");
     ExpectNoMessageBox(0.5);
+    Step("the sounds are off: a refusal is silent");
+    ExpectNoCue();
 
     Guess(window, "  PLANET ");
     Step("refused: the guess lower-cased and trimmed, all of it selected, the focus in the guess box");
@@ -172,6 +181,8 @@ void Guesses()
     AcceptReport("Nice work! You earned 4 points and now have a total of  7points! "
                  "Get ready for the next word!");
     ExpectNextWord(window);
+    Step("the sounds are off: neither refusals nor accepted words made a sound");
+    ExpectNoCue();
 
     PressChord({VK_MENU}, VK_F4);
     Step("the window closes");
@@ -203,6 +214,8 @@ void TimeRunsOut()
         "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average "
         "score per word is 0. You did not beat your high score of 3. Play again?",
         {"Yes", "No"}, 20);
+    Step("the sounds are off: the games ended in silence");
+    ExpectNoCue();
     AnswerMessageBox(second, IDNO);
     Step("No ends the game");
     ExpectWindowGone(window.main);
@@ -224,6 +237,8 @@ void Menus()
     AcceptReport("Nice work! You earned 4 points and now have a total of  4points! "
                  "Get ready for the next word!");
     ExpectNextWord(window);
+    Step("with the sounds switched off the accepted word made no sound");
+    ExpectNoCue();
 
     PressChord({VK_CONTROL}, 'N');
     AcceptReport("New game started. You ended your previous game with 4 points.");
@@ -242,6 +257,82 @@ void Menus()
 
     PressChord({VK_MENU}, VK_F4);
     Step("the window closes");
+    ExpectWindowGone(window.main);
+}
+
+// Sounds on, no saved files: each cue when it is due, none while the sounds are switched off.
+void Cues()
+{
+    AnswerWelcome(IDNO);
+    Window window = FindWindowParts();
+    ExpectNoCue();
+
+    Guess(window, "nest");
+    Step("nest is not in the dictionary: the wrong cue, played to its end before the guess is selected");
+    ExpectText(window.guess, "nest");
+    ExpectCues({kWrong});
+    Type("tap");
+    Press(VK_RETURN);
+    MessageBoxView report = ExpectMessageBox(
+        "Pebblix", "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
+        {"OK"});
+    Step("the right cue came before the report");
+    ExpectCues({kRight});
+    AnswerMessageBox(report, IDOK);
+    ExpectNextWord(window);
+
+    Step("Sounds switched off: a refused and an accepted word are silent");
+    PressChord({VK_MENU}, 'O');
+    Press('S');
+    Guess(window, "nest");
+    ExpectText(window.guess, "nest");
+    Type("sent");
+    Press(VK_RETURN);
+    AcceptReport("Nice work! You earned 4 points and now have a total of  7points! "
+                 "Get ready for the next word!");
+    ExpectNextWord(window);
+    ExpectNoCue();
+
+    Step("Sounds on again: the word's time runs out with the game-over cue");
+    PressChord({VK_MENU}, 'O');
+    Press('S');
+    MessageBoxView over = ExpectMessageBox(
+        "Pebblix",
+        "Times up! Sorry, you lose! Your final score was  7. It took you 2 words, so your average "
+        "score per word is 4. You beat your old high score, which was 0! Play again?",
+        {"Yes", "No"}, 20);
+    ExpectCues({kGameOver});
+    AnswerMessageBox(over, IDNO);
+    Step("No ends the game");
+    ExpectWindowGone(window.main);
+}
+
+// The game copied into a folder of Cyrillic, Greek, Japanese and emoji names, deeper than 260
+// characters, with its dictionary beside it only: it plays with its cues and saves there.
+void AnyFolder()
+{
+    // The cues lie deeper than the sound functions open by name: the game plays them from memory.
+    const Cue kRight{"right.wav", kSync | kMemory};
+    const Cue kGameOver{"gameover.wav", kSync | kMemory};
+    AnswerWelcome(IDNO);
+    Window window = FindWindowParts();
+    Guess(window, "tap");
+    MessageBoxView report = ExpectMessageBox(
+        "Pebblix", "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
+        {"OK"});
+    ExpectCues({kRight});
+    AnswerMessageBox(report, IDOK);
+    ExpectNextWord(window);
+
+    Step("the word's fifteen seconds run out");
+    MessageBoxView over = ExpectMessageBox(
+        "Pebblix",
+        "Times up! Sorry, you lose! Your final score was  3. It took you 1 words, so your average "
+        "score per word is 3. You beat your old high score, which was 0! Play again?",
+        {"Yes", "No"}, 20);
+    ExpectCues({kGameOver});
+    AnswerMessageBox(over, IDNO);
+    Step("No ends the game");
     ExpectWindowGone(window.main);
 }
 
@@ -291,6 +382,8 @@ std::vector<Scenario> PebblixScenarios()
         {"pebblix_guesses", Guesses},
         {"pebblix_time_up", TimeRunsOut},
         {"pebblix_menus", Menus},
+        {"pebblix_cues", Cues},
+        {"pebblix_any_folder", AnyFolder},
         {"pebblix_accessible_names", AccessibleNames},
         {"demo_pebblix", Demo},
     };
