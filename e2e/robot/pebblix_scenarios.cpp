@@ -90,6 +90,24 @@ void AcceptReport(const std::string& text)
     AnswerMessageBox(ExpectMessageBox("Pebblix", text, {"OK"}), IDOK);
 }
 
+// The report of an accepted guess, with the cue that came before it.
+void AcceptReportHearing(const std::string& text, const Cue& cue)
+{
+    MessageBoxView report = ExpectMessageBox("Pebblix", text, {"OK"});
+    ExpectCues({cue});
+    AnswerMessageBox(report, IDOK);
+}
+
+// The word's time runs out: the game-over question with its cue, answered No, which ends the game.
+void GameOverAnsweredNo(const Window& window, const std::string& text, const Cue& cue)
+{
+    MessageBoxView over = ExpectMessageBox("Pebblix", text, {"Yes", "No"}, 20);
+    ExpectCues({cue});
+    AnswerMessageBox(over, IDNO);
+    Step("No ends the game");
+    ExpectWindowGone(window.main);
+}
+
 void ExitFromMenu(const Window& window)
 {
     PressChord({VK_MENU}, 'F');
@@ -273,12 +291,8 @@ void Cues()
     ExpectCues({kWrong});
     Type("tap");
     Press(VK_RETURN);
-    MessageBoxView report = ExpectMessageBox(
-        "Pebblix", "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
-        {"OK"});
-    Step("the right cue came before the report");
-    ExpectCues({kRight});
-    AnswerMessageBox(report, IDOK);
+    AcceptReportHearing(
+        "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!", kRight);
     ExpectNextWord(window);
 
     Step("Sounds switched off: a refused and an accepted word are silent");
@@ -296,44 +310,30 @@ void Cues()
     Step("Sounds on again: the word's time runs out with the game-over cue");
     PressChord({VK_MENU}, 'O');
     Press('S');
-    MessageBoxView over = ExpectMessageBox(
-        "Pebblix",
-        "Times up! Sorry, you lose! Your final score was  7. It took you 2 words, so your average "
-        "score per word is 4. You beat your old high score, which was 0! Play again?",
-        {"Yes", "No"}, 20);
-    ExpectCues({kGameOver});
-    AnswerMessageBox(over, IDNO);
-    Step("No ends the game");
-    ExpectWindowGone(window.main);
+    GameOverAnsweredNo(window,
+                       "Times up! Sorry, you lose! Your final score was  7. It took you 2 words, so your average "
+                       "score per word is 4. You beat your old high score, which was 0! Play again?",
+                       kGameOver);
 }
 
 // The game copied into a folder of Cyrillic, Greek, Japanese and emoji names, deeper than 260
 // characters, with its dictionary beside it only: it plays with its cues and saves there.
 void AnyFolder()
 {
-    // The cues lie deeper than the sound functions open by name: the game plays them from memory.
-    const Cue kRight{"right.wav", kSync | kMemory};
-    const Cue kGameOver{"gameover.wav", kSync | kMemory};
     AnswerWelcome(IDNO);
     Window window = FindWindowParts();
     Guess(window, "tap");
-    MessageBoxView report = ExpectMessageBox(
-        "Pebblix", "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
-        {"OK"});
-    ExpectCues({kRight});
-    AnswerMessageBox(report, IDOK);
+    // The cues lie deeper than the sound functions open by name: the game plays them from memory.
+    AcceptReportHearing(
+        "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
+        {"right.wav", kSync | kMemory});
     ExpectNextWord(window);
 
     Step("the word's fifteen seconds run out");
-    MessageBoxView over = ExpectMessageBox(
-        "Pebblix",
-        "Times up! Sorry, you lose! Your final score was  3. It took you 1 words, so your average "
-        "score per word is 3. You beat your old high score, which was 0! Play again?",
-        {"Yes", "No"}, 20);
-    ExpectCues({kGameOver});
-    AnswerMessageBox(over, IDNO);
-    Step("No ends the game");
-    ExpectWindowGone(window.main);
+    GameOverAnsweredNo(window,
+                       "Times up! Sorry, you lose! Your final score was  3. It took you 1 words, so your average "
+                       "score per word is 3. You beat your old high score, which was 0! Play again?",
+                       {"gameover.wav", kSync | kMemory});
 }
 
 // Every control a player can reach has a name a screen reader speaks.

@@ -1,6 +1,9 @@
 // How long a deal (draw and shuffle of a six-letter word) and loading the shipped or a damaged word list take.
 #include <benchmark/benchmark.h>
 
+#include <string>
+#include <utility>
+
 #include "common/testing/fake_system.h"
 #include "common/text_file.h"
 #include "scrambolo/engine/puzzle_engine.h"
@@ -39,19 +42,27 @@ void BM_DealFromTheShippedList(benchmark::State& run) {
 }
 BENCHMARK(BM_DealFromTheShippedList);
 
-void BM_LoadShippedWordList(benchmark::State& run) {
+// An engine on fakes whose word list, in the system directory, holds the given text.
+struct EngineWithList {
+    explicit EngineWithList(std::string text) {
+        state.WordListPath = "C:\\WINDOWS\\SYSTEM\\jmsit32.dll";
+        state.LetterRange = kAllRanges;
+        system.files[state.WordListPath] = std::move(text);
+    }
+
     common::testing::FakeSystem system;
     testing::FakeGameWindow window;
     common::FoldingRandomSource random;
     GameState state;
-    PuzzleEngine engine(state, window, random, system);
-    state.WordListPath = "C:\\WINDOWS\\SYSTEM\\jmsit32.dll";
-    state.LetterRange = kAllRanges;
-    system.files[state.WordListPath] = common::ReadWholeFile(SCRAMBOLO_WORD_LIST).value_or("");
+    PuzzleEngine engine{state, window, random, system};
+};
+
+void BM_LoadShippedWordList(benchmark::State& run) {
+    EngineWithList fakes(common::ReadWholeFile(SCRAMBOLO_WORD_LIST).value_or(""));
     for (auto _ : run) {
-        benchmark::DoNotOptimize(engine.LoadWordList());
+        benchmark::DoNotOptimize(fakes.engine.LoadWordList());
     }
-    run.counters["words"] = static_cast<double>(state.AllWords.size());
+    run.counters["words"] = static_cast<double>(fakes.state.AllWords.size());
 }
 BENCHMARK(BM_LoadShippedWordList);
 
@@ -59,20 +70,12 @@ BENCHMARK(BM_LoadShippedWordList);
 // Run alone under /usr/bin/time -v for the memory it takes; BM_ReadDamagedWordList gives the part
 // of that which is the file's own bytes, held by the fake and read from it.
 void LoadOrOnlyRead(benchmark::State& run, bool load) {
-    common::testing::FakeSystem system;
-    testing::FakeGameWindow window;
-    common::FoldingRandomSource random;
-    GameState state;
-    PuzzleEngine engine(state, window, random, system);
-    state.WordListPath = "C:\\WINDOWS\\SYSTEM\\jmsit32.dll";
-    state.LetterRange = kAllRanges;
-    system.files[state.WordListPath] =
-        std::string(static_cast<std::size_t>(run.range(0)) << 20, static_cast<char>(run.range(1)));
+    EngineWithList fakes(std::string(static_cast<std::size_t>(run.range(0)) << 20, static_cast<char>(run.range(1))));
     for (auto _ : run) {
         if (load) {
-            benchmark::DoNotOptimize(engine.LoadWordList());
+            benchmark::DoNotOptimize(fakes.engine.LoadWordList());
         } else {
-            benchmark::DoNotOptimize(system.ReadFile(state.WordListPath));
+            benchmark::DoNotOptimize(fakes.system.ReadFile(fakes.state.WordListPath));
         }
     }
 }
