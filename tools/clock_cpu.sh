@@ -27,7 +27,8 @@ make_prefix_once
 game="$work/game"
 rm -rf "$game"
 mkdir -p "$game"
-cp "$exe" "$root"/data/sounds/*.wav "$game/"
+cp "$exe" "$game/scrambolo.exe"
+cp "$root"/data/sounds/*.wav "$game/"
 cp "$root/data/jmsit32.dll" "$WINEPREFIX/drive_c/windows/system32/jmsit32.dll"
 printf -- '-1\r\n' >"$game/diff.dat"
 
