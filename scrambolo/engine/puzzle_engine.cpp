@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "common/saved_file.h"
-
 #include "scrambolo/engine/word_rules.h"
 
 namespace scrambolo {
