@@ -109,9 +109,10 @@ TEST(Win32Text, UnicodeCrossesTheBoundaryWholeAndEightBitWordsAsTheCodePageReads
 
 TEST(Win32Cues, AWavePathOfMoreThan127CharactersIsPlayedFromMemory) {
     EXPECT_TRUE(PlayableByName(L"C:\\Games\\Scrambolo\\click.wav"));
-    const std::wstring folder = L"C:\\" + std::wstring(107, L'g');
-    EXPECT_TRUE(PlayableByName(folder + L"\\click.wav"));  // 127 characters
-    EXPECT_FALSE(PlayableByName(folder + L"\\bell.wav1"));  // 128
+    const std::wstring folder = L"C:\\" + std::wstring(114, L'g');
+    ASSERT_EQ((folder + L"\\click.wav").size(), 127u);
+    EXPECT_TRUE(PlayableByName(folder + L"\\click.wav"));
+    EXPECT_FALSE(PlayableByName(folder + L"\\clicks.wav"));
 }
 
 TEST(Win32TextEditor, TheHelpPathIsPassedUnquotedEvenWithBlanks) {
