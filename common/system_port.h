@@ -21,6 +21,8 @@ enum class MessageAnswer { Ok, Yes, No };
 enum class SoundMode { Async, Sync };
 
 // Each platform build talks to its real system; tests use a fake that records and scripts.
+// Paths and texts are UTF-8, whatever the folder names hold; a word of a list may be 8-bit text of
+// the system's code page, and reaches a message box as it is.
 class SystemPort {
 public:
     virtual ~SystemPort() = default;

@@ -57,6 +57,18 @@ TEST_F(TextFileTest, AFailedReplaceKeepsTheOldFileWhole) {
     EXPECT_EQ(ReadWholeFile(path), "17\r\n");
 }
 
+#ifndef _WIN32
+TEST_F(TextFileTest, AWriteThatFailsOnAFullDiskLeavesNoTemporaryBehind) {
+    const std::string path = PathOf("highscore.dat");
+    ASSERT_TRUE(ReplaceFile(path, "17\r\n"));
+    // The temporary file opens, but every byte written to it meets a full disk.
+    fs::create_symlink("/dev/full", path + ".new");
+    EXPECT_FALSE(ReplaceFile(path, "18\r\n"));
+    EXPECT_EQ(ReadWholeFile(path), "17\r\n");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(path + ".new")));
+}
+#endif
+
 TEST_F(TextFileTest, ReplaceInAMissingFolderFails) {
     EXPECT_FALSE(ReplaceFile(PathOf("no such folder/diff.dat"), "6\r\n"));
 }

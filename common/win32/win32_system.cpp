@@ -4,9 +4,11 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <utility>
 
 #include "common/text_file.h"
+#include "common/win32/wide_text.h"
 
 namespace common::win32 {
 
@@ -17,15 +19,44 @@ Win32System::Win32System(std::function<void()> deliverPending) : deliverPending_
 MessageAnswer Win32System::ShowMessage(const std::string& prompt, const std::string& title,
                                        MessageButtons buttons) {
     const UINT style = buttons == MessageButtons::YesNo ? MB_YESNO | MB_DEFBUTTON1 : MB_OK;
-    const int answer = MessageBoxA(owner_, prompt.c_str(), title.c_str(), style);
+    const int answer = MessageBoxW(owner_, Widen(prompt).c_str(), Widen(title).c_str(), style);
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
     return answer == IDNO ? MessageAnswer::No : MessageAnswer::Yes;
 }
 
+Win32System::~Win32System() {
+    // An asynchronous cue may still be playing from memory that goes with this object.
+    if (wave_ != nullptr) {
+        sndPlaySoundW(nullptr, 0);
+    }
+}
+
 void Win32System::PlayWave(const std::string& path, SoundMode mode) {
-    sndPlaySoundA(path.c_str(), mode == SoundMode::Async ? SND_ASYNC : SND_SYNC);
+    const UINT flags = mode == SoundMode::Async ? SND_ASYNC : SND_SYNC;
+    const std::wstring name = Widen(path);
+    if (!PlayableByName(name)) {
+        if (std::optional<std::string> bytes = ReadWholeFile(path)) {
+            auto wave = std::make_shared<const std::string>(std::move(*bytes));
+            sndPlaySoundW(reinterpret_cast<LPCWSTR>(wave->data()), flags | SND_MEMORY);
+            // The call has stopped the cue before, so the memory that one played from can go.
+            wave_ = std::move(wave);
+            return;
+        }
+    }
+    // A file that cannot be read goes by its name all the same, so the default sound plays as it would.
+    sndPlaySoundW(name.c_str(), flags);
+}
+
+bool PlayableByName(const std::wstring& path) {
+    if (path.size() >= 128) {
+        return false;
+    }
+    BOOL lost = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr,
+                        &lost);
+    return lost == FALSE;
 }
 
 std::int64_t Win32System::CurrentDateTime() {
@@ -60,7 +91,7 @@ void Win32System::WaitForEvents(double maxSeconds) {
 std::optional<std::string> Win32System::ReadFile(const std::string& path) { return ReadWholeFile(path); }
 
 bool Win32System::FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return false;
     }
@@ -68,13 +99,13 @@ bool Win32System::FileExists(const std::string& path) {
 }
 
 bool Win32System::AnythingAt(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(FilePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32System::ReplaceFile(const std::string& path, std::string_view bytes) {
     // Writing over a hidden or system file fails on Windows; a rename would silently succeed, so
     // refuse it here and keep what that file holds.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0) {
         return false;
     }
@@ -82,29 +113,34 @@ bool Win32System::ReplaceFile(const std::string& path, std::string_view bytes) {
 }
 
 std::string Win32System::ProgramFolder() {
-    char buffer[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-    std::string path(buffer, length);
-    const auto slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    // The path of a program installed deep in a user's folders can pass 260 characters.
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size() &&
+           path.size() < 32768) {
+        path.resize(path.size() * 2);
+    }
+    path.resize(length);
+    const auto slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::string() : Narrow(std::wstring_view(path).substr(0, slash));
 }
 
 std::string Win32System::SystemDirectory() {
-    char buffer[255];
-    const UINT length = GetSystemDirectoryA(buffer, 255);
-    return std::string(buffer, length < 255 ? length : 0);
+    wchar_t buffer[255];
+    const UINT length = GetSystemDirectoryW(buffer, 255);
+    return length < 255 ? Narrow(std::wstring_view(buffer, length)) : std::string();
 }
 
 std::string TextEditorCommandLine(const std::string& path) { return "NOTEPAD.EXE " + path; }
 
 bool Win32System::StartTextEditor(const std::string& path) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
-    std::string writable = TextEditorCommandLine(path);
-    if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    std::wstring writable = Widen(TextEditorCommandLine(path));
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         return false;
     }
@@ -114,8 +150,8 @@ bool Win32System::StartTextEditor(const std::string& path) {
 }
 
 bool Win32System::OpenWithShell(const std::string& operation, const std::string& target) {
-    const HINSTANCE result =
-        ShellExecuteA(owner_, operation.c_str(), target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result = ShellExecuteW(owner_, Widen(operation).c_str(), Widen(target).c_str(), nullptr,
+                                           nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "common/system_port.h"
@@ -14,11 +15,17 @@ namespace common::win32 {
 // editor takes the rest of its command line as one file name.
 std::string TextEditorCommandLine(const std::string& path);
 
+// The sound functions open a wave file by name only through the system's code page and up to 128
+// characters; a cue beside a program installed deeper, or under a name outside the code page, is
+// read by the game and played from memory instead.
+bool PlayableByName(const std::wstring& path);
+
 class Win32System final : public SystemPort {
 public:
     // deliverPending hands every waiting message to the game's own pump (key preview,
     // accelerators and dialog keys included), so waits inside a handler behave like the main loop.
     explicit Win32System(std::function<void()> deliverPending);
+    ~Win32System() override;
 
     // The window that owns message boxes and shell launches.
     void SetOwner(HWND owner) { owner_ = owner; }
@@ -47,6 +54,8 @@ public:
 private:
     std::function<void()> deliverPending_;
     HWND owner_ = nullptr;
+    // The wave a cue read by the game plays from, kept until the next such cue has replaced it.
+    std::shared_ptr<const std::string> wave_;
     LARGE_INTEGER counterFrequency_{};
 };
 

@@ -11,6 +11,11 @@ system_file() {
   fi
 }
 
+# list_beside NAME LIST: puts e2e/words/LIST beside the game as NAME, for a copy that carries its own list.
+list_beside() {
+  cp "$words_dir/$2" "$game_dir/$1"
+}
+
 # beside NAME BYTES: writes a saved file beside the game.
 beside() {
   printf '%b' "$2" >"$game_dir/$1"

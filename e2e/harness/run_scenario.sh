@@ -30,7 +30,12 @@ source "$here/scenarios.sh"
 
 work="$output/$scenario"
 rm -rf "$work"
-mkdir -p "$work/game"
+# A scenario may name the folder, inside its own, that the game is copied into (folder_NAME).
+game_folder=game
+if declare -F "folder_$scenario" >/dev/null; then
+  game_folder=$("folder_$scenario")
+fi
+mkdir -p "$work/$game_folder"
 robot_log="$work/robot.log"
 screenshot="$work/screen.png"
 game_pid=""
@@ -55,7 +60,7 @@ trap finish EXIT
 
 make_prefix_once
 system32="$WINEPREFIX/drive_c/windows/system32"
-game_dir="$work/game"
+game_dir="$work/$game_folder"
 
 # The game's own copy: the exe and the wave and help files beside it, never saved files from earlier runs.
 if [ -f "$game" ]; then
@@ -71,12 +76,23 @@ game_must_end=yes
 "prepare_$scenario"
 
 wineserver -w 2>/dev/null || true
-(cd "$game_dir" && exec "${launch[@]}") >"$work/game.log" 2>&1 &
+# Wine traces the game's sound calls into its log, where the robot hears which cue played when.
+(cd "$game_dir" && WINEDEBUG=-all,trace+winmm exec "${launch[@]}") >"$work/game.log" 2>&1 &
 game_pid=$!
+
+# windows_path PATH: the path as Wine's programs see it, on the drive Z: that holds the whole tree.
+windows_path() {
+  local path=${1//\//\\}
+  printf 'Z:%s' "$path"
+}
+export E2E_GAME_FOLDER E2E_CUE_TRACE
+E2E_GAME_FOLDER=$(windows_path "$game_dir")
+E2E_CUE_TRACE=$(windows_path "$work/game.log")
 
 echo "scenario $scenario: robot started"
 robot_status=0
-# From the game's folder, so the robot can name the paths the game speaks of.
+# From the game's folder, so the robot can name the paths the game speaks of (Wine starts a program
+# in its Windows folder instead when the path is too long to be a current folder).
 (cd "$game_dir" && timeout 600 wine "$robot" "$scenario") >"$robot_log" 2>&1 || robot_status=$?
 cat "$robot_log"
 if [ "$robot_status" -ne 0 ]; then

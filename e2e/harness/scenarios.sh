@@ -118,6 +118,71 @@ verify_pebblix_accessible_names() {
   expect_bytes pebblixoptions.dat '#FALSE#\r\n'
 }
 
+prepare_scrambolo_double_click() {
+  system_file jmsit32.dll lamp.txt
+  beside diff.dat '34\r\n'
+  absent highscore.dat
+}
+verify_scrambolo_double_click() {
+  expect_bytes diff.dat '34\r\n'
+  expect_absent highscore.dat
+}
+
+# A per-user install under a user name outside the code page, in folders of Greek, Japanese and
+# emoji names, deep enough that the path alone passes 260 characters.
+any_folder() {
+  local deep="Очень длинная папка для проверки путей"
+  printf '%s' "Users/Юлия/AppData/Local/Programs/Ελληνικά παιχνίδια/日本語のゲーム/🎲 Игры со словами"
+  printf '/%s' "$deep 1" "$deep 2" "$deep 3" "$deep 4" "$deep 5"
+}
+
+# The scenario ends with a log-off under "Time Is Up": the robot ends the game's process as soon
+# as it has answered the session's end, and the new high score must already be on disk.
+folder_scrambolo_any_folder() { any_folder; }
+prepare_scrambolo_any_folder() {
+  system_file jmsit32.dll -
+  list_beside jmsit32.dll lamp.txt
+  beside diff.dat '34\r\n'
+  absent highscore.dat
+}
+verify_scrambolo_any_folder() {
+  expect_bytes highscore.dat '1\r\n'
+  expect_bytes diff.dat '34\r\n'
+}
+
+folder_scrambolo_any_folder_no_list() { any_folder; }
+prepare_scrambolo_any_folder_no_list() {
+  system_file jmsit32.dll -
+  beside diff.dat '45\r\n'
+  absent highscore.dat
+}
+verify_scrambolo_any_folder_no_list() {
+  expect_bytes diff.dat '45\r\n'
+  expect_absent highscore.dat
+}
+
+prepare_pebblix_cues() {
+  system_file mswnby32.dll pebblix-planets.txt
+  absent pebblixoptions.dat
+  absent pebblixscor.dat
+}
+verify_pebblix_cues() {
+  expect_bytes pebblixoptions.dat '#TRUE#\r\n'
+  expect_bytes pebblixscor.dat ' 7 \r\n'
+}
+
+folder_pebblix_any_folder() { any_folder; }
+prepare_pebblix_any_folder() {
+  system_file mswnby32.dll -
+  list_beside mswnby32.dll pebblix-planets.txt
+  absent pebblixoptions.dat
+  absent pebblixscor.dat
+}
+verify_pebblix_any_folder() {
+  expect_bytes pebblixoptions.dat '#TRUE#\r\n'
+  expect_bytes pebblixscor.dat ' 3 \r\n'
+}
+
 prepare_scrambolo_accessible_names() {
   system_file jmsit32.dll planet.txt
   beside diff.dat '6\r\n'

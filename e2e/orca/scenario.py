@@ -132,8 +132,21 @@ class Scenario:
         """Presses keys one after another, as xdotool names them: Tab, shift+Tab, Return, alt+o, h."""
         for key in keys:
             self.log("key " + key)
-            subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True, timeout=10)
+            *modifiers, last = key.split("+")
+            # A chord is pressed as a player does, one key at a time with a moment between: the
+            # game hands each key to the screen reader and waits for its answer before acting on
+            # it, and keys sent all at once can overtake one another on that way.
+            for modifier in modifiers:
+                self._xdotool("keydown", modifier)
+            self._xdotool("key", last)
+            for modifier in reversed(modifiers):
+                self._xdotool("keyup", modifier)
             time.sleep(0.15)
+
+    @staticmethod
+    def _xdotool(action, key):
+        subprocess.run(["xdotool", action, key], check=True, timeout=10)
+        time.sleep(0.08)
 
     def type(self, text):
         self.log("type %r" % text)

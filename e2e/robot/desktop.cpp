@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "common/win32/wide_text.h"
+
 namespace robot {
 namespace {
 
@@ -28,37 +30,24 @@ BOOL CALLBACK CollectChild(HWND hwnd, LPARAM found)
     return TRUE;
 }
 
-std::string WideToAnsi(const wchar_t* wide)
-{
-    if (wide == nullptr) {
-        return {};
-    }
-    int size = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) {
-        return {};
-    }
-    std::string text(static_cast<size_t>(size - 1), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), size, nullptr, nullptr);
-    return text;
-}
-
 }  // namespace
 
 std::string WindowText(HWND hwnd)
 {
+    // Wide, then UTF-8: the narrow message would turn every letter outside the code page into '?'.
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyMilliseconds,
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyMilliseconds,
                              &length)) {
         return "<no reply>";
     }
-    std::string text(length + 1, '\0');
+    std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                              SMTO_ABORTIFHUNG, kReplyMilliseconds, &copied)) {
         return "<no reply>";
     }
     text.resize(std::min<size_t>(copied, length));
-    return text;
+    return common::win32::Narrow(text);
 }
 
 std::string ClassOf(HWND hwnd)
@@ -136,7 +125,7 @@ std::string AccessibleName(HWND hwnd)
     BSTR name = nullptr;
     std::string result;
     if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
-        result = WideToAnsi(name);
+        result = common::win32::Narrow(name);
         SysFreeString(name);
     }
     accessible->Release();

@@ -1,6 +1,8 @@
-// Pebblix played from the keyboard: the welcome, guesses accepted and refused, the round timer, the menus.
+// Pebblix played from the keyboard: the welcome, guesses accepted and refused with their cues, the round
+// timer, the menus, and a folder of any name.
 #include <string>
 
+#include "e2e/robot/cues.h"
 #include "e2e/robot/scenarios.h"
 #include "e2e/robot/screenshot.h"
 #include "e2e/robot/steps.h"
@@ -10,6 +12,11 @@ namespace {
 
 // The only word of five letters or more in the scenarios' dictionary, so it is dealt every time.
 const std::string kDealt = "planets";
+
+// Pebblix waits for each cue to end before it goes on.
+const Cue kRight{"right.wav", kSync};
+const Cue kWrong{"wrong.wav", kSync};
+const Cue kGameOver{"gameover.wav", kSync};
 
 const std::string kInstructions =
     "When the game begins, you will be given a word. You must find another word contained in that "
@@ -83,6 +90,24 @@ void AcceptReport(const std::string& text)
     AnswerMessageBox(ExpectMessageBox("Pebblix", text, {"OK"}), IDOK);
 }
 
+// The report of an accepted guess, with the cue that came before it.
+void AcceptReportHearing(const std::string& text, const Cue& cue)
+{
+    MessageBoxView report = ExpectMessageBox("Pebblix", text, {"OK"});
+    ExpectCues({cue});
+    AnswerMessageBox(report, IDOK);
+}
+
+// The word's time runs out: the game-over question with its cue, answered No, which ends the game.
+void GameOverAnsweredNo(const Window& window, const std::string& text, const Cue& cue)
+{
+    MessageBoxView over = ExpectMessageBox("Pebblix", text, {"Yes", "No"}, 20);
+    ExpectCues({cue});
+    AnswerMessageBox(over, IDNO);
+    Step("No ends the game");
+    ExpectWindowGone(window.main);
+}
+
 void ExitFromMenu(const Window& window)
 {
     PressChord({VK_MENU}, 'F');
@@ -141,6 +166,8 @@ void Guesses()
     ExpectFocus(window.guess, "the guess box");
     ExpectText(window.guess, "");
     ExpectNoMessageBox(0.5);
+    Step("the sounds are off: a refusal is silent");
+    ExpectNoCue();
 
     Guess(window, "  PLANET ");
     Step("refused: the guess lower-cased and trimmed, all of it selected, the focus in the guess box");
@@ -172,6 +199,8 @@ void Guesses()
     AcceptReport("Nice work! You earned 4 points and now have a total of  7points! "
                  "Get ready for the next word!");
     ExpectNextWord(window);
+    Step("the sounds are off: neither refusals nor accepted words made a sound");
+    ExpectNoCue();
 
     PressChord({VK_MENU}, VK_F4);
     Step("the window closes");
@@ -203,6 +232,8 @@ void TimeRunsOut()
         "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average "
         "score per word is 0. You did not beat your high score of 3. Play again?",
         {"Yes", "No"}, 20);
+    Step("the sounds are off: the games ended in silence");
+    ExpectNoCue();
     AnswerMessageBox(second, IDNO);
     Step("No ends the game");
     ExpectWindowGone(window.main);
@@ -224,6 +255,8 @@ void Menus()
     AcceptReport("Nice work! You earned 4 points and now have a total of  4points! "
                  "Get ready for the next word!");
     ExpectNextWord(window);
+    Step("with the sounds switched off the accepted word made no sound");
+    ExpectNoCue();
 
     PressChord({VK_CONTROL}, 'N');
     AcceptReport("New game started. You ended your previous game with 4 points.");
@@ -243,6 +276,64 @@ void Menus()
     PressChord({VK_MENU}, VK_F4);
     Step("the window closes");
     ExpectWindowGone(window.main);
+}
+
+// Sounds on, no saved files: each cue when it is due, none while the sounds are switched off.
+void Cues()
+{
+    AnswerWelcome(IDNO);
+    Window window = FindWindowParts();
+    ExpectNoCue();
+
+    Guess(window, "nest");
+    Step("nest is not in the dictionary: the wrong cue, played to its end before the guess is selected");
+    ExpectText(window.guess, "nest");
+    ExpectCues({kWrong});
+    Type("tap");
+    Press(VK_RETURN);
+    AcceptReportHearing(
+        "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!", kRight);
+    ExpectNextWord(window);
+
+    Step("Sounds switched off: a refused and an accepted word are silent");
+    PressChord({VK_MENU}, 'O');
+    Press('S');
+    Guess(window, "nest");
+    ExpectText(window.guess, "nest");
+    Type("sent");
+    Press(VK_RETURN);
+    AcceptReport("Nice work! You earned 4 points and now have a total of  7points! "
+                 "Get ready for the next word!");
+    ExpectNextWord(window);
+    ExpectNoCue();
+
+    Step("Sounds on again: the word's time runs out with the game-over cue");
+    PressChord({VK_MENU}, 'O');
+    Press('S');
+    GameOverAnsweredNo(window,
+                       "Times up! Sorry, you lose! Your final score was  7. It took you 2 words, so your average "
+                       "score per word is 4. You beat your old high score, which was 0! Play again?",
+                       kGameOver);
+}
+
+// The game copied into a folder of Cyrillic, Greek, Japanese and emoji names, deeper than 260
+// characters, with its dictionary beside it only: it plays with its cues and saves there.
+void AnyFolder()
+{
+    AnswerWelcome(IDNO);
+    Window window = FindWindowParts();
+    Guess(window, "tap");
+    // The cues lie deeper than the sound functions open by name: the game plays them from memory.
+    AcceptReportHearing(
+        "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
+        {"right.wav", kSync | kMemory});
+    ExpectNextWord(window);
+
+    Step("the word's fifteen seconds run out");
+    GameOverAnsweredNo(window,
+                       "Times up! Sorry, you lose! Your final score was  3. It took you 1 words, so your average "
+                       "score per word is 3. You beat your old high score, which was 0! Play again?",
+                       {"gameover.wav", kSync | kMemory});
 }
 
 // Every control a player can reach has a name a screen reader speaks.
@@ -291,6 +382,8 @@ std::vector<Scenario> PebblixScenarios()
         {"pebblix_guesses", Guesses},
         {"pebblix_time_up", TimeRunsOut},
         {"pebblix_menus", Menus},
+        {"pebblix_cues", Cues},
+        {"pebblix_any_folder", AnyFolder},
         {"pebblix_accessible_names", AccessibleNames},
         {"demo_pebblix", Demo},
     };

@@ -3,11 +3,24 @@
 
 #include <algorithm>
 
+#include "e2e/robot/cues.h"
 #include "e2e/robot/desktop.h"
+#include "e2e/robot/mouse.h"
 #include "e2e/robot/steps.h"
 
 namespace robot::scrambolo {
 namespace {
+
+// Arrivals of the focus on letter button 1 not yet heard as clicks.
+int arrivalsOnFirst = 0;
+
+void Arrive(int& focused, int button)
+{
+    if (button == 1 && focused != 1) {
+        ++arrivalsOnFirst;
+    }
+    focused = button;
+}
 
 bool IsMainWindow(HWND window)
 {
@@ -180,10 +193,10 @@ void MoveFocus(HWND main, int& focused, int target)
     while (focused != target) {
         if (target > focused) {
             Press(VK_TAB);
-            focused = focused % count + 1;
+            Arrive(focused, focused % count + 1);
         } else {
             PressChord({VK_SHIFT}, VK_TAB);
-            focused = focused == 1 ? count : focused - 1;
+            Arrive(focused, focused == 1 ? count : focused - 1);
         }
         ExpectFocusOnLetter(main, focused);
     }
@@ -206,6 +219,50 @@ void RebuildWord(HWND main, const std::string& word, int& focused)
         ExpectLetters(main, letters);
         ExpectFocusOnLetter(main, focused);
     }
+}
+
+void ClickLetter(HWND main, int& focused, int button)
+{
+    Step("click letter button " + std::to_string(button) + " with the mouse");
+    ClickOn(ReadBoard(main).letters.at(static_cast<size_t>(button - 1)));
+    Arrive(focused, button);
+    ExpectFocusOnLetter(main, button);
+}
+
+void DoubleClickLetter(HWND main, int& focused, int button)
+{
+    Step("double-click letter button " + std::to_string(button) + " with the mouse");
+    DoubleClickOn(ReadBoard(main).letters.at(static_cast<size_t>(button - 1)));
+    Arrive(focused, button);
+    ExpectFocusOnLetter(main, button);
+}
+
+void RebuildWordByMouse(HWND main, const std::string& word, int& focused)
+{
+    Step("rebuild " + Quote(word) + " by clicking pairs of letters");
+    std::string letters = Letters(ReadBoard(main));
+    for (size_t place = 0; place < word.size(); ++place) {
+        if (letters[place] == word[place]) {
+            continue;
+        }
+        size_t from = letters.find(word[place], place + 1);
+        ClickLetter(main, focused, static_cast<int>(from) + 1);
+        ClickLetter(main, focused, static_cast<int>(place) + 1);
+        std::swap(letters[place], letters[from]);
+        ExpectLetters(main, letters);
+    }
+}
+
+int TakeArrivalsOnFirst()
+{
+    const int arrivals = arrivalsOnFirst;
+    arrivalsOnFirst = 0;
+    return arrivals;
+}
+
+void ExpectClickForEachArrival()
+{
+    ExpectCues(std::vector<Cue>(static_cast<size_t>(TakeArrivalsOnFirst()), Cue{"click.wav", kAsync}));
 }
 
 void ExitFromMenu(HWND main)

@@ -35,6 +35,17 @@ void WaitForClockAtMost(HWND main, int seconds);
 void MoveFocus(HWND main, int& focused, int target);
 // Rebuilds the word with keyboard swaps; the focus starts and ends on button `focused`.
 void RebuildWord(HWND main, const std::string& word, int& focused);
+// Rebuilds the word with mouse clicks on the letter buttons; a click moves the focus to its button.
+void RebuildWordByMouse(HWND main, const std::string& word, int& focused);
+// Presses a letter button with the mouse, once or twice in a row, which moves the focus there.
+void ClickLetter(HWND main, int& focused, int button);
+void DoubleClickLetter(HWND main, int& focused, int button);
 void ExitFromMenu(HWND main);
+
+// The click sounds each time the focus reaches letter button 1 from elsewhere: the moves above
+// count those arrivals. Takes the count since it was last taken.
+int TakeArrivalsOnFirst();
+// Expects one click for each arrival since the count was last taken, and nothing else.
+void ExpectClickForEachArrival();
 
 }  // namespace robot::scrambolo

@@ -1,7 +1,12 @@
-// Scrambolo played from the keyboard: start-up, swaps and verdicts, hints, letter ranges, the clock, a missing list.
+// Scrambolo played from the keyboard and the mouse: start-up, swaps and verdicts with their cues, hints,
+// letter ranges, the clock, a missing list, a folder of any name, and a log-off under the last question.
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "common/win32/wide_text.h"
+#include "e2e/robot/cues.h"
+#include "e2e/robot/mouse.h"
 #include "e2e/robot/scenarios.h"
 #include "e2e/robot/scrambolo_board.h"
 #include "e2e/robot/screenshot.h"
@@ -11,6 +16,25 @@ namespace robot {
 namespace {
 
 using namespace robot::scrambolo;
+
+const Cue kClick{"click.wav", kAsync};
+const Cue kBell{"bell.wav", kAsync};
+const Cue kBuzzer{"buzzer.wav", kAsync};
+
+// A right word: the bell, then the next deal, whose focus on button 1 clicks unless it was there.
+void ExpectRightWordCues(int& focused)
+{
+    ExpectCues(focused == 1 ? std::vector<Cue>{kBell} : std::vector<Cue>{kBell, kClick});
+    focused = 1;
+}
+
+// The folder the harness copied the game into, as the game names it.
+std::string GameFolder()
+{
+    wchar_t folder[32768];
+    const DWORD length = GetEnvironmentVariableW(L"E2E_GAME_FOLDER", folder, 32768);
+    return common::win32::Narrow(std::wstring(folder, length < 32768 ? length : 0));
+}
 
 void ExpectHighScoreMessage(int highScore)
 {
@@ -45,16 +69,20 @@ void StartUp()
                  std::to_string(third.left));
     }
     ExpectFocusOnLetter(main, 1);
+    ExpectCues({kClick});
     ExpectFreshClock(main);
     Step("every control has a name a screen reader can speak");
     ExpectAccessibleNames(main);
 
     int focused = 1;
     MoveFocus(main, focused, 3);
+    Step("only the first letter button clicks when the focus reaches it");
+    ExpectNoCue();
     Press(VK_TAB);
     Step("Tab from the last letter wraps to the first");
     focused = 1;
     ExpectFocusOnLetter(main, 1);
+    ExpectCues({kClick});
     PressChord({VK_SHIFT}, VK_TAB);
     focused = 3;
     ExpectFocusOnLetter(main, 3);
@@ -68,6 +96,7 @@ void StartUp()
         Press(key);
         ExpectNothingHappens(main, letters, focused);
     }
+    ExpectNoCue();
 
     Step("the clock runs down, in the label and the caption");
     const int before = ClockSeconds(main);
@@ -94,12 +123,14 @@ void RebuildAndCheck()
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "lamp");
     ExpectFocusOnLetter(main, 1);
+    ExpectCues({kClick});
     WaitForClockAtMost(main, 117);
 
     Press('J');
     Step("a wrong J: only the buzzer, the letters and the clock stay");
     const std::string letters = Letters(ReadBoard(main));
     ExpectNothingHappens(main, letters, 1);
+    ExpectCues({kBuzzer});
     ExpectNoMessageBox(1.5);
     ExpectLetters(main, letters);
     if (ClockSeconds(main) > 117) {
@@ -111,6 +142,7 @@ void RebuildAndCheck()
     Press(VK_SPACE);
     Press('J');
     ExpectNothingHappens(main, letters, 1);
+    ExpectCues({kBuzzer});
     Step("the next press completes the swap with button 1");
     MoveFocus(main, focused, 2);
     Press(VK_SPACE);
@@ -119,16 +151,19 @@ void RebuildAndCheck()
     ExpectLetters(main, swapped);
 
     RebuildWord(main, "lamp", focused);
+    ExpectClickForEachArrival();
     Press('J');
     Step("the right word: the next deal, a fresh clock, the focus on button 1");
     ExpectDealOf(main, "lamp");
     ExpectFocusOnLetter(main, 1);
+    ExpectRightWordCues(focused);
     ExpectFreshClock(main);
     ExpectNoMessageBox(0.5);
 
     Step("H tells the saved best, not this game's count");
     ExpectHighScoreMessage(7);
     ExpectFocusOnLetter(main, 1);
+    ExpectNoCue();
     ExitFromMenu(main);
 }
 
@@ -138,6 +173,7 @@ void Hints()
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "planet");
     ExpectFocusOnLetter(main, 1);
+    ExpectCues({kClick});
     int focused = 1;
     MoveFocus(main, focused, 2);
     for (int hint = 1; hint <= 10; ++hint) {
@@ -170,8 +206,11 @@ void Hints()
         ExpectForeground(main);
         ExpectFocusOnLetter(main, focused);
     }
+    Step("ten hints give no cue");
+    ExpectNoCue();
     Press('C');
     Step("the eleventh C only buzzes: no Cheat window");
+    ExpectCues({kBuzzer});
     ExpectNoWindowCaptioned("Cheat", 1.5);
     ExpectNoMessageBox(0.1);
     ExpectFocusOnLetter(main, focused);
@@ -231,11 +270,14 @@ void TimeRunsOut()
 {
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "cat");
+    ExpectCues({kClick});
     int focused = 1;
     RebuildWord(main, "cat", focused);
+    ExpectClickForEachArrival();
     Press('J');
     ExpectDealOf(main, "cat");
     ExpectFocusOnLetter(main, 1);
+    ExpectRightWordCues(focused);
 
     Step("the word's two minutes run out with one word guessed");
     WaitForClockAtMost(main, 0);
@@ -244,11 +286,13 @@ void TimeRunsOut()
         "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! "
         "The word was cat. Play again?",
         {"Yes", "No"}, 15);
+    ExpectCues({kBuzzer});
     AnswerMessageBox(beaten, IDYES);
-    Step("Yes: a new game with a fresh clock, the focus on button 1");
+    Step("Yes: a new game with a fresh clock, the focus on button 1, where it already was: no click");
     ExpectDealOf(main, "cat");
     ExpectFocusOnLetter(main, 1);
     ExpectFreshClock(main);
+    ExpectNoCue();
     ExpectHighScoreMessage(1);
 
     Step("the next word's two minutes run out with nothing guessed");
@@ -258,6 +302,7 @@ void TimeRunsOut()
         "Oops! You didn't beat your high score of 1 words! You guessed 0 words! "
         "The word was cat. Play again?",
         {"Yes", "No"}, 15);
+    ExpectCues({kBuzzer});
     AnswerMessageBox(missed, IDNO);
     Step("No: the game ends");
     ExpectWindowGone(main);
@@ -274,6 +319,97 @@ void WordListMissing()
         "Error",
         std::string("The word list jmsit32.dll could not be found or read. It was looked for as ") +
             system + "\\jmsit32.dll and as " + folder + "\\jmsit32.dll. The program will now exit.",
+        {"OK"}, 20);
+    AnswerMessageBox(box, IDOK);
+    Step("the game ends: its window closes");
+    if (!WaitUntil(NoMainWindowOpen, kPatience)) {
+        Fail("no Scrambolo window left", "one still open");
+    }
+}
+
+// One-word list "lamp", range 3 to 4: a real mouse double-clicks a letter, which is two presses,
+// swaps and rebuilds the word by clicks, and asks for the verdict by double-clicking the clock.
+void DoubleClick()
+{
+    HWND main = WaitForMainWindow();
+    ExpectDealOf(main, "lamp");
+    ExpectFocusOnLetter(main, 1);
+    ExpectCues({kClick});
+    const std::string letters = Letters(ReadBoard(main));
+    int focused = 1;
+
+    DoubleClickLetter(main, focused, 2);
+    Step("a double-click is two presses of the same button: nothing moves, no swap waits");
+    ExpectLetters(main, letters);
+    ClickLetter(main, focused, 1);
+    ClickLetter(main, focused, 3);
+    Step("the next two clicks swap exactly their own letters");
+    std::string swapped = letters;
+    std::swap(swapped[0], swapped[2]);
+    ExpectLetters(main, swapped);
+    ExpectClickForEachArrival();
+
+    RebuildWordByMouse(main, "lamp", focused);
+    ExpectClickForEachArrival();
+
+    const Board board = ReadBoard(main);
+    Step("a single click on the clock does nothing");
+    ClickOn(board.clock);
+    ExpectNoMessageBox(1.0);
+    ExpectLetters(main, "lamp");
+    ExpectNoCue();
+    Step("a double-click on the clock asks for the verdict: the bell and the next word");
+    DoubleClickOn(board.clock);
+    ExpectDealOf(main, "lamp");
+    ExpectFocusOnLetter(main, 1);
+    ExpectRightWordCues(focused);
+    ExpectFreshClock(main);
+    ExitFromMenu(main);
+}
+
+// The game copied into a folder of Cyrillic, Greek, Japanese and emoji names, deeper than 260
+// characters, with its word list beside it only: it plays, saves there, and a log-off under the
+// "Time Is Up" question keeps the new high score. One-word list "lamp", range 3 to 4, no high score.
+void AnyFolder()
+{
+    // The cues lie deeper than the sound functions open by name: the game plays them from memory.
+    const Cue click{"click.wav", kAsync | kMemory};
+    const Cue bell{"bell.wav", kAsync | kMemory};
+    HWND main = WaitForMainWindow();
+    ExpectDealOf(main, "lamp");
+    ExpectFocusOnLetter(main, 1);
+    ExpectCues({click});
+    int focused = 1;
+    RebuildWord(main, "lamp", focused);
+    Press('J');
+    ExpectDealOf(main, "lamp");
+    ExpectFocusOnLetter(main, 1);
+    std::vector<Cue> heard(static_cast<size_t>(TakeArrivalsOnFirst()), click);
+    heard.push_back(bell);
+    if (focused != 1) {
+        heard.push_back(click);
+    }
+    ExpectCues(heard);
+    ExpectHighScoreMessage(0);
+
+    Step("the word's two minutes run out with one word guessed");
+    WaitForClockAtMost(main, 0);
+    ExpectMessageBox("Time Is Up",
+                     "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! "
+                     "The word was lamp. Play again?",
+                     {"Yes", "No"}, 15);
+    ExpectCues({{"buzzer.wav", kAsync | kMemory}});
+    LogOffAndEndProcess(main);
+}
+
+// The same folder with no word list anywhere: the message names the folder as it is.
+void AnyFolderNoList()
+{
+    MessageBoxView box = ExpectMessageBox(
+        "Error",
+        "The word list jmsit32.dll could not be found or read. It was looked for as "
+        "C:\\windows\\system32\\jmsit32.dll and as " +
+            GameFolder() + "\\jmsit32.dll. The program will now exit.",
         {"OK"}, 20);
     AnswerMessageBox(box, IDOK);
     Step("the game ends: its window closes");
@@ -343,6 +479,9 @@ std::vector<Scenario> ScramboloScenarios()
         {"scrambolo_letter_range", LetterRange},
         {"scrambolo_time_up", TimeRunsOut},
         {"scrambolo_missing_word_list", WordListMissing},
+        {"scrambolo_double_click", DoubleClick},
+        {"scrambolo_any_folder", AnyFolder},
+        {"scrambolo_any_folder_no_list", AnyFolderNoList},
         {"scrambolo_accessible_names", AccessibleNames},
         {"demo_scrambolo", Demo},
     };

@@ -277,4 +277,30 @@ void ExpectAccessibleNames(HWND window)
     }
 }
 
+void LogOffAndEndProcess(HWND main)
+{
+    Step("log off: the session-end messages to the main window, then the process ended");
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
+    if (handle == nullptr) {
+        Fail("a handle to end the game's process", "none");
+    }
+    DWORD_PTR agrees = 0;
+    if (!SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &agrees) ||
+        agrees == 0) {
+        CloseHandle(handle);
+        Fail("the game to let the session end", "it did not agree");
+    }
+    DWORD_PTR ignored = 0;
+    const bool answered =
+        SendMessageTimeoutW(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &ignored) != 0;
+    TerminateProcess(handle, 0);
+    WaitForSingleObject(handle, 10000);
+    CloseHandle(handle);
+    if (!answered) {
+        Fail("the game to answer the end of the session", "no answer within 10 s");
+    }
+}
+
 }  // namespace robot

@@ -63,4 +63,9 @@ void ExpectNoWindowCaptioned(const std::string& caption, double seconds);
 // Every visible control of the window must have something for a screen reader to say.
 void ExpectAccessibleNames(HWND window);
 
+// Logs the player off as Windows does to a program: asks the window whether the session may end,
+// tells it that it ends, and ends the process the moment that message has been answered, as
+// Windows may. Whatever the game must keep is on disk by then or lost.
+void LogOffAndEndProcess(HWND main);
+
 }  // namespace robot

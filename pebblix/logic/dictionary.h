@@ -2,10 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "common/word_list.h"
 
 namespace pebblix {
 
@@ -21,17 +21,16 @@ enum class DictionaryLoad { Loaded, TooManyWords };
 // that the table shares with its copies and never changes, so loading builds no string per word.
 class WordTable {
 public:
-    WordTable() : slots_(1) {}
-
-    std::string_view operator[](std::int32_t slot) const { return slots_[static_cast<std::size_t>(slot)]; }
+    std::string_view operator[](std::int32_t slot) const {
+        return slot == 0 ? std::string_view() : words_[static_cast<std::size_t>(slot) - 1];
+    }
     // Slots 0 to the last word, so the number of words plus one.
-    std::size_t SlotCount() const { return slots_.size(); }
+    std::size_t SlotCount() const { return words_.size() + 1; }
 
 private:
     friend DictionaryLoad LoadDictionary(std::string text, WordTable& AllWords, std::int32_t& WordCount);
 
-    std::shared_ptr<const std::string> characters_;
-    std::vector<std::string_view> slots_;
+    common::WordList words_;
 };
 
 // Reads every field of the text into AllWords from slot 1 upward and sets WordCount. A 110001st
@@ -39,7 +38,10 @@ private:
 // because the binary search would otherwise miss real words.
 DictionaryLoad LoadDictionary(std::string text, WordTable& AllWords, std::int32_t& WordCount);
 
-// True when at least one word in slots 1 to WordCount is long enough to be dealt.
+// A word the game may deal: five letters or more, every one of them one the player can see and type.
+bool CanDeal(std::string_view word);
+
+// True when at least one word in slots 1 to WordCount can be dealt.
 bool HasWordToDeal(const WordTable& AllWords, std::int32_t WordCount);
 
 // The slot between low and high that holds exactly the guess, or 0 when none does.

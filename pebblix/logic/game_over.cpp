@@ -1,6 +1,7 @@
 // The round timer firing: the game is over; the best score is kept and the player may play again.
 #include "pebblix/logic/pebblix_game.h"
 
+#include "common/saved_file.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/saved_files.h"
 
@@ -11,12 +12,15 @@ void PebblixGame::tmrWord_Timer() {
     PlayCue(kGameOverSound);
 
     const std::string scorePath = SavedFile(kScoreFile);
-    std::int16_t HighScore = 0;
-    if (system_.FileExists(scorePath)) {
-        HighScore = ReadHighScore(system_.ReadFile(scorePath));
-    }
-    if (state.Score > HighScore && !system_.ReplaceFile(scorePath, FormatScoreFile(state.Score))) {
-        system_.ShowMessage(ScoreNotSavedMessage(scorePath), kTitle, common::MessageButtons::Ok);
+    const common::SavedFileRead saved = common::ReadSavedFile(system_, scorePath);
+    // A file that cannot be read counts as no best score, but what it holds is not written over.
+    const std::int16_t HighScore = system_.FileExists(scorePath) ? ReadHighScore(saved.text) : 0;
+    if (state.Score > HighScore) {
+        if (saved.unreadable) {
+            system_.ShowMessage(ScoreNotReadMessage(scorePath), kTitle, common::MessageButtons::Ok);
+        } else if (!system_.ReplaceFile(scorePath, FormatScoreFile(state.Score))) {
+            system_.ShowMessage(ScoreNotSavedMessage(scorePath), kTitle, common::MessageButtons::Ok);
+        }
     }
 
     const auto answer = system_.ShowMessage(GameOverReport(state.Score, state.WordsGuessed, HighScore), kTitle,

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "common/saved_file.h"
 #include "pebblix/logic/dictionary.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/saved_files.h"
@@ -22,13 +23,12 @@ void PebblixGame::Form_Load() {
     }
 
     const std::string optionsPath = SavedFile(kOptionsFile);
-    state.SoundsOn = true;
-    if (system_.FileExists(optionsPath)) {
-        const auto options = system_.ReadFile(optionsPath);
-        state.SoundsOn = options ? ReadSoundsOn(*options) : true;
-        if (!state.SoundsOn) {
-            window_.SetSoundsChecked(false);
-        }
+    const common::SavedFileRead options = common::ReadSavedFile(system_, optionsPath);
+    optionsFileUnreadable_ = options.unreadable;
+    // A file that cannot be read keeps the sounds on, as a missing one does.
+    state.SoundsOn = system_.FileExists(optionsPath) && options.text ? ReadSoundsOn(*options.text) : true;
+    if (!state.SoundsOn) {
+        window_.SetSoundsChecked(false);
     }
 
     if (!LoadDictionaryOrEnd()) {
@@ -73,7 +73,9 @@ bool PebblixGame::LoadDictionaryOrEnd() {
 
 void PebblixGame::Form_Unload() {
     const std::string optionsPath = SavedFile(kOptionsFile);
-    if (!system_.ReplaceFile(optionsPath, FormatOptionsFile(state.SoundsOn))) {
+    if (optionsFileUnreadable_) {
+        system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
+    } else if (!system_.ReplaceFile(optionsPath, FormatOptionsFile(state.SoundsOn))) {
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath), kTitle, MessageButtons::Ok);
     }
 }
@@ -92,7 +94,7 @@ void PebblixGame::PickWord() {
         random_.Reseed(system_.TimeOfDay());
         const std::int32_t slot = SlotFromDraw(random_.Draw(), state.WordCount);
         state.CurrentWord = state.AllWords[slot];
-    } while (state.CurrentWord.size() < kShortestDealtWord);
+    } while (!CanDeal(state.CurrentWord));
     window_.SetTimerEnabled(false);
     window_.SetTimerEnabled(true);
     window_.SetTimerInterval(TimeAllowed(state.Score));

@@ -53,6 +53,8 @@ private:
     GameWindow& window_;
     common::SystemPort& system_;
     common::RandomSource& random_;
+    // The options file was there at start-up but could not be read: it is never written over.
+    bool optionsFileUnreadable_ = false;
 };
 
 }  // namespace pebblix

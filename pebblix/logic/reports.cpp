@@ -105,6 +105,16 @@ std::string OptionsNotSavedMessage(const std::string& path) {
            ". The setting saved before is left as it was.";
 }
 
+std::string ScoreNotReadMessage(const std::string& path) {
+    return "Pebblix did not save your new high score: the file " + path +
+           " could not be read, so it was left as it was.";
+}
+
+std::string OptionsNotReadMessage(const std::string& path) {
+    return "Pebblix did not save your sound setting: the file " + path +
+           " could not be read when the game started, so it was left as it was.";
+}
+
 std::string HelpNotOpenedMessage(const std::string& path) {
     return "Pebblix could not open the help file " + path + ". The game goes on.";
 }

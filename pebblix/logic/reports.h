@@ -42,6 +42,9 @@ std::string DictionaryWithoutLongWordMessage(const std::string& path);
 std::string CounterOverflowMessage();
 std::string ScoreNotSavedMessage(const std::string& path);
 std::string OptionsNotSavedMessage(const std::string& path);
+// A saved file that was there but could not be read is left as it was; these say so.
+std::string ScoreNotReadMessage(const std::string& path);
+std::string OptionsNotReadMessage(const std::string& path);
 std::string HelpNotOpenedMessage(const std::string& path);
 std::string WebNotOpenedMessage(const std::string& address);
 

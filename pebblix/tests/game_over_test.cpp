@@ -87,6 +87,24 @@ TEST_F(GameOver, HiddenScoreFileIsNotReadAndNeverOverwritten) {
               "The high score saved before is left as it was.");
 }
 
+TEST_F(GameOver, ScoreFileThatCannotBeReadCountsAsZeroAndIsNeverWrittenOver) {
+    system.files[kScorePath] = " 99 \r\n";
+    system.unreadable.insert(kScorePath);
+    TimeRunsOut(3, 1);
+    ASSERT_EQ(system.messages.size(), 2u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "Pebblix did not save your new high score: the file C:\\Games\\Pebblix\\pebblixscor.dat could not "
+              "be read, so it was left as it was.");
+    EXPECT_NE(Report().find("You beat your old high score, which was 0!"), std::string::npos);
+    EXPECT_TRUE(system.writes.empty());
+
+    // Once it reads again, its best counts and a better score replaces it.
+    system.unreadable.clear();
+    TimeRunsOut(100, 4);
+    EXPECT_NE(Report().find("which was 99!"), std::string::npos);
+    EXPECT_EQ(system.files[kScorePath], " 100 \r\n");
+}
+
 TEST_F(GameOver, UnwritableScoreFileIsReportedAndPlayGoesOn) {
     system.files[kScorePath] = " 10 \r\n";
     system.unwritable.insert(kScorePath);

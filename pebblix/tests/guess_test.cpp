@@ -9,9 +9,9 @@ namespace {
 using common::MessageButtons;
 
 const std::vector<std::string> kWords{
-    "a",     "an",    "as",     "cheat",   "lane",    "let",     "letter", "paint", "painted", "pint",
-    "plan",  "plane", "planes", "play",    "player",  "players", "settle", "tea",   "teach",   "teacher",
-    "tee",   "teeth"};
+    "a",     "an",    "as",     "cheat",   "lane",    "let",     "letter", "listen", "paint", "painted",
+    "pint",  "plan",  "plane",  "planes",  "play",    "player",  "players", "settle", "silent", "tea",
+    "teach", "teacher", "tee",  "teeth"};
 
 class GuessCheck : public GameFixture {
 protected:
@@ -68,6 +68,10 @@ TEST_F(GuessCheck, AcceptsWordsTheEndingRulesDoNotCover) {
     Guess("tee");
     EXPECT_EQ(game.state.Score, 7);
     EXPECT_EQ(game.state.WordsGuessed, 2);
+    // A rearrangement of every letter is as long as the word, and allowed.
+    Deal("listen");
+    Guess("silent");
+    EXPECT_EQ(game.state.Score, 13);
 }
 
 TEST_F(GuessCheck, TrimsAndLowersTheGuessAndWritesItBack) {
@@ -188,8 +192,15 @@ TEST_F(GuessCheck, SoundsOffPlaysNoCue) {
 TEST_F(GuessCheck, ScoreOverflowEndsTheProgramWithoutSavingAnything) {
     system.files[kScorePath] = " 40 \r\n";
     Deal("planes");
+    game.state.Score = 32763;
+    Guess("lane");  // 32767 itself is a score the counter holds
+    EXPECT_EQ(game.state.Score, 32767);
+    EXPECT_FALSE(window.ended);
+
+    Deal("planes");
     game.state.Score = 32765;
     game.state.WordsGuessed = 7;
+    system.messages.clear();
     Guess("lane");
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");

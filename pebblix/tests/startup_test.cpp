@@ -59,6 +59,22 @@ TEST_F(Startup, OptionsFileSetsSoundsAndTheCheckMark) {
     EXPECT_FALSE(window.soundsChecked);
 }
 
+TEST_F(Startup, AnOptionsFileThatCannotBeReadKeepsTheSoundsOnAndIsNeverWrittenOver) {
+    system.files[kOptionsPath] = "#FALSE#\r\n";
+    system.unreadable.insert(kOptionsPath);
+    Start({"eagle"});
+    EXPECT_TRUE(game.state.SoundsOn);
+    EXPECT_TRUE(window.soundsChecked);
+    game.mnuOptionsSounds_Click();
+    game.mnuFileExit_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "Pebblix did not save your sound setting: the file C:\\Games\\Pebblix\\pebblixoptions.dat could "
+              "not be read when the game started, so it was left as it was.");
+    EXPECT_EQ(system.messages[0].title, "Pebblix");
+    EXPECT_TRUE(system.writes.empty());
+}
+
 TEST_F(Startup, UnreadableOrHiddenOptionsLeaveSoundsOnSilently) {
     system.files[kOptionsPath] = "maybe\r\n";
     Start({"eagle"});
@@ -86,6 +102,16 @@ TEST_F(Startup, ShortSystemDirectoryEndsAtOnce) {
     EXPECT_TRUE(window.ended);
     EXPECT_EQ(window.unloads, 0);
     EXPECT_TRUE(system.writes.empty());
+
+    // Three characters, a drive's root, is a system directory.
+    FakeWindow rootWindow;
+    PebblixGame atRoot{rootWindow, system, random};
+    system.systemDirectory = "C:\\";
+    system.files["C:\\\\mswnby32.dll"] = DictionaryText({"eagle"});
+    system.answers = {MessageAnswer::No};
+    atRoot.Form_Load();
+    EXPECT_FALSE(rootWindow.ended);
+    EXPECT_EQ(atRoot.state.CurrentWord, "eagle");
 }
 
 TEST_F(Startup, DictionaryBesideTheProgramServesWhenTheSystemOneIsMissing) {
@@ -125,10 +151,42 @@ TEST_F(Startup, OversizedDictionaryEndsWithAClearMessage) {
     game.Form_Load();
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");
-    EXPECT_NE(system.messages[0].prompt.find("more than 110000 words"), std::string::npos);
-    EXPECT_NE(system.messages[0].prompt.find(kDictionaryPath), std::string::npos);
+    EXPECT_EQ(system.messages[0].prompt,
+              "The dictionary C:\\WINDOWS\\SYSTEM32\\mswnby32.dll holds more than 110000 words, more than Pebblix "
+              "can hold. The program will now exit.");
     EXPECT_TRUE(window.ended);
     EXPECT_TRUE(system.writes.empty());
+}
+
+TEST_F(Startup, AFaultyDictionaryBesideTheProgramIsNamedInTheMessage) {
+    system.files[kProgramFolder + "\\mswnby32.dll"] = DictionaryText({"a", "ant"});
+    game.Form_Load();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "The dictionary C:\\Games\\Pebblix\\mswnby32.dll holds no word of five or more letters, so Pebblix "
+              "has no word to give you. The program will now exit.");
+    EXPECT_TRUE(window.ended);
+}
+
+TEST_F(Startup, AnEntryWithACharacterThatCannotBeShownIsNeverDealt) {
+    // Zero bytes from a damaged disk sort first; a word with a control character in it is no better.
+    system.files[kDictionaryPath] =
+        std::string("\0\0\0\0\0\0\r\n", 8) + DictionaryText({"eagle", "pl\x01nets", "zebra"});
+    random.draws = {0.1, 0.6, 0.9};  // slots 1, 3 and 4 of four
+    system.answers = {MessageAnswer::No};
+    game.Form_Load();
+    EXPECT_EQ(game.state.CurrentWord, "zebra");
+    EXPECT_EQ(window.wordText, "zebra");
+    EXPECT_EQ(random.drawCount, 3);
+
+    FakeWindow onlyDamagedWindow;
+    PebblixGame onlyDamaged{onlyDamagedWindow, system, random};
+    system.files[kDictionaryPath] = std::string("\0\0\0\0\0\r\n", 7) + DictionaryText({"ant", "pl\x01nets"});
+    system.messages.clear();
+    onlyDamaged.Form_Load();
+    EXPECT_TRUE(onlyDamagedWindow.ended);
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].title, "Error");
 }
 
 TEST_F(Startup, DictionaryWithoutAFiveLetterWordEndsInsteadOfDrawingForEver) {

@@ -3,7 +3,10 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "common/word_list.h"
 
 namespace scrambolo {
 
@@ -15,8 +18,8 @@ inline constexpr std::int32_t kRange6 = 6;
 inline constexpr std::int32_t kAllRanges = -1;
 
 struct GameState {
-    std::vector<std::string> AllWords;          // every entry of the word list, in file order
-    std::vector<std::string> PlayWords;         // the entries that fit LetterRange, in file order
+    common::WordList AllWords;                  // every entry of the word list, in file order
+    std::vector<std::string_view> PlayWords;    // views of the entries that fit LetterRange, in file order
     std::int32_t CurrentWordIndex = 0;          // index into PlayWords of the word being played
     std::vector<std::string> ScrambledLetters;  // the dealt word's letters in shuffled order
     std::int32_t ActiveButton = 0;              // letter button (1 to 6) last focused or pressed

@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
+#include "common/saved_file.h"
 #include "scrambolo/engine/word_rules.h"
 
 namespace scrambolo {
@@ -34,37 +36,41 @@ PuzzleEngine::PuzzleEngine(GameState& state, LetterButtons& buttons, common::Ran
     : state_(state), buttons_(buttons), random_(random), system_(system) {}
 
 LoadResult PuzzleEngine::LoadWordList() {
-    std::optional<std::string> text = system_.ReadFile(state_.WordListPath);
+    wordListRead_ = state_.WordListPath;
+    std::optional<std::string> text = system_.ReadFile(wordListRead_);
     if (!text) {
         // A portable copy keeps the list beside the program and needs no rights to the system folder.
-        text = system_.ReadFile(system_.JoinPath(system_.ProgramFolder(), kWordListName));
+        wordListRead_ = system_.JoinPath(system_.ProgramFolder(), kWordListName);
+        text = system_.ReadFile(wordListRead_);
     }
     if (!text) {
         return LoadResult::WordListMissing;
     }
-    state_.AllWords = ReadWordEntries(*text);
-    state_.HighScore = ReadHighScore(system_.ReadFile(system_.JoinPath(system_.SavedFilesFolder(), kHighScoreName)));
+    common::WordList entries;
+    if (common::ReadWordList(std::move(*text), kWordListCapacity, entries) == common::WordListRead::TooManyEntries) {
+        return LoadResult::WordListTooLarge;
+    }
+    state_.AllWords = std::move(entries);
+    const common::SavedFileRead highScore =
+        common::ReadSavedFile(system_, system_.JoinPath(system_.SavedFilesFolder(), kHighScoreName));
+    state_.HighScore = ReadHighScore(highScore.text);
+    highScoreFileUnreadable_ = highScore.unreadable;
     return ApplyLetterRange() == DealResult::Dealt ? LoadResult::Dealt : LoadResult::NoDealableWord;
 }
 
 DealResult PuzzleEngine::ApplyLetterRange() {
-    state_.PlayWords.assign(1, std::string());
-    std::size_t count = 0;
-    for (const std::string& entry : state_.AllWords) {
-        if (FitsLetterRange(entry.size(), state_.LetterRange)) {
-            state_.PlayWords.resize(count + 1);
-            state_.PlayWords[count] = entry;
-            ++count;
-        }
-    }
-    return DealWord();
+    return SelectAndDeal([this](std::size_t letters) { return FitsLetterRange(letters, state_.LetterRange); });
 }
 
 DealResult PuzzleEngine::ApplyFallbackRange() {
-    state_.PlayWords.assign(1, std::string());
+    return SelectAndDeal([](std::size_t letters) { return letters >= 3 && letters <= 6; });
+}
+
+DealResult PuzzleEngine::SelectAndDeal(const std::function<bool(std::size_t)>& fits) {
+    state_.PlayWords.assign(1, std::string_view());
     std::size_t count = 0;
-    for (const std::string& entry : state_.AllWords) {
-        if (entry.size() >= 3 && entry.size() <= 6) {
+    for (const std::string_view entry : state_.AllWords) {
+        if (fits(entry.size())) {
             state_.PlayWords.resize(count + 1);
             state_.PlayWords[count] = entry;
             ++count;
@@ -89,7 +95,7 @@ DealResult PuzzleEngine::DealWord() {
     for (int attempt = 0;; ++attempt) {
         const std::size_t index = dealable[SlotOf(DrawReseeded(), dealable.size())];
         state_.CurrentWordIndex = static_cast<std::int32_t>(index);
-        const std::string& word = state_.PlayWords[index];
+        const std::string_view word = state_.PlayWords[index];
         std::vector<std::string> letters;
         for (char letter : word) {
             letters.emplace_back(1, letter);
@@ -134,6 +140,11 @@ void PuzzleEngine::ShuffleLetters(const std::vector<std::string>& letters) {
         taken[slot] = true;
     }
     state_.ScrambledLetters = result;
+}
+
+std::string PuzzleEngine::WordListTooLargeMessage() const {
+    return "The word list " + wordListRead_ + " holds more than " + std::to_string(kWordListCapacity) +
+           " words, more than Scrambolo can hold. The program will now exit.";
 }
 
 std::string PuzzleEngine::WordListMissingMessage() {

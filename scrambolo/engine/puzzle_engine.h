@@ -1,6 +1,8 @@
 // The anagram engine: loads the word list and high score, selects words by range, deals and shuffles.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,10 @@ namespace scrambolo {
 inline constexpr const char* kWordListName = "jmsit32.dll";
 inline constexpr const char* kHighScoreName = "highscore.dat";
 
+// The most entries a word list may hold, as many as the hidden-word game's dictionary: far more
+// than the words of 3 to 6 letters of any language, and a bound on what a damaged file can cost.
+inline constexpr std::size_t kWordListCapacity = 110000;
+
 enum class DealResult {
     Dealt,
     NoDealableWord,  // the play list holds no word that can be dealt; nothing was changed
@@ -23,6 +29,7 @@ enum class LoadResult {
     Dealt,
     NoDealableWord,   // the list was read, but nothing in the letter range can be dealt
     WordListMissing,  // neither the system directory nor the program folder has a readable list
+    WordListTooLarge, // the list holds more than kWordListCapacity entries; nothing was changed
 };
 
 class PuzzleEngine {
@@ -34,6 +41,8 @@ public:
     // Reads the word list (from WordListPath, else beside the program) and the high score, then
     // builds the play list for LetterRange and deals the first word.
     LoadResult LoadWordList();
+    // True when the high-score file is there but could not be read: it must not be written over.
+    bool HighScoreFileUnreadable() const { return highScoreFileUnreadable_; }
 
     // Rebuilds PlayWords from AllWords for LetterRange, then deals.
     DealResult ApplyLetterRange();
@@ -51,14 +60,20 @@ public:
 
     // The message for a word list that could not be found: the file and both places looked.
     std::string WordListMissingMessage();
+    // The message for a word list with more entries than the game holds, naming the file read.
+    std::string WordListTooLargeMessage() const;
 
 private:
+    // Rebuilds PlayWords from the entries whose letter count fits, in file order, then deals.
+    DealResult SelectAndDeal(const std::function<bool(std::size_t)>& fits);
     double DrawReseeded();
 
     GameState& state_;
     LetterButtons& buttons_;
     common::RandomSource& random_;
     common::SystemPort& system_;
+    std::string wordListRead_;  // the path the list was read from
+    bool highScoreFileUnreadable_ = false;
 };
 
 }  // namespace scrambolo

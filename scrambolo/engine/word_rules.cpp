@@ -1,10 +1,11 @@
-// Word-length selection, dealability, and the reading of the word list and the high score.
+// Word-length selection, dealability, and the reading of the high score.
 #include "scrambolo/engine/word_rules.h"
 
 #include <algorithm>
 
 #include "common/field_reader.h"
 #include "common/field_values.h"
+#include "common/word_list.h"
 #include "scrambolo/engine/game_state.h"
 
 namespace scrambolo {
@@ -27,13 +28,11 @@ bool FitsLetterRange(std::size_t letters, std::int32_t letterRange) {
 }
 
 bool IsDealable(std::string_view word) {
-    if (word.size() < 3 || word.size() > 6 || word.find(' ') != std::string_view::npos) {
+    if (word.size() < 3 || word.size() > 6 || word.find(' ') != std::string_view::npos || !common::IsShowable(word)) {
         return false;
     }
     return std::any_of(word.begin(), word.end(), [&](char c) { return c != word.front(); });
 }
-
-std::vector<std::string> ReadWordEntries(std::string_view text) { return common::ReadAllFields(text); }
 
 std::int32_t ReadHighScore(const std::optional<std::string>& fileText) {
     if (!fileText) {

@@ -5,19 +5,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace scrambolo {
 
 // Whether a word of the given number of letters belongs to the letter range.
 bool FitsLetterRange(std::size_t letters, std::int32_t letterRange);
 
-// A word that can be dealt: 3 to 6 letters, no blanks, and not one letter repeated (whose every
-// shuffle would spell the word again).
+// A word that can be dealt: 3 to 6 letters, no blanks, every letter one the player can see and
+// type, and not one letter repeated (whose every shuffle would spell the word again).
 bool IsDealable(std::string_view word);
-
-// Every entry of the word-list text, in order, by the files' field rule.
-std::vector<std::string> ReadWordEntries(std::string_view text);
 
 // The high score held by the file's first field; 0 when the file is missing, empty, not a
 // number or beyond the 32-bit range.

@@ -14,7 +14,7 @@
 namespace scrambolo {
 namespace {
 
-using Words = std::vector<std::string>;
+using Words = std::vector<std::string_view>;
 
 std::string Sorted(std::string text) {
     std::sort(text.begin(), text.end());
@@ -54,7 +54,7 @@ TEST_F(EngineTest, ApplyLetterRangeKeepsTheWordsOfTheRangeInFileOrder) {
 
     state.LetterRange = kAllRanges;
     engine.ApplyLetterRange();
-    EXPECT_EQ(state.PlayWords, state.AllWords);
+    EXPECT_EQ(state.PlayWords, Words(state.AllWords.begin(), state.AllWords.end()));
 
     state.AllWords = {"abcdef", "abcde", "ab", "abcdefg"};
     state.LetterRange = kRange56;
@@ -81,7 +81,7 @@ TEST_F(EngineTest, ARangeWithNothingToDealIsReportedAndLeavesTheButtonsAlone) {
     state.AllWords = {"aaa", "zzzzzz", "ox", "toolong", "", "a b"};
     state.LetterRange = kAllRanges;
     EXPECT_EQ(engine.ApplyLetterRange(), DealResult::NoDealableWord);
-    state.AllWords.clear();
+    state.AllWords = {};
     EXPECT_EQ(engine.ApplyLetterRange(), DealResult::NoDealableWord);
 }
 
@@ -174,13 +174,13 @@ TEST(EngineShuffle, ReseedsBeforeEveryDrawAndRedrawsATakenSlot) {
 
     random.draws = {0.0, 0.0, 0.5, 0.9};
     engine.ShuffleLetters({"a", "b", "c"});
-    EXPECT_EQ(state.ScrambledLetters, (Words{"a", "b", "c"}));
+    EXPECT_EQ(state.ScrambledLetters, (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(random.drawCount, 4);
     EXPECT_EQ(random.reseeds, 4);
 
     random.draws = {0.9, 0.4, 0.1};
     engine.ShuffleLetters({"a", "b", "c"});
-    EXPECT_EQ(state.ScrambledLetters, (Words{"c", "b", "a"}));
+    EXPECT_EQ(state.ScrambledLetters, (std::vector<std::string>{"c", "b", "a"}));
 }
 
 TEST(EngineShuffle, AStuckRandomSourceNeitherHangsNorDealsTheWordSpelledOut) {

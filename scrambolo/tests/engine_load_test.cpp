@@ -12,7 +12,7 @@
 namespace scrambolo {
 namespace {
 
-using Words = std::vector<std::string>;
+using Words = std::vector<std::string_view>;
 
 class LoadTest : public ::testing::Test {
 protected:
@@ -20,6 +20,8 @@ protected:
         state.WordListPath = "C:\\WINDOWS\\SYSTEM\\jmsit32.dll";
         state.LetterRange = kAllRanges;
     }
+
+    Words Entries() const { return Words(state.AllWords.begin(), state.AllWords.end()); }
 
     const std::string besideProgram = "C:\\Games\\Scrambolo\\jmsit32.dll";
     const std::string highScorePath = "C:\\Games\\Scrambolo\\highscore.dat";
@@ -33,29 +35,29 @@ protected:
 TEST_F(LoadTest, EntriesFollowTheFieldRuleAndKeepTheirCase) {
     system.files[state.WordListPath] = "cat\r\ndog\r\n";
     EXPECT_EQ(engine.LoadWordList(), LoadResult::Dealt);
-    EXPECT_EQ(state.AllWords, (Words{"cat", "dog"}));
+    EXPECT_EQ(Entries(), (Words{"cat", "dog"}));
 
     system.files[state.WordListPath] = "ape,bee\r\n\"Cat\"\r\n  owl  \nyak";
     engine.LoadWordList();
-    EXPECT_EQ(state.AllWords, (Words{"ape", "bee", "Cat", "owl", "yak"}));
+    EXPECT_EQ(Entries(), (Words{"ape", "bee", "Cat", "owl", "yak"}));
     EXPECT_EQ(window.ShownLetterButtons(), 3);
 }
 
 TEST_F(LoadTest, TheListBesideTheProgramServesWhenTheSystemDirectoryHasNone) {
     system.files[besideProgram] = "planet\r\n";
     EXPECT_EQ(engine.LoadWordList(), LoadResult::Dealt);
-    EXPECT_EQ(state.AllWords, Words{"planet"});
+    EXPECT_EQ(Entries(), Words{"planet"});
     EXPECT_EQ(state.WordListPath, "C:\\WINDOWS\\SYSTEM\\jmsit32.dll");
 
     system.files[state.WordListPath] = "cat\r\n";
     engine.LoadWordList();
-    EXPECT_EQ(state.AllWords, Words{"cat"});  // the system directory's list comes first
+    EXPECT_EQ(Entries(), Words{"cat"});  // the system directory's list comes first
 }
 
 TEST_F(LoadTest, AMissingListIsReportedWithTheFileAndBothPlacesLooked) {
     state.AllWords = {"old"};
     EXPECT_EQ(engine.LoadWordList(), LoadResult::WordListMissing);
-    EXPECT_EQ(state.AllWords, Words{"old"});
+    EXPECT_EQ(Entries(), Words{"old"});
     EXPECT_EQ(window.focused, 0);
     const std::string message = engine.WordListMissingMessage();
     EXPECT_NE(message.find("jmsit32.dll"), std::string::npos);
@@ -97,6 +99,10 @@ TEST(WordRules, DealableWordsAndRanges) {
     EXPECT_FALSE(IsDealable("planets"));
     EXPECT_FALSE(IsDealable("aaaa"));
     EXPECT_FALSE(IsDealable("ca t"));
+    EXPECT_FALSE(IsDealable(std::string("ca\0t", 4)));
+    EXPECT_FALSE(IsDealable("ca\tt"));
+    EXPECT_FALSE(IsDealable("d\x7fg"));
+    EXPECT_TRUE(IsDealable("caf\xe9"));
     EXPECT_FALSE(IsDealable(""));
     EXPECT_TRUE(FitsLetterRange(2, kAllRanges));
     EXPECT_FALSE(FitsLetterRange(5, kRange34));

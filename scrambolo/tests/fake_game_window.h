@@ -33,6 +33,7 @@ public:
     std::string clockText = "Label1";
     std::vector<std::string> clockTexts;  // every caption the clock label was given
     std::string windowCaption = "Scrambolo!";
+    int captionWrites = 0;
     bool timerOn = false;
     std::map<RangeItem, bool> checks;
 
@@ -110,6 +111,7 @@ public:
     void SetWindowCaption(const std::string& text) override {
         Touch();
         windowCaption = text;
+        ++captionWrites;
     }
     void SetTimer(bool enabled) override {
         Touch();

@@ -34,7 +34,7 @@ protected:
     }
 
     GameState& State() { return game.State(); }
-    std::string Word() { return State().PlayWords.at(static_cast<std::size_t>(State().CurrentWordIndex)); }
+    std::string Word() { return std::string(State().PlayWords.at(static_cast<std::size_t>(State().CurrentWordIndex))); }
 
     // Rebuilds the word with real presses of the letter buttons, two at a time.
     void Solve() {

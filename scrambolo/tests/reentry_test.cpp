@@ -98,6 +98,14 @@ TEST_F(PauseTest, AHintDuringThePauseGoesToTheNextWordOnce) {
     EXPECT_EQ(State().HintsLeft, 9);
     EXPECT_EQ(window.hintActivations, 1);
     EXPECT_EQ(window.hintText, HintPattern(Word()).value());
+
+    // Only that successor: the next word rebuilt brings no hint.
+    system.onWait = nullptr;
+    Solve();
+    game.Form_KeyDown(kKeyJ, 0);
+    EXPECT_EQ(State().WordsGuessed, 2);
+    EXPECT_EQ(State().HintsLeft, 9);
+    EXPECT_EQ(window.hintActivations, 1);
 }
 
 TEST_F(PauseTest, ACloseDuringThePauseTouchesNoWindowAfterwards) {

@@ -65,6 +65,14 @@ TEST_F(StartupTest, NoSystemDirectoryShowsOnlyTheErrorAndEnds) {
     EXPECT_FALSE(window.timerOn);
     EXPECT_TRUE(system.writes.empty());
     EXPECT_EQ(system.files[kDiffPath], "56\r\n");
+
+    // Three characters, a drive's root, is a system directory.
+    testing::FakeGameWindow rootWindow;
+    Game atRoot(rootWindow, system, random);
+    system.systemDirectory = "C:\\";
+    system.files["C:\\\\jmsit32.dll"] = "planet\r\n";
+    EXPECT_TRUE(atRoot.Form_Load());
+    EXPECT_EQ(atRoot.State().WordListPath, "C:\\\\jmsit32.dll");
 }
 
 TEST_F(StartupTest, AMissingWordListNamesTheFileAndPlacesAndEndsWithoutWriting) {
@@ -74,8 +82,9 @@ TEST_F(StartupTest, AMissingWordListNamesTheFileAndPlacesAndEndsWithoutWriting) 
     EXPECT_FALSE(game.Form_Load());
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");
-    EXPECT_NE(system.messages[0].prompt.find(kListPath), std::string::npos);
-    EXPECT_NE(system.messages[0].prompt.find("C:\\Games\\Scrambolo\\jmsit32.dll"), std::string::npos);
+    EXPECT_EQ(system.messages[0].prompt,
+              "The word list jmsit32.dll could not be found or read. It was looked for as "
+              "C:\\WINDOWS\\SYSTEM\\jmsit32.dll and as C:\\Games\\Scrambolo\\jmsit32.dll. The program will now exit.");
     EXPECT_FALSE(window.timerOn);
     EXPECT_TRUE(system.writes.empty());
     EXPECT_FALSE(window.mainClosed);  // the program ends without the close handling
@@ -89,6 +98,64 @@ TEST_F(StartupTest, AListWithNothingToPlayEndsWithAnError) {
     EXPECT_TRUE(system.writes.empty());
     EXPECT_FALSE(window.timerOn);
     EXPECT_EQ(window.focused, 0);
+}
+
+TEST_F(StartupTest, AnEntryWithACharacterThatCannotBeShownIsNeverDealt) {
+    // A NUL cuts a button's caption short; other control characters show as nothing or a box.
+    Start(std::string("ca\0t\r\n", 6) + "dog\r\nd\x7fg\r\nb\x01rd\r\n");
+    for (int deal = 0; deal < 40; ++deal) {
+        system.Advance(0.37);
+        game.mnuOptionsAllRanges_Click();
+        ASSERT_EQ(Word(), "dog");
+    }
+    EXPECT_TRUE(system.messages.empty());
+}
+
+TEST_F(StartupTest, AListOfMoreWordsThanTheGameHoldsIsRefusedNamingTheFileRead) {
+    system.files.erase(kListPath);
+    std::string words;
+    for (std::size_t i = 0; i < kWordListCapacity; ++i) {
+        words += "ant\r\n";
+    }
+    system.files["C:\\Games\\Scrambolo\\jmsit32.dll"] = words + ",";
+    EXPECT_FALSE(game.Form_Load());
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].title, "Error");
+    EXPECT_EQ(system.messages[0].prompt,
+              "The word list C:\\Games\\Scrambolo\\jmsit32.dll holds more than 110000 words, more than Scrambolo "
+              "can hold. The program will now exit.");
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_FALSE(window.timerOn);
+
+    testing::FakeGameWindow fullWindow;
+    Game full(fullWindow, system, random);
+    system.files["C:\\Games\\Scrambolo\\jmsit32.dll"] = words;
+    ASSERT_TRUE(full.Form_Load());
+    EXPECT_EQ(full.State().AllWords.size(), kWordListCapacity);
+}
+
+TEST_F(StartupTest, SavedFilesThatCannotBeReadAreNeverWrittenOver) {
+    // Locked by another program: the game plays as if they were missing and says why it keeps them.
+    system.files[kHighScorePath] = "40\r\n";
+    system.files[kDiffPath] = "6\r\n";
+    system.unreadable = {kHighScorePath, kDiffPath};
+    Start("cat\r\nplanet\r\n");
+    EXPECT_EQ(State().HighScore, 0);
+    EXPECT_EQ(State().LetterRange, kAllRanges);
+
+    State().WordsGuessed = 3;
+    system.answers = {common::MessageAnswer::No};
+    Tick(121);
+    ASSERT_EQ(system.messages.size(), 3u);
+    EXPECT_EQ(system.messages[1].prompt,
+              "Your high score of 3 words was not saved: the file C:\\Games\\Scrambolo\\highscore.dat could not "
+              "be read when the game started, so it was left as it was.");
+    EXPECT_EQ(system.messages[2].prompt,
+              "The number of letters you chose was not saved: the file C:\\Games\\Scrambolo\\diff.dat could not "
+              "be read when the game started, so it was left as it was.");
+    EXPECT_EQ(system.messages[2].title, "Scrambolo");
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_TRUE(window.mainClosed);
 }
 
 TEST_F(StartupTest, AListBesideTheProgramIsPlayedWhenTheSystemDirectoryHasNone) {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "common/random_source.h"
 #include "common/system_port.h"
@@ -68,13 +69,15 @@ public:
     void mnuHelpAbout_Click();
 
 private:
-    const std::string& CurrentWord() const;
+    std::string_view CurrentWord() const;
     // Cues and help come from the data folder, scores and settings go to the saved-files folder.
     std::string DataFile(const char* name);
     std::string SavedFile(const char* name);
     void PlayCue(const char* name);
     void SetTimer(bool enabled);
     void EndOfGame();
+    // Saves a high score beaten in the game whose end question is up, once.
+    void SaveBeatenHighScore();
     void PickLetterRange(std::int32_t value, RangeItem item);
     // Deals by range, falling back to every word of 3 to 6 letters when the range has none.
     bool SettleDeal(DealResult result);
@@ -93,6 +96,13 @@ private:
     bool hintDeferred_ = false;
     // Counts deals, so a verdict can tell that a range pick already dealt during its pause.
     std::uint64_t deals_ = 0;
+    // The window caption last written: the clock writes it only when its text changes.
+    std::string windowCaption_;
+    // diff.dat was there at start-up but could not be read: it is never written over.
+    bool letterRangeFileUnreadable_ = false;
+    // The end question of a game that beat the high score is up and its score is not yet saved;
+    // a log-off under the question saves it before the window goes.
+    bool beatenScoreUnsaved_ = false;
 };
 
 }  // namespace scrambolo

@@ -43,22 +43,30 @@ void Game::ShowClock(std::int32_t Limit, std::int32_t Elapsed) {
     if (remaining > std::numeric_limits<std::int32_t>::max()) {
         throw std::overflow_error("Overflow");
     }
-    window_.SetClockText(FormatClock(static_cast<std::int32_t>(remaining)));
-    window_.SetWindowCaption(window_.ClockText() + " - Scrambolo!");
+    // Every write repaints the label or the caption and tells screen readers of a new name; the
+    // tick comes four times a second, so only a text that changed is written.
+    const std::string clock = FormatClock(static_cast<std::int32_t>(remaining));
+    if (window_.ClockText() != clock) {
+        window_.SetClockText(clock);
+    }
+    const std::string caption = window_.ClockText() + " - Scrambolo!";
+    if (caption != windowCaption_) {
+        window_.SetWindowCaption(caption);
+        windowCaption_ = caption;
+    }
 }
 
 void Game::EndOfGame() {
     SetTimer(false);
     PlayCue("buzzer.wav");
     const bool beaten = state_.WordsGuessed > state_.HighScore;
+    beatenScoreUnsaved_ = beaten;
     const common::MessageAnswer answer =
         system_.ShowMessage(TimeIsUpMessage(state_.WordsGuessed, state_.HighScore, CurrentWord()), "Time Is Up",
                             common::MessageButtons::YesNo);
-    if (beaten) {
-        // Saved whatever the answer, also when the window was closed under the question (a
-        // log-off or shutdown): the player earned it.
-        SaveHighScore();
-    }
+    // Saved whatever the answer: the player earned it. A log-off or shutdown under the question
+    // has saved it already, while the window was being closed.
+    SaveBeatenHighScore();
     if (unloaded_) {
         return;
     }
@@ -76,11 +84,24 @@ void Game::EndOfGame() {
     StartClock();
 }
 
+void Game::SaveBeatenHighScore() {
+    if (beatenScoreUnsaved_) {
+        beatenScoreUnsaved_ = false;
+        SaveHighScore();
+    }
+}
+
 void Game::SaveHighScore() {
     const std::string path = SavedFile(kHighScoreName);
-    if (!system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.WordsGuessed)))) {
-        system_.ShowMessage("Your high score of " + common::FormatPlain(state_.WordsGuessed) +
-                                " words could not be saved in " + path +
+    const std::string score = common::FormatPlain(state_.WordsGuessed);
+    if (engine_.HighScoreFileUnreadable()) {
+        system_.ShowMessage("Your high score of " + score + " words was not saved: the file " + path +
+                                " could not be read when the game started, so it was left as it was.",
+                            "Scrambolo", common::MessageButtons::Ok);
+        return;
+    }
+    if (!system_.ReplaceFile(path, common::CrLfLine(score))) {
+        system_.ShowMessage("Your high score of " + score + " words could not be saved in " + path +
                                 ". The high score saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
     }

@@ -1,7 +1,6 @@
 // The Options, File and Help menus, and the close of the main window that saves the letter range.
 #include "scrambolo/window/game.h"
 
-
 #include "common/field_values.h"
 #include "common/maker.h"
 
@@ -33,8 +32,14 @@ void Game::Form_Unload() {
     }
     unloaded_ = true;
     SetTimer(false);
+    // Windows may end the program as soon as a log-off has closed the window.
+    SaveBeatenHighScore();
     const std::string path = SavedFile("diff.dat");
-    if (!system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)))) {
+    if (letterRangeFileUnreadable_) {
+        system_.ShowMessage("The number of letters you chose was not saved: the file " + path +
+                                " could not be read when the game started, so it was left as it was.",
+                            "Scrambolo", common::MessageButtons::Ok);
+    } else if (!system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)))) {
         system_.ShowMessage("The number of letters you chose could not be saved in " + path +
                                 ". The setting saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);

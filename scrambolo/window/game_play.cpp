@@ -69,7 +69,7 @@ void Game::CheckArrangement() {
     if (unloaded_ || rightVerdictPending_) {
         return;
     }
-    const std::string& word = CurrentWord();
+    const std::string_view word = CurrentWord();
     const std::size_t length = word.size();
     if (length < 3 || length > 6) {
         return;

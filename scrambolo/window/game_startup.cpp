@@ -3,6 +3,7 @@
 
 #include "common/field_reader.h"
 #include "common/field_values.h"
+#include "common/saved_file.h"
 
 namespace scrambolo {
 namespace {
@@ -47,6 +48,10 @@ bool Game::Form_Load() {
         system_.ShowMessage(engine_.WordListMissingMessage(), "Error", common::MessageButtons::Ok);
         return false;
     }
+    if (loaded == LoadResult::WordListTooLarge) {
+        system_.ShowMessage(engine_.WordListTooLargeMessage(), "Error", common::MessageButtons::Ok);
+        return false;
+    }
     if (!SettleDeal(loaded == LoadResult::Dealt ? DealResult::Dealt : DealResult::NoDealableWord)) {
         system_.ShowMessage("The word list holds no word of 3 to 6 letters to play. The program will now exit.",
                             "Error", common::MessageButtons::Ok);
@@ -72,9 +77,10 @@ bool Game::LocateSystemDirectory() {
 }
 
 void Game::LoadLetterRange() {
-    const std::optional<std::string> text = system_.ReadFile(SavedFile(kLetterRangeName));
+    const common::SavedFileRead saved = common::ReadSavedFile(system_, SavedFile(kLetterRangeName));
+    letterRangeFileUnreadable_ = saved.unreadable;
     // A missing, empty or unreadable setting starts with every range, the widest choice.
-    state_.LetterRange = common::ParseInt32(common::ReadFirstField(text.value_or(""))).ValueOr(kAllRanges);
+    state_.LetterRange = common::ParseInt32(common::ReadFirstField(saved.text.value_or(""))).ValueOr(kAllRanges);
     switch (state_.LetterRange) {
         case kRange6:
             window_.SetMenuCheck(RangeItem::Options6, true);
@@ -111,10 +117,10 @@ bool Game::SettleDeal(DealResult result) {
 
 void Game::DealWord() { SettleDeal(engine_.DealWord()); }
 
-const std::string& Game::CurrentWord() const {
-    static const std::string kNoWord;
+std::string_view Game::CurrentWord() const {
     const auto index = static_cast<std::size_t>(state_.CurrentWordIndex);
-    return state_.CurrentWordIndex >= 0 && index < state_.PlayWords.size() ? state_.PlayWords[index] : kNoWord;
+    return state_.CurrentWordIndex >= 0 && index < state_.PlayWords.size() ? state_.PlayWords[index]
+                                                                          : std::string_view();
 }
 
 std::string Game::DataFile(const char* name) { return system_.JoinPath(system_.DataFolder(), name); }

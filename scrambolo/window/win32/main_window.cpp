@@ -287,7 +287,9 @@ void MainWindow::OnCommand(int id, int code) {
     }
     if (id >= IDC_BUTTON_ARRAY + 1 && id <= IDC_BUTTON_ARRAY + 6) {
         const int index = id - IDC_BUTTON_ARRAY;
-        if (code == BN_CLICKED) {
+        // A quick second click on the same button arrives only as a double-click (the buttons
+        // notify, for their focus events); it is a press all the same.
+        if (code == BN_CLICKED || code == BN_DBLCLK) {
             game_->ButtonArray_Click(index);
         } else if (code == BN_SETFOCUS && !restoringFocus_) {
             game_->ButtonArray_GotFocus(index);
