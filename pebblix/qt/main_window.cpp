@@ -12,8 +12,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPointer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
