@@ -58,10 +58,15 @@ def application_of(pid):
 def find(accessible, predicate, depth=0):
     if accessible is None or depth > 25:
         return None
-    if predicate(accessible):
-        return accessible
-    for index in range(accessible.childCount):
-        found = find(accessible.getChildAtIndex(index), predicate, depth + 1)
+    try:
+        if predicate(accessible):
+            return accessible
+        children = [accessible.getChildAtIndex(index) for index in range(accessible.childCount)]
+    except Exception:
+        # An object that went while the tree was walked (a message box closing) is passed over.
+        return None
+    for child in children:
+        found = find(child, predicate, depth + 1)
         if found is not None:
             return found
     return None

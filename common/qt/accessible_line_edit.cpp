@@ -4,9 +4,48 @@
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QList>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+#include <iterator>
 
 namespace common::qt {
 namespace {
+
+// The offsets where the text's items (characters, words or sentences) start or end, from 0 to the
+// text's length, ascending. A line or a paragraph is the whole text of a one-line box.
+QList<int> ItemEdges(const QString& text, QAccessible::TextBoundaryType boundary) {
+    QList<int> edges{0};
+    const auto size = static_cast<int>(text.size());
+    if (boundary == QAccessible::CharBoundary || boundary == QAccessible::WordBoundary ||
+        boundary == QAccessible::SentenceBoundary) {
+        const auto type = boundary == QAccessible::CharBoundary   ? QTextBoundaryFinder::Grapheme
+                          : boundary == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
+                                                                  : QTextBoundaryFinder::Sentence;
+        QTextBoundaryFinder finder(type, text);
+        const auto itemEdge = QTextBoundaryFinder::StartOfItem | QTextBoundaryFinder::EndOfItem;
+        // Past the end toNextBoundary gives -1, which ends the walk.
+        for (auto at = finder.toNextBoundary(); at > 0 && at < size; at = finder.toNextBoundary()) {
+            if (type == QTextBoundaryFinder::Grapheme || (finder.boundaryReasons() & itemEdge)) {
+                edges.append(static_cast<int>(at));
+            }
+        }
+    }
+    if (size > 0) {
+        edges.append(size);
+    }
+    return edges;
+}
+
+int EdgeAtOrBefore(const QList<int>& edges, int offset) {
+    return *std::prev(std::upper_bound(edges.begin(), edges.end(), offset));
+}
+
+int EdgeAfter(const QList<int>& edges, int offset) {
+    const auto next = std::upper_bound(edges.begin(), edges.end(), offset);
+    return next == edges.end() ? edges.back() : *next;
+}
 
 class LineEditAccessible final : public QAccessibleWidget,
                                  public QAccessibleTextInterface,
@@ -59,6 +98,45 @@ public:
         return Box()->displayText().mid(startOffset, endOffset - startOffset);
     }
     int characterCount() const override { return static_cast<int>(Box()->displayText().size()); }
+
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                         int* endOffset) const override {
+        const QString shown = Box()->displayText();
+        if (!InRange(shown, &offset, startOffset, endOffset)) {
+            return {};
+        }
+        // Past the last character there is no item, only the end.
+        if (offset == shown.size()) {
+            *startOffset = *endOffset = offset;
+            return {};
+        }
+        const QList<int> edges = ItemEdges(shown, boundary);
+        *startOffset = EdgeAtOrBefore(edges, offset);
+        *endOffset = EdgeAfter(edges, offset);
+        return shown.mid(*startOffset, *endOffset - *startOffset);
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                             int* endOffset) const override {
+        const QString shown = Box()->displayText();
+        if (!InRange(shown, &offset, startOffset, endOffset)) {
+            return {};
+        }
+        const QList<int> edges = ItemEdges(shown, boundary);
+        *endOffset = EdgeAtOrBefore(edges, offset);
+        *startOffset = *endOffset == 0 ? 0 : EdgeAtOrBefore(edges, *endOffset - 1);
+        return shown.mid(*startOffset, *endOffset - *startOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int* startOffset,
+                            int* endOffset) const override {
+        const QString shown = Box()->displayText();
+        if (!InRange(shown, &offset, startOffset, endOffset)) {
+            return {};
+        }
+        const QList<int> edges = ItemEdges(shown, boundary);
+        *startOffset = offset == shown.size() ? offset : EdgeAfter(edges, offset);
+        *endOffset = *startOffset == shown.size() ? *startOffset : EdgeAfter(edges, *startOffset);
+        return shown.mid(*startOffset, *endOffset - *startOffset);
+    }
     QRect characterRect(int offset) const override {
         const QString shown = Box()->displayText();
         if (offset < 0 || offset >= shown.size()) {
@@ -91,7 +169,33 @@ public:
 
 private:
     QLineEdit* Box() const { return static_cast<QLineEdit*>(widget()); }
+
+    // An offset of -2 means the caret; one outside the text is an error, told by -1.
+    bool InRange(const QString& shown, int* offset, int* startOffset, int* endOffset) const {
+        if (*offset == -2) {
+            *offset = cursorPosition();
+        }
+        if (*offset < 0 || *offset > shown.size()) {
+            *startOffset = *endOffset = -1;
+            return false;
+        }
+        return true;
+    }
 };
+
+// Every accessibility update passes here on its way to the screen reader.
+void PassUpdate(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::TextCaretMoved) {
+        const auto* box = qobject_cast<QLineEdit*>(event->object());
+        if (box != nullptr && !box->hasFocus()) {
+            return;
+        }
+    }
+    // Qt's own way to the screen reader is taken only while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(&PassUpdate);
+}
 
 QAccessibleInterface* LineEditFactory(const QString& className, QObject* object) {
     auto* box = qobject_cast<QLineEdit*>(object);
@@ -103,6 +207,9 @@ QAccessibleInterface* LineEditFactory(const QString& className, QObject* object)
 
 }  // namespace
 
-void InstallLineEditAccessibility() { QAccessible::installFactory(&LineEditFactory); }
+void InstallLineEditAccessibility() {
+    QAccessible::installFactory(&LineEditFactory);
+    QAccessible::installUpdateHandler(&PassUpdate);
+}
 
 }  // namespace common::qt

@@ -128,8 +128,11 @@ class Desktop:
     def _start_display(self):
         read_end, write_end = os.pipe()
         log = open(os.path.join(self.folder, "xvfb.log"), "w")
+        # Without -noreset the server starts afresh each time its last client leaves: the bus
+        # launcher, done with the display before a busy machine has the window manager connected,
+        # left openbox knocking on a server in the middle of its reset ("Failed to open the display").
         process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=log, stderr=subprocess.STDOUT)
         os.close(write_end)
         self._processes.append(("xvfb", process))

@@ -26,6 +26,9 @@ const char* const kInstructions =
 const char* const kSystemDirectoryError =
     "There was an error starting the program, please try again. The program will now exit.";
 
+const char* const kUnexpectedProblem =
+    "Pebblix met a problem it cannot recover from and has to close. Your saved high score is left as it was.";
+
 std::string AcceptReport(std::size_t points, std::int16_t Score) {
     return "Nice work! You earned " + FormatPlain(static_cast<std::int64_t>(points)) +
            " points and now have a total of " + FormatPrint(Score) + "points! Get ready for the next word!";

@@ -14,6 +14,8 @@ inline constexpr const char* kAboutTitle = "About Pebblix";
 extern const char* const kWelcomeQuestion;
 extern const char* const kInstructions;
 extern const char* const kSystemDirectoryError;
+// Shown by a window when a handler failed in a way the game cannot recover from; the program ends.
+extern const char* const kUnexpectedProblem;
 
 // The report of an accepted guess: the points, then the total in the print form with no blank
 // after it.

@@ -4,25 +4,13 @@
 
 #include "common/win32/window_units.h"
 #include "pebblix/logic/reports.h"
+#include "pebblix/logic/window_layout.h"
 #include "pebblix/win32/resource_ids.h"
 
 namespace pebblix::win32 {
 namespace {
 
 constexpr const char* kWindowClass = "PebblixMainWindow";
-
-struct Layout {
-    int left, top, width, height;  // twips from the client area's top left corner
-};
-constexpr Layout kTxtWord{1200, 1200, 3015, 390};
-constexpr Layout kLblWord{120, 1200, 1215, 495};
-constexpr Layout kTxtGuess{1200, 1800, 3015, 390};
-constexpr Layout kCmdEnter{1560, 2280, 1215, 495};
-constexpr int kClientWidth = 4680;
-constexpr int kClientHeight = 3195;
-
-constexpr const char* kUnexpectedProblem =
-    "Pebblix met a problem it cannot recover from and has to close. Your saved high score is left as it was.";
 
 }  // namespace
 
@@ -62,7 +50,7 @@ void MainWindow::CreateControls() {
     const int dpi = common::win32::ScreenDpi();
     const auto pixels = [dpi](int twips) { return common::win32::TwipsToPixels(twips, dpi); };
     common::win32::SetClientSize(window_, pixels(kClientWidth), pixels(kClientHeight));
-    font_ = common::win32::CreatePointFont("Arial", 12, dpi);
+    font_ = common::win32::CreatePointFont(kFontFace, kFontPoints, dpi);
 
     const auto make = [&](DWORD extendedStyle, const char* windowClass, const char* text, DWORD style,
                           const Layout& layout, int id) {
@@ -79,12 +67,12 @@ void MainWindow::CreateControls() {
     // Screen readers name an edit box after the label just before it, which leaves txtWord with
     // none; a label of no size, without an access key, gives it its name and changes nothing else.
     constexpr Layout kNoSize{0, 0, 0, 0};
-    wordName_ = make(0, "STATIC", "Given word:", SS_LEFT | SS_NOPREFIX, kNoSize, ID_LBL_WORD_NAME);
+    wordName_ = make(0, "STATIC", kWordBoxName, SS_LEFT | SS_NOPREFIX, kNoSize, ID_LBL_WORD_NAME);
     txtWord_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
                     kTxtWord, ID_TXT_WORD);
-    lblWord_ = make(0, "STATIC", "&Word:", WS_CLIPSIBLINGS | SS_LEFT, kLblWord, ID_LBL_WORD);
+    lblWord_ = make(0, "STATIC", kWordLabel, WS_CLIPSIBLINGS | SS_LEFT, kLblWord, ID_LBL_WORD);
     txtGuess_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, kTxtGuess, ID_TXT_GUESS);
-    cmdEnter_ = make(0, "BUTTON", "&Check it!", WS_TABSTOP | BS_DEFPUSHBUTTON, kCmdEnter, ID_CMD_ENTER);
+    cmdEnter_ = make(0, "BUTTON", kCheckCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, kCmdEnter, ID_CMD_ENTER);
 
     // Pin the z-order, which the dialog keys walk, to the tab order whatever the defaults are.
     SetWindowPos(wordName_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

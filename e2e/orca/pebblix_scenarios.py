@@ -1,0 +1,327 @@
+"""Pebblix played by keyboard while Orca listens: what it says, what the tree shows, what is saved."""
+
+import re
+import signal
+import time
+
+from desktop import ScenarioFailed
+
+# The only word of five letters or more in the scenarios' dictionary, so it is dealt every time.
+DEALT = "planets"
+WORDS = "pebblix-planets.txt"
+
+WELCOME = "Welcome to Pebblix! Do you want instructions?"
+INSTRUCTIONS = (
+    "When the game begins, you will be given a word. You must find another word contained in that "
+    "word before your time expires. For instance, if the word is computer, you could use the word "
+    "'put' or 'con' and so on. Depending on the length of the word you come up with, you are given a "
+    "certain number of points. If the length of your word is three characters, you will be given "
+    "three points. If the length is four characters, you get four points, and so on. If your time "
+    "expires and you have not yet found a valid word, its curtains! At first, you have fifteen "
+    "seconds to come up with a word. Every hundred points you receive, this time decreases until it "
+    "reaches a minimum of five seconds. You can only use one or two letter words a maximum of ten "
+    "times, so use them sparingly!")
+ABOUT = ("Pebblix version 1.0\nCopyright (C) 2026 Lanternfold Games\n"
+         "Support: support@lanternfold.example.org\nWeb: https://lanternfold.example.org/")
+WORD_BOX = "Given word: read only text."
+GUESS_BOX = "Word: text."
+# A word's fifteen seconds, with room for a busy machine.
+ROUND_SECONDS = 25
+
+
+def accepted(points, total):
+    return ("Nice work! You earned %d points and now have a total of  %dpoints! Get ready for the next word!"
+            % (points, total))
+
+
+def alt_keys(s, *keys):
+    """Keys held with Alt, pressed once Orca has caught up with what went before."""
+    s.quiet(0.5)
+    s.key(*keys)
+
+
+def start(s, instructions=False):
+    """The welcome question and, on Yes, the instructions; then the window with the word read."""
+    s.start(r"^Pebblix$")
+    s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+    if instructions:
+        s.key("y")
+        s.hear("alert Pebblix.", INSTRUCTIONS, "OK push button.")
+        s.key("Return")
+    else:
+        s.key("n")
+    expect_word_read(s)
+
+
+def expect_word_read(s):
+    """The game window back with the word box read: its name, then the dealt word."""
+    s.hear("Pebblix frame.", WORD_BOX, DEALT + ".")
+    s.expect_focus("text", "Given word:")
+    if s.find("text", "Word:").accessible.queryText().getText(0, -1) != "":
+        raise ScenarioFailed("the guess box is not empty when a word is dealt")
+
+
+def sounds_item(s, seconds=5):
+    """The Sounds item of the open Options menu, as the tree shows it."""
+    deadline = time.monotonic() + seconds
+    while True:
+        items = s.nodes(lambda node: node.role == "menu item" and node.name == "Sounds")
+        if items:
+            return items[0]
+        if time.monotonic() > deadline:
+            raise ScenarioFailed("the Options menu does not show its Sounds item")
+        time.sleep(0.1)
+
+
+def guess_box(s):
+    """The guess box's text and its selection, as the screen reader reads them."""
+    text = s.find("text", "Word:").accessible.queryText()
+    selection = text.getSelection(0) if text.getNSelections() else None
+    return text.getText(0, -1), selection
+
+
+def type_guess(s, typed):
+    """Alt+W from wherever the focus is, then the guess typed into the guess box."""
+    alt_keys(s, "alt+w")
+    s.hear(GUESS_BOX)
+    s.type(typed)
+
+
+def answer_report(s, points, total):
+    """The report of an accepted guess, OK, and the next word read."""
+    s.hear("alert Pebblix.", accepted(points, total), "OK push button.")
+    s.key("Return")
+    expect_word_read(s)
+
+
+def scenario_guess(s):
+    """The instructions, a refused guess, two accepted ones with their reports, the window's keys, Exit."""
+    s.beside_program("mswnby32.dll", s.words(WORDS))
+
+    s.step("Yes to the welcome gives the instructions; then the word is read, the focus in its box")
+    start(s, instructions=True)
+
+    s.step("a refused guess: trimmed and lower-cased, all of it selected, the focus stays in the guess box")
+    type_guess(s, "  PLANET ")
+    s.key("Return")
+    s.quiet()
+    s.expect_focus("text", "Word:")
+    if guess_box(s) != ("planet", (0, 6)):
+        raise ScenarioFailed("after the refusal the guess box holds %r" % (guess_box(s),))
+    if s.find("text", "Given word:").accessible.queryText().getText(0, -1) != DEALT:
+        raise ScenarioFailed("a refused guess changed the word")
+    # Orca takes the new text as the guess box's selection; its Where Am I (KP_Enter) reads it.
+    if not any("New selection for [text | Word:] is 'planet' (0, 6)" in line for line in s.desktop.orca_log.lines()):
+        raise ScenarioFailed("Orca did not take 'planet' as the guess box's selection")
+    s.key("KP_Enter")
+    s.hear(GUESS_BOX, "planet selected.")
+
+    s.step("the next keys replace the selected guess; moving by words to its end, the game answers on")
+    s.type("  Tap ")
+    s.key("BackSpace")
+    s.hear("backspace ", " ")
+    s.key("ctrl+Left")
+    s.hear("Tap")
+    s.key("ctrl+Right")
+    if guess_box(s)[0] != "  Tap":
+        raise ScenarioFailed("after Backspace the guess box holds %r" % (guess_box(s)[0],))
+    # Asked for the word at the end of a box's text, Qt 6.4 itself would loop for ever here.
+
+    s.step("Enter checks the guess: accepted, reported, the next word read")
+    s.key("Return")
+    answer_report(s, 3, 3)
+
+    s.step("Enter in the word box presses Check it!: the empty guess is refused into the guess box")
+    s.key("Return")
+    s.hear(GUESS_BOX)
+    s.expect_focus("text", "Word:")
+
+    s.step("a second guess sent with Alt+C adds to the total")
+    s.type("sent")
+    alt_keys(s, "alt+c")
+    answer_report(s, 4, 7)
+
+    s.step("Tab goes word box, guess box, Check it!, around; Shift+Tab goes back")
+    s.key("Tab")
+    s.hear_next("tab ")
+    s.hear_next(GUESS_BOX)
+    s.key("Tab")
+    s.hear("Check it! push button.")
+    s.key("Tab")
+    s.hear(WORD_BOX, DEALT + " selected.")
+    s.key("shift+Tab")
+    s.hear("Check it! push button.")
+
+    s.step("on the button, W alone goes to the guess box, as a Windows dialog takes an access key")
+    s.key("w")
+    s.hear(GUESS_BOX)
+    s.expect_focus("text", "Word:")
+
+    s.step("Esc does nothing")
+    s.key("Escape")
+    s.quiet()
+    s.expect_focus("text", "Word:")
+    if s.nodes(lambda node: node.role == "alert"):
+        raise ScenarioFailed("Esc opened a box")
+
+    s.step("Exit from the File menu ends the game, saving the sounds setting and no score")
+    alt_keys(s, "alt+f")
+    s.hear("New Game.")
+    s.key("x")
+    s.expect_exit(0)
+    s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+    s.expect_saved("pebblixscor.dat", None)
+
+
+def scenario_menus(s):
+    """Sounds' check mark from a saved setting and switched, New Game's report, F10, About, the session's end."""
+    s.beside_program("mswnby32.dll", s.words(WORDS))
+    s.saved("pebblixoptions.dat", b"#FALSE#\r\n")
+    s.saved("pebblixscor.dat", b" 9 \r\n")
+    start(s)
+
+    s.step("the saved setting leaves Sounds unchecked")
+    alt_keys(s, "alt+o")
+    s.hear("Sounds.")
+    if "checked" in sounds_item(s).states:
+        raise ScenarioFailed("Sounds is checked with sounds saved off")
+
+    s.step("S switches sounds on: the menu closes, the word box is read, Sounds shows checked")
+    s.key("s")
+    s.hear(WORD_BOX, DEALT + ".")
+    alt_keys(s, "alt+o")
+    s.hear("Sounds checked.")
+    if "checked" not in sounds_item(s).states:
+        raise ScenarioFailed("Sounds is not checked after S switched sounds on")
+    s.key("Escape")
+    s.hear(WORD_BOX, DEALT + ".")
+
+    s.step("a guess of 4 points")
+    type_guess(s, "pant")
+    s.key("Return")
+    answer_report(s, 4, 4)
+
+    s.step("Ctrl+N reports the abandoned game's score and starts a new game")
+    s.key("ctrl+n")
+    s.hear("alert Pebblix.", "New game started. You ended your previous game with 4 points.", "OK push button.")
+    s.key("Return")
+    expect_word_read(s)
+
+    s.step("F10 opens the File menu; Esc gives the keyboard back to the word box")
+    s.quiet(0.5)
+    s.key("F10")
+    s.hear("File.")
+    s.key("Escape")
+    s.hear(WORD_BOX, DEALT + ".")
+
+    s.step("About from the Help menu; OK gives the focus back to the guess box the player left")
+    alt_keys(s, "alt+w")
+    s.hear(GUESS_BOX)
+    alt_keys(s, "alt+h")
+    s.hear("Contents.")
+    s.key("a")
+    s.hear("alert About Pebblix.", ABOUT, "OK push button.")
+    s.key("Return")
+    s.hear("Pebblix frame.", GUESS_BOX)
+    s.expect_focus("text", "Word:")
+    alt_keys(s, "alt+h", "a")
+    s.hear("alert About Pebblix.", ABOUT, "OK push button.")
+
+    s.step("the end of the session under the About box unloads the window: the setting is saved, the score kept")
+    s.process.send_signal(signal.SIGTERM)
+    s.expect_exit(0)
+    s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+    s.expect_saved("pebblixscor.dat", b" 9 \r\n")
+
+
+def scenario_time_up(s):
+    """A word's time running out twice: a beaten best score saved, Yes; then, under the About box, No."""
+    s.beside_program("mswnby32.dll", s.words(WORDS))
+    start(s)
+    type_guess(s, "tap")
+    s.key("Return")
+    answer_report(s, 3, 3)
+
+    s.step("the next word's fifteen seconds run out: a beaten best score, saved before the question")
+    s.hear("alert Pebblix.",
+           "Times up! Sorry, you lose! Your final score was  3. It took you 1 words, so your average score "
+           "per word is 3. You beat your old high score, which was 0! Play again?",
+           "Yes push button.", seconds=ROUND_SECONDS)
+    s.expect_saved("pebblixscor.dat", b" 3 \r\n")
+
+    s.step("Esc does not answer the question")
+    s.key("Escape")
+    s.quiet()
+    s.find("alert", "Pebblix")
+
+    s.step("Yes starts a new game")
+    s.key("Return")
+    expect_word_read(s)
+
+    s.step("the round runs on under the About box and ends there, as on Windows")
+    alt_keys(s, "alt+h", "a")
+    s.hear("alert About Pebblix.", ABOUT, "OK push button.")
+    s.hear("alert Pebblix.",
+           "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average score "
+           "per word is 0. You did not beat your high score of 3. Play again?",
+           "Yes push button.", seconds=ROUND_SECONDS)
+
+    s.step("No ends the game: the setting is saved, the best score kept")
+    s.key("n")
+    s.expect_exit(0)
+    s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+    s.expect_saved("pebblixscor.dat", b" 3 \r\n")
+
+
+def scenario_missing_dictionary(s):
+    """No dictionary anywhere: the player is told where it was looked for, then the game ends, saving nothing."""
+    s.beside_program("mswnby32.dll", None)
+    s.start(r"^Error$")
+    s.hear("alert Error.",
+           re.compile(r"Pebblix cannot read its dictionary, the file mswnby32\.dll\. It looked for it here:\n"
+                      r"/\S+/share/games/pebblix/mswnby32\.dll\n/\S+/program/mswnby32\.dll\n"
+                      r"The program will now exit\."),
+           "OK push button.")
+    s.key("Return")
+    s.expect_exit(0)
+    s.expect_saved("pebblixoptions.dat", None)
+    s.expect_saved("pebblixscor.dat", None)
+
+
+def installed_check(s):
+    """The installed game started from its desktop entry: its own dictionary dealt and read, Exit saving the setting."""
+    s.start(r"^Pebblix$")
+    s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+    s.key("n")
+    s.hear("Pebblix frame.", WORD_BOX, re.compile(r"[a-z]{5,}\."))
+    s.expect_focus("text", "Given word:")
+    alt_keys(s, "alt+f", "x")
+    s.expect_exit(0)
+    s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+
+
+def scenario_demo(s):
+    """A few steps of play for tools/demo.sh, each on a screenshot."""
+    s.beside_program("mswnby32.dll", s.words(WORDS))
+    s.start(r"^Pebblix$")
+    s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+    s.screenshot("1-welcome")
+    s.key("n")
+    expect_word_read(s)
+    s.screenshot("2-word-given")
+    type_guess(s, "pant")
+    s.screenshot("3-guess-typed")
+    s.key("Return")
+    s.hear("alert Pebblix.", accepted(4, 4), "OK push button.")
+    s.screenshot("4-guess-accepted")
+    s.key("Return")
+    expect_word_read(s)
+    s.screenshot("5-next-word")
+    s.step("the window's close box (Alt+F4 of the window manager) ends the game, saving the setting")
+    alt_keys(s, "alt+F4")
+    s.expect_exit(0)
+    s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+
+
+
+

@@ -1,0 +1,254 @@
+// The main window: lays out the controls in twips, turns Qt events into handler calls, and carries
+// out what the handlers ask. No rule of the game lives here.
+#include "pebblix/qt/main_window.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+#include <cmath>
+
+#include "pebblix/logic/reports.h"
+#include "pebblix/logic/window_layout.h"
+
+namespace pebblix::qt {
+namespace {
+
+// The boxes hold the game's 8-bit text, one byte a character as in the Windows edition, so a
+// word's length and its points are the same on both.
+QString FromGameText(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToGameText(const QString& text) { return text.toLatin1().toStdString(); }
+
+}  // namespace
+
+MainWindow::MainWindow() : tmrWord_([this] { Run([this] { game_->tmrWord_Timer(); }); }) {
+    // A fixed frame without a maximize box: the layout never changes size.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(FromGameText(kTitle));
+    CreateMenus();
+    CreateControls();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void MainWindow::CreateControls() {
+    // pixels = twips x DPI / 1440 at the screen's logical DPI, as the Windows edition sizes itself.
+    const double dpi = screen()->logicalDotsPerInch();
+    const auto pixels = [dpi](int twips) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); };
+    const auto place = [&](QWidget* control, const Layout& layout) {
+        control->setGeometry(pixels(layout.left), pixels(layout.top), pixels(layout.width), pixels(layout.height));
+    };
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
+    QFont font(kFontFace, kFontPoints);
+    font.setWeight(QFont::Normal);
+    client->setFont(font);
+    setCentralWidget(client);
+
+    // Creation order is the tab order: word box, guess box, Check it!.
+    txtWord_ = new QLineEdit(client);
+    txtWord_->setReadOnly(true);
+    txtWord_->setAccessibleName(kWordBoxName);
+    place(txtWord_, kTxtWord);
+
+    lblWord_ = new QLabel(kWordLabel, client);
+    place(lblWord_, kLblWord);
+    lblWord_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    txtGuess_ = new QLineEdit(client);
+    place(txtGuess_, kTxtGuess);
+    // The label stands beside txtWord, but its access key leads to txtGuess, the next stop after it.
+    lblWord_->setBuddy(txtGuess_);
+
+    cmdEnter_ = new QPushButton(kCheckCaption, client);
+    place(cmdEnter_, kCmdEnter);
+    cmdEnter_->setDefault(true);
+    connect(cmdEnter_, &QPushButton::clicked, this, [this] { Run([this] { game_->cmdEnter_Click(); }); });
+
+    // The label overlaps txtWord a little; the box is drawn over it, as on Windows.
+    txtWord_->raise();
+    for (QWidget* control : {static_cast<QWidget*>(txtWord_), static_cast<QWidget*>(txtGuess_),
+                             static_cast<QWidget*>(cmdEnter_)}) {
+        control->installEventFilter(this);
+    }
+
+    setTabOrder(txtWord_, txtGuess_);
+    setTabOrder(txtGuess_, cmdEnter_);
+    txtWord_->setFocus();
+}
+
+void MainWindow::CreateMenus() {
+    const auto item = [this](QMenu* menu, const char* caption, void (PebblixGame::*handler)()) {
+        QAction* action = menu->addAction(FromGameText(caption));
+        connect(action, &QAction::triggered, this, [this, handler] { Run([this, handler] { (game_->*handler)(); }); });
+        return action;
+    };
+
+    QMenu* file = menuBar()->addMenu("&File");
+    item(file, "&New Game", &PebblixGame::mnuFileNew_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    item(file, "e&xit", &PebblixGame::mnuFileExit_Click);
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    mnuOptionsSounds_ = item(options, "&Sounds", &PebblixGame::mnuOptionsSounds_Click);
+    mnuOptionsSounds_->setCheckable(true);
+    mnuOptionsSounds_->setChecked(true);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    item(help, "&Contents", &PebblixGame::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
+    item(help, VisitMenuCaption().c_str(), &PebblixGame::mnuHelpVisit_Click);
+    item(help, "&About Pebblix...", &PebblixGame::mnuHelpAbout_Click);
+
+    // F10 opens the menu bar, as it does on Windows.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+}
+
+bool MainWindow::LoadAndShow(PebblixGame& game) {
+    game_ = &game;
+    Run([this] { game_->Form_Load(); });
+    if (closing_) {
+        return false;
+    }
+    show();
+    activateWindow();
+    return true;
+}
+
+template <typename Handler>
+void MainWindow::Run(Handler handler) {
+    try {
+        handler();
+    } catch (...) {
+        QMessageBox box(this);
+        box.setIcon(QMessageBox::NoIcon);
+        box.setWindowTitle(kErrorTitle);
+        box.setText(kUnexpectedProblem);
+        box.exec();
+        EndProgram();
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the default button wherever the focus is, as in a Windows dialog: the boxes
+    // pass it on, and the button presses itself.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & Qt::AltModifier)) {
+        cmdEnter_->click();
+        return;
+    }
+    if (PressAccessKey(event)) {
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+// A push button takes no typing, so on Windows a plain letter typed on it works as the access key
+// it matches: "c" presses Check it!, "w" moves to the guess box. The boxes keep their letters.
+bool MainWindow::PressAccessKey(QKeyEvent* event) {
+    if (focusWidget() != cmdEnter_ || (event->modifiers() & ~Qt::ShiftModifier) != Qt::NoModifier) {
+        return false;
+    }
+    const auto matches = [event](const QString& caption) {
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        return !key.isEmpty() && key[0].key() == event->key();
+    };
+    if (matches(cmdEnter_->text())) {
+        cmdEnter_->animateClick();
+        return true;
+    }
+    if (matches(lblWord_->text())) {
+        lblWord_->buddy()->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    return false;
+}
+
+// When a menu closes, the control that had the focus before it gets it back without Qt telling the
+// screen reader, and the menu bar then tells it of the menu's own item: the screen reader went on
+// standing on the menu and said nothing. Windows readers speak the focused control again when a
+// menu ends; so is it told here, once the menu is done.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
+        QTimer::singleShot(0, this, [this, control = QPointer<QObject>(watched)] {
+            if (control != nullptr && control == focusWidget() && QApplication::activePopupWidget() == nullptr) {
+                QAccessibleEvent focus(control, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box, the desktop's close command or the end of the session: the window unloads.
+    Close(true);
+    event->accept();
+}
+
+// A Windows edit box puts the caret at the start of a text it is given, so the whole word is read
+// from its first letter.
+void MainWindow::SetWordText(const std::string& text) {
+    txtWord_->setText(FromGameText(text));
+    txtWord_->setCursorPosition(0);
+}
+
+std::string MainWindow::GuessText() { return ToGameText(txtGuess_->text()); }
+
+void MainWindow::SetGuessText(const std::string& text) {
+    txtGuess_->setText(FromGameText(text));
+    txtGuess_->setCursorPosition(0);
+}
+
+void MainWindow::FocusWord() { txtWord_->setFocus(Qt::OtherFocusReason); }
+
+void MainWindow::FocusGuess() { txtGuess_->setFocus(Qt::OtherFocusReason); }
+
+void MainWindow::SelectAllGuess() { txtGuess_->selectAll(); }
+
+void MainWindow::SetTimerEnabled(bool enabled) { tmrWord_.SetEnabled(enabled); }
+
+void MainWindow::SetTimerInterval(int milliseconds) { tmrWord_.SetInterval(milliseconds); }
+
+void MainWindow::SetSoundsChecked(bool checked) { mnuOptionsSounds_->setChecked(checked); }
+
+void MainWindow::UnloadMainWindow() { Close(true); }
+
+void MainWindow::EndProgram() { Close(false); }
+
+void MainWindow::Close(bool runUnloadHandler) {
+    if (closing_) {
+        return;
+    }
+    closing_ = true;
+    // No game over may start while the unload handler is busy, say with a message box.
+    tmrWord_.Shutdown();
+    if (runUnloadHandler) {
+        try {
+            game_->Form_Unload();
+        } catch (...) {
+            // The program is ending anyway; the options file is replaced whole or not at all.
+        }
+    }
+    hide();
+    // Every event loop ends, a message box's too, as when Windows destroys the owner of a box.
+    QCoreApplication::exit(0);
+}
+
+}  // namespace pebblix::qt

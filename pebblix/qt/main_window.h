@@ -1,0 +1,68 @@
+// frmMain on Linux: the controls, menu and timer of the game's one window in Qt, carrying out its handlers.
+#pragma once
+
+#include <QMainWindow>
+
+#include <string>
+
+#include "pebblix/logic/game_window.h"
+#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/qt/round_timer.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pebblix::qt {
+
+class MainWindow final : public QMainWindow, public GameWindow {
+public:
+    MainWindow();
+
+    // Runs the load handler, then shows the window with the focus in txtWord; false when the
+    // program ended during start-up.
+    bool LoadAndShow(PebblixGame& game);
+
+    void SetWordText(const std::string& text) override;
+    std::string GuessText() override;
+    void SetGuessText(const std::string& text) override;
+    void FocusWord() override;
+    void FocusGuess() override;
+    void SelectAllGuess() override;
+    void SetTimerEnabled(bool enabled) override;
+    void SetTimerInterval(int milliseconds) override;
+    void SetSoundsChecked(bool checked) override;
+    void UnloadMainWindow() override;
+    void EndProgram() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    // What a Windows dialog does with a plain letter while a push button has the focus.
+    bool PressAccessKey(QKeyEvent* event);
+    // Closes the window and ends the program; the unload handler runs first unless the program is
+    // ending at once.
+    void Close(bool runUnloadHandler);
+
+    // Runs a handler; anything it throws ends the program with a plain message instead of leaving
+    // the Qt event handler.
+    template <typename Handler>
+    void Run(Handler handler);
+
+    PebblixGame* game_ = nullptr;
+    QLineEdit* txtWord_ = nullptr;
+    QLabel* lblWord_ = nullptr;
+    QLineEdit* txtGuess_ = nullptr;
+    QPushButton* cmdEnter_ = nullptr;
+    QAction* mnuOptionsSounds_ = nullptr;
+    RoundTimer tmrWord_;
+    bool closing_ = false;
+};
+
+}  // namespace pebblix::qt
