@@ -3,6 +3,7 @@
 import re
 import signal
 import time
+from collections import Counter
 
 from desktop import ScenarioFailed
 
@@ -25,6 +26,8 @@ ABOUT = ("Pebblix version 1.0\nCopyright (C) 2026 Lanternfold Games\n"
          "Support: support@lanternfold.example.org\nWeb: https://lanternfold.example.org/")
 WORD_BOX = "Given word: read only text."
 GUESS_BOX = "Word: text."
+# Where the installed game's dictionary is.
+INSTALLED_DICTIONARY = "/usr/share/games/pebblix/mswnby32.dll"
 # A word's fifteen seconds, with room for a busy machine.
 ROUND_SECONDS = 25
 
@@ -288,15 +291,41 @@ def scenario_missing_dictionary(s):
     s.expect_saved("pebblixscor.dat", None)
 
 
+def an_answer(word, dictionary_path):
+    """The longest word of the installed dictionary that the game accepts for word: shorter than
+    it, made of its letters, and not the word less a final s, er, ed or es."""
+    with open(dictionary_path, "rb") as dictionary:
+        entries = dictionary.read().decode("ascii", "replace").split()
+    stems = {word[:-len(ending)] for ending in ("s", "er", "ed", "es") if word.endswith(ending)}
+    letters = Counter(word)
+    answers = [entry for entry in entries
+               if 3 <= len(entry) < len(word) and entry not in stems and not Counter(entry) - letters]
+    if not answers:
+        raise ScenarioFailed("the installed dictionary has no answer for %r" % word)
+    return max(answers, key=len)
+
+
 def installed_check(s):
-    """The installed game started from its desktop entry: its own dictionary dealt and read, Exit saving the setting."""
+    """The installed game started from its desktop entry: the welcome box, its own dictionary dealt
+    and read, one accepted guess, the word's time run out with the best score saved, and No."""
     s.start(r"^Pebblix$")
     s.hear("alert Pebblix.", WELCOME, "Yes push button.")
     s.key("n")
-    s.hear("Pebblix frame.", WORD_BOX, re.compile(r"[a-z]{5,}\."))
+    word = s.hear("Pebblix frame.", WORD_BOX, re.compile(r"[a-z]{5,}\."))[-1][:-1]
     s.expect_focus("text", "Given word:")
-    alt_keys(s, "alt+f", "x")
+    guess = an_answer(word, INSTALLED_DICTIONARY)
+    s.step("%r for %r" % (guess, word))
+    type_guess(s, guess)
+    s.key("Return")
+    points = len(guess)
+    s.hear("alert Pebblix.", accepted(points, points), "OK push button.")
+    s.key("Return")
+    s.hear("Pebblix frame.", WORD_BOX, re.compile(r"[a-z]{5,}\."))
+    s.hear("alert Pebblix.", re.compile(r"Times up! .* You beat your old high score, which was 0! Play again\?"),
+           "Yes push button.", seconds=ROUND_SECONDS)
+    s.key("n")
     s.expect_exit(0)
+    s.expect_saved("pebblixscor.dat", b" %d \r\n" % points)
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
 
 

@@ -14,7 +14,8 @@ if [ "$(id -u)" -ne 0 ]; then
   echo "skipped: installing the package needs root"
   exit 77
 fi
-deb=$(ls -t "$packages"/${package}_*.deb | head -n 1)
+# apt-get takes a package file by a path with a slash in it, not by a bare name.
+deb=$(cd "$packages" && pwd)/$(cd "$packages" && ls -t ${package}_*.deb | head -n 1)
 rm -rf "$output"
 mkdir -p "$output"
 output=$(cd "$output" && pwd)
@@ -25,7 +26,7 @@ fail() {
 }
 
 echo "== the package: $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb"
 dpkg-deb --contents "$deb" | awk '{print $3, $6}'
 # Installing writes nothing of a player's: no maintainer scripts, every file under /usr.
 scripts=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -v -x -e './' -e './control' -e './md5sums' || true)
