@@ -196,6 +196,9 @@ def scenario_menus(s):
     s.hear("Sounds checked.")
     if "checked" not in sounds_item(s).states:
         raise ScenarioFailed("Sounds is not checked after S switched sounds on")
+    s.step("Esc closes the menu, leaving the menu bar active, as on Windows; a second Esc leaves it")
+    s.key("Escape")
+    s.hear("Options.")
     s.key("Escape")
     s.hear(WORD_BOX, DEALT + ".")
 
@@ -210,10 +213,12 @@ def scenario_menus(s):
     s.key("Return")
     expect_word_read(s)
 
-    s.step("F10 opens the File menu; Esc gives the keyboard back to the word box")
+    s.step("F10 opens the File menu; Esc and Esc give the keyboard back to the word box")
     s.quiet(0.5)
     s.key("F10")
     s.hear("File.")
+    s.key("Escape")
+    s.quiet(0.5)
     s.key("Escape")
     s.hear(WORD_BOX, DEALT + ".")
 

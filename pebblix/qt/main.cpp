@@ -2,7 +2,6 @@
 #include <QApplication>
 
 #include "common/qt/accessible_line_edit.h"
-#include "common/qt/menu_keys.h"
 #include "common/qt/qt_system.h"
 #include "common/qt/session_end.h"
 #include "common/random_source.h"
@@ -15,7 +14,6 @@ int main(int argc, char* argv[]) {
     // it must not end it by closing.
     QApplication::setQuitOnLastWindowClosed(false);
     common::qt::InstallLineEditAccessibility();
-    common::qt::KeepMenusFromLoneAlt();
 
     common::qt::QtSystem system("pebblix");
     common::FoldingRandomSource random;

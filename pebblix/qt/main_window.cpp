@@ -15,12 +15,10 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
-#include <cmath>
-
+#include "common/qt/window_units.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
 
@@ -48,18 +46,15 @@ MainWindow::MainWindow() : tmrWord_([this] { Run([this] { game_->tmrWord_Timer()
 }
 
 void MainWindow::CreateControls() {
-    // pixels = twips x DPI / 1440 at the screen's logical DPI, as the Windows edition sizes itself.
-    const double dpi = screen()->logicalDotsPerInch();
-    const auto pixels = [dpi](int twips) { return static_cast<int>(std::lround(twips * dpi / 1440.0)); };
+    // The Windows edition's twips, at this screen's logical DPI.
+    const common::qt::Twips pixels(common::qt::ScreenDpi());
     const auto place = [&](QWidget* control, const Layout& layout) {
         control->setGeometry(pixels(layout.left), pixels(layout.top), pixels(layout.width), pixels(layout.height));
     };
 
     auto* client = new QWidget(this);
     client->setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
-    QFont font(kFontFace, kFontPoints);
-    font.setWeight(QFont::Normal);
-    client->setFont(font);
+    client->setFont(common::qt::PointFont(kFontPoints));
     setCentralWidget(client);
 
     // Creation order is the tab order: word box, guess box, Check it!.

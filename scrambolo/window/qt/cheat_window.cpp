@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 
 #include "scrambolo/window/qt/handler_guard.h"
-#include "scrambolo/window/qt/window_units.h"
+#include "common/qt/window_units.h"
 
 namespace scrambolo::qt {
 
@@ -13,20 +13,20 @@ CheatWindow::CheatWindow(double dpi, std::function<void()> onClose)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       onClose_(std::move(onClose)) {
-    const Twips twips(dpi);
+    const common::qt::Twips twips(dpi);
     setWindowTitle("Cheat");
     setFixedSize(twips(4680), twips(3195));
 
     // Tab order is creation order: the text, then Close.
     text_ = new QLineEdit("Text1", this);
     text_->setGeometry(twips(50), twips(1320), twips(1215), twips(495));
-    text_->setFont(PointFont(14.25));
+    text_->setFont(common::qt::PointFont(14.25));
     // The same name a screen reader gives the box on Windows, where a label of no size names it.
     text_->setAccessibleName("Hint:");
 
     close_ = new QPushButton("&Close", this);
     close_->setGeometry(twips(3000), twips(1320), twips(1215), twips(495));
-    close_->setFont(PointFont(12));
+    close_->setFont(common::qt::PointFont(12));
     connect(close_, &QPushButton::clicked, this, [this] { RunHandler(onClose_); });
 }
 

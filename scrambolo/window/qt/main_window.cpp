@@ -33,7 +33,7 @@ bool PlayerMovedFocus(Qt::FocusReason reason) {
 MainWindow::MainWindow()
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      dpi_(ScreenDpi()),
+      dpi_(common::qt::ScreenDpi()),
       twips_(dpi_),
       client_(new QWidget(this)) {
     setWindowTitle("Scrambolo!");
@@ -46,7 +46,7 @@ MainWindow::MainWindow()
         const int left = index == 0 ? 100 : 0;
         const int top = index == 0 ? 1400 : 0;
         button->setGeometry(twips_(left), twips_(top), twips_(1215), twips_(495));
-        button->setFont(PointFont(18));
+        button->setFont(common::qt::PointFont(18));
         button->installEventFilter(this);
         buttons_.at(static_cast<std::size_t>(index)) = button;
         if (index >= 1) {
@@ -60,7 +60,7 @@ MainWindow::MainWindow()
     clockLabel_ = new QLabel("Label1", client_);
     clockLabel_->setTextFormat(Qt::PlainText);
     clockLabel_->setGeometry(twips_(4200), twips_(1320), twips_(1215), twips_(495));
-    clockLabel_->setFont(PointFont(9.75));
+    clockLabel_->setFont(common::qt::PointFont(9.75));
     clockLabel_->installEventFilter(this);
 
     timer_.setInterval(kClockInterval);

@@ -14,7 +14,7 @@
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
 #include "scrambolo/window/qt/cheat_window.h"
-#include "scrambolo/window/qt/window_units.h"
+#include "common/qt/window_units.h"
 
 namespace scrambolo::qt {
 
@@ -61,7 +61,7 @@ private:
 
     Game* game_ = nullptr;
     double dpi_;
-    Twips twips_;
+    common::qt::Twips twips_;
     QWidget* client_;
     std::array<QPushButton*, 7> buttons_{};
     QLabel* clockLabel_;

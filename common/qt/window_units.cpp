@@ -1,12 +1,12 @@
 // Conversions from the layout's twips and points to the pixels Qt places widgets in.
-#include "scrambolo/window/qt/window_units.h"
+#include "common/qt/window_units.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
 #include <cmath>
 
-namespace scrambolo::qt {
+namespace common::qt {
 
 int Twips::operator()(int twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440.0)); }
 
@@ -23,4 +23,4 @@ QFont PointFont(double points) {
     return font;
 }
 
-}  // namespace scrambolo::qt
+}  // namespace common::qt

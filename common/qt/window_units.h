@@ -3,7 +3,7 @@
 
 #include <QFont>
 
-namespace scrambolo::qt {
+namespace common::qt {
 
 // pixels = twips x DPI / 1440, rounded to the nearest pixel, at the screen's logical DPI.
 class Twips {
@@ -21,4 +21,4 @@ double ScreenDpi();
 // A regular-weight Arial of the given point size (whatever the system puts in its place).
 QFont PointFont(double points);
 
-}  // namespace scrambolo::qt
+}  // namespace common::qt
