@@ -1,7 +1,9 @@
 // The outside world as the game logic sees it: message boxes, sounds, clocks, files and launches.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,8 +47,13 @@ public:
     // all that are waiting and returns. Never spins.
     virtual void WaitForEvents(double maxSeconds) = 0;
 
+    // The file's first bytes, at most maxBytes and one more, so that a caller can tell a file longer
+    // than it will take without holding the rest; nothing when it is missing or cannot be read.
+    virtual std::optional<std::string> ReadFile(const std::string& path, std::size_t maxBytes) = 0;
     // The whole file, or nothing when it is missing or cannot be read.
-    virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+    std::optional<std::string> ReadFile(const std::string& path) {
+        return ReadFile(path, std::numeric_limits<std::size_t>::max() - 1);
+    }
     // A file that exists and is neither a folder, nor hidden, nor a system file.
     virtual bool FileExists(const std::string& path) = 0;
     // True when anything at all is at the path: a file of any kind, readable or not, or a folder.

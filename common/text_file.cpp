@@ -1,6 +1,7 @@
 // Whole-file reads and crash-safe whole-file replacement for the games' small saved files.
 #include "common/text_file.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #ifdef _WIN32
@@ -55,7 +56,7 @@ void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
     if (!IsRegularFile(path)) {
         return std::nullopt;
     }
@@ -66,7 +67,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     std::string bytes;
     char buffer[65536];
     std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    const std::size_t wanted = maxBytes + 1;
+    while (bytes.size() < wanted &&
+           (count = std::fread(buffer, 1, std::min(sizeof buffer, wanted - bytes.size()), file)) > 0) {
         bytes.append(buffer, count);
     }
     const bool failed = std::ferror(file) != 0;

@@ -107,6 +107,9 @@ void WordList::SortByCode() {
 
 WordListRead ReadWordList(std::string text, std::size_t limit, WordList& list) {
     list = WordList();
+    if (text.size() > kWordListMaxBytes) {
+        return WordListRead::TooLarge;
+    }
     const std::size_t stop = limit + 1;
     auto characters = std::make_shared<const std::string>(std::move(text));
     std::vector<std::string_view> entries;
@@ -117,7 +120,7 @@ WordListRead ReadWordList(std::string text, std::size_t limit, WordList& list) {
         characters = ReadFields(*characters, stop, entries);
     }
     if (entries.size() > limit) {
-        return WordListRead::TooManyEntries;
+        return WordListRead::TooLarge;
     }
     list.characters_ = std::move(characters);
     list.entries_ = std::move(entries);

@@ -10,7 +10,11 @@
 
 namespace common {
 
-enum class WordListRead { Complete, TooManyEntries };
+enum class WordListRead { Complete, TooLarge };
+
+// The most bytes a word list may have: a list of 110000 words, the most either game holds, takes
+// a few MB at most, so a longer file is damage and is refused without being read whole.
+inline constexpr std::size_t kWordListMaxBytes = 16 * 1024 * 1024;
 
 // The entries in one block of characters with a view per entry, so a list costs its bytes and
 // 16 more per entry, and building it makes no string per word. Copies share the block, which
@@ -39,7 +43,8 @@ private:
 
 // Every entry of the text by the files' field rule, in file order. Reading stops at the entry
 // after the limit, so however large or damaged the text, the list never grows past it: with more
-// entries than the limit the list is left empty and TooManyEntries returned.
+// entries than the limit, or more bytes than kWordListMaxBytes, the list is left empty and
+// TooLarge returned.
 WordListRead ReadWordList(std::string text, std::size_t limit, WordList& list);
 
 // True when every character can be shown on a control and typed by the player: no NUL or other

@@ -113,7 +113,9 @@ void QtSystem::WaitForEvents(double maxSeconds) {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-std::optional<std::string> QtSystem::ReadFile(const std::string& path) { return ReadWholeFile(path); }
+std::optional<std::string> QtSystem::ReadFile(const std::string& path, std::size_t maxBytes) {
+    return ReadWholeFile(path, maxBytes);
+}
 
 bool QtSystem::FileExists(const std::string& path) { return RegularFileExists(path); }
 

@@ -30,7 +30,8 @@ public:
     double TimeOfDay() override;
     double MonotonicSeconds() override;
     void WaitForEvents(double maxSeconds) override;
-    std::optional<std::string> ReadFile(const std::string& path) override;
+    using SystemPort::ReadFile;
+    std::optional<std::string> ReadFile(const std::string& path, std::size_t maxBytes) override;
     bool FileExists(const std::string& path) override;
     bool AnythingAt(const std::string& path) override;
     bool ReplaceFile(const std::string& path, std::string_view bytes) override;

@@ -93,7 +93,11 @@ public:
         }
     }
 
-    std::optional<std::string> ReadFile(const std::string& path) override {
+    std::map<std::string, std::size_t> readLimits;  // the most bytes each read asked for
+
+    using SystemPort::ReadFile;
+    std::optional<std::string> ReadFile(const std::string& path, std::size_t maxBytes) override {
+        readLimits[path] = maxBytes;
         if (unreadable.count(path) != 0) {
             return std::nullopt;
         }
@@ -101,7 +105,7 @@ public:
         if (found == files.end()) {
             return std::nullopt;
         }
-        return found->second;
+        return found->second.substr(0, maxBytes + 1);
     }
 
     bool FileExists(const std::string& path) override {

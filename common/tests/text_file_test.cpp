@@ -38,6 +38,9 @@ TEST_F(TextFileTest, LineEndsSurviveTheRoundTripUntranslated) {
     const std::string bytes = "cat\r\ndog\nemu\rfox\r\n\x1a" "after";
     ASSERT_TRUE(ReplaceFile(path, bytes));
     EXPECT_EQ(ReadWholeFile(path), bytes);
+    // A bounded read stops one byte past its bound, so a longer file shows as longer.
+    EXPECT_EQ(ReadWholeFile(path, 4), "cat\r\n");
+    EXPECT_EQ(ReadWholeFile(path, bytes.size()), bytes);
 }
 
 TEST_F(TextFileTest, ReplaceOverwritesAnExistingFileAndLeavesNoTemporaryBehind) {

@@ -88,7 +88,9 @@ void Win32System::WaitForEvents(double maxSeconds) {
     deliverPending_();
 }
 
-std::optional<std::string> Win32System::ReadFile(const std::string& path) { return ReadWholeFile(path); }
+std::optional<std::string> Win32System::ReadFile(const std::string& path, std::size_t maxBytes) {
+    return ReadWholeFile(path, maxBytes);
+}
 
 bool Win32System::FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());

@@ -11,7 +11,7 @@ DictionaryLoad LoadDictionary(std::string text, WordTable& AllWords, std::int32_
         common::ReadWordList(std::move(text), static_cast<std::size_t>(kDictionaryCapacity), words);
     AllWords.words_ = common::WordList();
     WordCount = 0;
-    if (read == common::WordListRead::TooManyEntries) {
+    if (read == common::WordListRead::TooLarge) {
         return DictionaryLoad::TooManyWords;
     }
     words.SortByCode();

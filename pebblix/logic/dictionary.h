@@ -34,8 +34,8 @@ private:
 };
 
 // Reads every field of the text into AllWords from slot 1 upward and sets WordCount. A 110001st
-// entry stops the load with TooManyWords. A list that is not in ascending code order is sorted,
-// because the binary search would otherwise miss real words.
+// entry, or a text of more than 16 MB, stops the load with TooManyWords. A list that is not in
+// ascending code order is sorted, because the binary search would otherwise miss real words.
 DictionaryLoad LoadDictionary(std::string text, WordTable& AllWords, std::int32_t& WordCount);
 
 // A word the game may deal: five letters or more, every one of them one the player can see and type.

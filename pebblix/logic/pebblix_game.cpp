@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/saved_file.h"
+#include "common/word_list.h"
 #include "pebblix/logic/dictionary.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/saved_files.h"
@@ -47,10 +48,10 @@ bool PebblixGame::LoadDictionaryOrEnd() {
     const std::string systemPath = system_.JoinPath(state.SystemDirectory, kDictionaryFile);
     const std::string besidePath = system_.JoinPath(system_.ProgramFolder(), kDictionaryFile);
     std::string path = systemPath;
-    auto text = system_.ReadFile(systemPath);
+    auto text = system_.ReadFile(systemPath, common::kWordListMaxBytes);
     if (!text) {
         path = besidePath;
-        text = system_.ReadFile(besidePath);
+        text = system_.ReadFile(besidePath, common::kWordListMaxBytes);
     }
     if (!text) {
         system_.ShowMessage(DictionaryMissingMessage(systemPath, besidePath), kErrorTitle, MessageButtons::Ok);

@@ -82,7 +82,7 @@ std::string DictionaryMissingMessage(const std::string& firstPlace, const std::s
 
 std::string DictionaryTooLargeMessage(const std::string& path) {
     return "The dictionary " + path +
-           " holds more than 110000 words, more than Pebblix can hold. The program will now exit.";
+           " is too large: Pebblix can hold 110000 words at most, in a file of 16 MB at most. The program will now exit.";
 }
 
 std::string DictionaryWithoutLongWordMessage(const std::string& path) {

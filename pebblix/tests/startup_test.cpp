@@ -152,8 +152,8 @@ TEST_F(Startup, OversizedDictionaryEndsWithAClearMessage) {
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");
     EXPECT_EQ(system.messages[0].prompt,
-              "The dictionary C:\\WINDOWS\\SYSTEM32\\mswnby32.dll holds more than 110000 words, more than Pebblix "
-              "can hold. The program will now exit.");
+              "The dictionary C:\\WINDOWS\\SYSTEM32\\mswnby32.dll is too large: Pebblix can hold 110000 words at "
+              "most, in a file of 16 MB at most. The program will now exit.");
     EXPECT_TRUE(window.ended);
     EXPECT_TRUE(system.writes.empty());
 }

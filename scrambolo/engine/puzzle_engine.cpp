@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/saved_file.h"
+#include "common/word_list.h"
 #include "scrambolo/engine/word_rules.h"
 
 namespace scrambolo {
@@ -37,17 +38,17 @@ PuzzleEngine::PuzzleEngine(GameState& state, LetterButtons& buttons, common::Ran
 
 LoadResult PuzzleEngine::LoadWordList() {
     wordListRead_ = state_.WordListPath;
-    std::optional<std::string> text = system_.ReadFile(wordListRead_);
+    std::optional<std::string> text = system_.ReadFile(wordListRead_, common::kWordListMaxBytes);
     if (!text) {
         // A portable copy keeps the list beside the program and needs no rights to the system folder.
         wordListRead_ = system_.JoinPath(system_.ProgramFolder(), kWordListName);
-        text = system_.ReadFile(wordListRead_);
+        text = system_.ReadFile(wordListRead_, common::kWordListMaxBytes);
     }
     if (!text) {
         return LoadResult::WordListMissing;
     }
     common::WordList entries;
-    if (common::ReadWordList(std::move(*text), kWordListCapacity, entries) == common::WordListRead::TooManyEntries) {
+    if (common::ReadWordList(std::move(*text), kWordListCapacity, entries) == common::WordListRead::TooLarge) {
         return LoadResult::WordListTooLarge;
     }
     state_.AllWords = std::move(entries);
@@ -143,8 +144,8 @@ void PuzzleEngine::ShuffleLetters(const std::vector<std::string>& letters) {
 }
 
 std::string PuzzleEngine::WordListTooLargeMessage() const {
-    return "The word list " + wordListRead_ + " holds more than " + std::to_string(kWordListCapacity) +
-           " words, more than Scrambolo can hold. The program will now exit.";
+    return "The word list " + wordListRead_ + " is too large: Scrambolo can hold " +
+           std::to_string(kWordListCapacity) + " words at most, in a file of 16 MB at most. The program will now exit.";
 }
 
 std::string PuzzleEngine::WordListMissingMessage() {

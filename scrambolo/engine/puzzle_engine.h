@@ -29,7 +29,7 @@ enum class LoadResult {
     Dealt,
     NoDealableWord,   // the list was read, but nothing in the letter range can be dealt
     WordListMissing,  // neither the system directory nor the program folder has a readable list
-    WordListTooLarge, // the list holds more than kWordListCapacity entries; nothing was changed
+    WordListTooLarge, // more than kWordListCapacity entries or kWordListMaxBytes; nothing was changed
 };
 
 class PuzzleEngine {

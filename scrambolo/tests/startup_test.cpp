@@ -1,6 +1,8 @@
 // Start-up: the system directory, the row of buttons, the counters, the first deal and the bad files.
 #include <gtest/gtest.h>
 
+#include "common/word_list.h"
+
 #include "scrambolo/tests/game_fixture.h"
 
 namespace scrambolo {
@@ -121,9 +123,10 @@ TEST_F(StartupTest, AListOfMoreWordsThanTheGameHoldsIsRefusedNamingTheFileRead) 
     EXPECT_FALSE(game.Form_Load());
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");
-    EXPECT_EQ(system.messages[0].prompt,
-              "The word list C:\\Games\\Scrambolo\\jmsit32.dll holds more than 110000 words, more than Scrambolo "
-              "can hold. The program will now exit.");
+    const std::string tooLarge =
+        "The word list C:\\Games\\Scrambolo\\jmsit32.dll is too large: Scrambolo can hold 110000 words at most, in "
+        "a file of 16 MB at most. The program will now exit.";
+    EXPECT_EQ(system.messages[0].prompt, tooLarge);
     EXPECT_TRUE(system.writes.empty());
     EXPECT_FALSE(window.timerOn);
 
@@ -132,6 +135,16 @@ TEST_F(StartupTest, AListOfMoreWordsThanTheGameHoldsIsRefusedNamingTheFileRead) 
     system.files["C:\\Games\\Scrambolo\\jmsit32.dll"] = words;
     ASSERT_TRUE(full.Form_Load());
     EXPECT_EQ(full.State().AllWords.size(), kWordListCapacity);
+
+    // A file past the byte bound is refused from its first bytes, never read whole.
+    testing::FakeGameWindow hugeWindow;
+    Game huge(hugeWindow, system, random);
+    system.files["C:\\Games\\Scrambolo\\jmsit32.dll"] = std::string(common::kWordListMaxBytes, ',') + "ant";
+    system.messages.clear();
+    EXPECT_FALSE(huge.Form_Load());
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt, tooLarge);
+    EXPECT_EQ(system.readLimits["C:\\Games\\Scrambolo\\jmsit32.dll"], common::kWordListMaxBytes);
 }
 
 TEST_F(StartupTest, SavedFilesThatCannotBeReadAreNeverWrittenOver) {
