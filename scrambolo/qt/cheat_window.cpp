@@ -1,10 +1,10 @@
 // Builds the hint window from its twips layout and turns its keys and button into the Close handler.
-#include "scrambolo/window/qt/cheat_window.h"
+#include "scrambolo/qt/cheat_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "scrambolo/window/qt/handler_guard.h"
+#include "scrambolo/qt/handler_guard.h"
 #include "common/qt/window_units.h"
 
 namespace scrambolo::qt {

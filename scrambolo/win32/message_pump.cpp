@@ -1,5 +1,5 @@
 // Accelerators, key preview and dialog keys, applied alike in the main loop and inside the pause.
-#include "scrambolo/window/win32/message_pump.h"
+#include "scrambolo/win32/message_pump.h"
 
 #include <exception>
 #include <string>

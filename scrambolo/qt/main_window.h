@@ -13,7 +13,7 @@
 
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
-#include "scrambolo/window/qt/cheat_window.h"
+#include "scrambolo/qt/cheat_window.h"
 #include "common/qt/window_units.h"
 
 namespace scrambolo::qt {

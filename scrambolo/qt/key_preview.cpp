@@ -1,12 +1,12 @@
 // Hands each key pressed in the main window to the game's key handler, with its Windows key code.
-#include "scrambolo/window/qt/key_preview.h"
+#include "scrambolo/qt/key_preview.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWindow>
 
-#include "scrambolo/window/qt/handler_guard.h"
+#include "scrambolo/qt/handler_guard.h"
 
 namespace scrambolo::qt {
 

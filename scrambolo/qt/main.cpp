@@ -8,9 +8,9 @@
 #include "common/qt/session_end.h"
 #include "common/random_source.h"
 #include "scrambolo/window/game.h"
-#include "scrambolo/window/qt/handler_guard.h"
-#include "scrambolo/window/qt/key_preview.h"
-#include "scrambolo/window/qt/main_window.h"
+#include "scrambolo/qt/handler_guard.h"
+#include "scrambolo/qt/key_preview.h"
+#include "scrambolo/qt/main_window.h"
 
 int main(int argc, char** argv) {
     using namespace scrambolo;

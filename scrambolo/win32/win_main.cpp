@@ -7,8 +7,8 @@
 #include "common/random_source.h"
 #include "common/win32/win32_system.h"
 #include "scrambolo/window/game.h"
-#include "scrambolo/window/win32/main_window.h"
-#include "scrambolo/window/win32/message_pump.h"
+#include "scrambolo/win32/main_window.h"
+#include "scrambolo/win32/message_pump.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace scrambolo;

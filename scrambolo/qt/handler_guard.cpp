@@ -1,5 +1,5 @@
 // The last word of a game that met a fault: an "Error" box, then the program ends at once.
-#include "scrambolo/window/qt/handler_guard.h"
+#include "scrambolo/qt/handler_guard.h"
 
 #include <QMessageBox>
 #include <QString>

@@ -1,5 +1,5 @@
 // Builds the main window from its twips layout and passes each Qt event to the matching handler.
-#include "scrambolo/window/qt/main_window.h"
+#include "scrambolo/qt/main_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,7 +11,7 @@
 #include <QShortcut>
 
 #include "common/maker.h"
-#include "scrambolo/window/qt/handler_guard.h"
+#include "scrambolo/qt/handler_guard.h"
 
 namespace scrambolo::qt {
 namespace {

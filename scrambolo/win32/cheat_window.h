@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "scrambolo/window/win32/message_pump.h"
+#include "scrambolo/win32/message_pump.h"
 
 namespace scrambolo::win32 {
 

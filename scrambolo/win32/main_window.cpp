@@ -1,10 +1,10 @@
 // Builds the main window from its twips layout and passes each message to the matching handler.
-#include "scrambolo/window/win32/main_window.h"
+#include "scrambolo/win32/main_window.h"
 
 #include "common/maker.h"
 #include "common/win32/window_units.h"
-#include "scrambolo/window/win32/resource_ids.h"
-#include "scrambolo/window/win32/window_procedure.h"
+#include "scrambolo/win32/resource_ids.h"
+#include "scrambolo/win32/window_procedure.h"
 
 namespace scrambolo::win32 {
 namespace {

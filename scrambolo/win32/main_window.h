@@ -8,8 +8,8 @@
 
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
-#include "scrambolo/window/win32/cheat_window.h"
-#include "scrambolo/window/win32/message_pump.h"
+#include "scrambolo/win32/cheat_window.h"
+#include "scrambolo/win32/message_pump.h"
 
 namespace scrambolo::win32 {
 

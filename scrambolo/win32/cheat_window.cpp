@@ -1,9 +1,9 @@
 // Creates the hint window from its twips layout and turns its messages into the Close handler.
-#include "scrambolo/window/win32/cheat_window.h"
+#include "scrambolo/win32/cheat_window.h"
 
 #include "common/win32/window_units.h"
-#include "scrambolo/window/win32/resource_ids.h"
-#include "scrambolo/window/win32/window_procedure.h"
+#include "scrambolo/win32/resource_ids.h"
+#include "scrambolo/win32/window_procedure.h"
 
 namespace scrambolo::win32 {
 namespace {
