@@ -19,6 +19,12 @@ namespace common {
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// Whether keys typed before a box appears may answer it. A question that the clock raises (the
+// time is up) comes while the player is still typing or swapping for the word, so the keys meant
+// for the word are dropped: those already waiting and those pressed in the box's first moments.
+enum class TypeAhead { Answers, Dropped };
+inline constexpr double kTypeAheadDropSeconds = 0.5;
+
 // Asynchronous cues let play go on at once; synchronous ones return when the sound has ended.
 enum class SoundMode { Async, Sync };
 
@@ -31,7 +37,10 @@ public:
 
     // A modal message box owned by the main window, with no icon; returns the button pressed.
     virtual MessageAnswer ShowMessage(const std::string& prompt, const std::string& title,
-                                      MessageButtons buttons) = 0;
+                                      MessageButtons buttons, TypeAhead typeAhead) = 0;
+    MessageAnswer ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons) {
+        return ShowMessage(prompt, title, buttons, TypeAhead::Answers);
+    }
 
     // Plays a wave file given by its full path; the outcome is never examined.
     virtual void PlayWave(const std::string& path, SoundMode mode) = 0;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "common/qt/cue_player.h"
@@ -47,14 +49,45 @@ protected:
     }
 };
 
+// Keys for the word that would answer a question the clock raised: every key the program is given
+// from now until a moment after the box has shown is thrown away, those already waiting included.
+class TypeAheadDrop : public QObject {
+public:
+    explicit TypeAheadDrop(QWidget* box) : box_(box) { QCoreApplication::instance()->installEventFilter(this); }
+    ~TypeAheadDrop() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == box_ && event->type() == QEvent::Show && !shown_.isValid()) {
+            shown_.start();
+        }
+        const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+                         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::Shortcut;
+        return key && Dropping();
+    }
+
+private:
+    bool Dropping() const {
+        return !shown_.isValid() || shown_.elapsed() < static_cast<qint64>(kTypeAheadDropSeconds * 1000.0);
+    }
+
+    QWidget* box_;
+    QElapsedTimer shown_;
+};
+
 }  // namespace
 
 QtSystem::QtSystem(std::string gameFolder) : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>()) {}
 
 QtSystem::~QtSystem() = default;
 
-MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons) {
+MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons,
+                                    TypeAhead typeAhead) {
     QMessageBox box(owner_.data());
+    std::optional<TypeAheadDrop> keysForTheWord;
+    if (typeAhead == TypeAhead::Dropped) {
+        keysForTheWord.emplace(&box);
+    }
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(Q(title));
     box.setText(Q(prompt));

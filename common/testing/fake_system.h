@@ -20,6 +20,7 @@ public:
         std::string prompt;
         std::string title;
         MessageButtons buttons;
+        TypeAhead typeAhead;
     };
     struct Sound {
         std::string path;
@@ -65,9 +66,10 @@ public:
         wallSeconds = std::floor(wallSeconds / 86400.0) * 86400.0 + secondsSinceMidnight;
     }
 
-    MessageAnswer ShowMessage(const std::string& prompt, const std::string& title,
-                              MessageButtons buttons) override {
-        messages.push_back({prompt, title, buttons});
+    using SystemPort::ShowMessage;
+    MessageAnswer ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons,
+                              TypeAhead typeAhead) override {
+        messages.push_back({prompt, title, buttons, typeAhead});
         if (onMessage) {
             onMessage(messages.back());
         }

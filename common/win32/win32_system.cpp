@@ -5,9 +5,11 @@
 #include <shellapi.h>
 
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "common/text_file.h"
+#include "common/win32/type_ahead_guard.h"
 #include "common/win32/wide_text.h"
 
 namespace common::win32 {
@@ -16,8 +18,12 @@ Win32System::Win32System(std::function<void()> deliverPending) : deliverPending_
     QueryPerformanceFrequency(&counterFrequency_);
 }
 
-MessageAnswer Win32System::ShowMessage(const std::string& prompt, const std::string& title,
-                                       MessageButtons buttons) {
+MessageAnswer Win32System::ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons,
+                                       TypeAhead typeAhead) {
+    std::optional<TypeAheadGuard> keysForTheWord;
+    if (typeAhead == TypeAhead::Dropped) {
+        keysForTheWord.emplace(kTypeAheadDropSeconds);
+    }
     const UINT style = buttons == MessageButtons::YesNo ? MB_YESNO | MB_DEFBUTTON1 : MB_OK;
     const int answer = MessageBoxW(owner_, Widen(prompt).c_str(), Widen(title).c_str(), style);
     if (buttons == MessageButtons::Ok) {

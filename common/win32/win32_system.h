@@ -30,8 +30,9 @@ public:
     // The window that owns message boxes and shell launches.
     void SetOwner(HWND owner) { owner_ = owner; }
 
-    MessageAnswer ShowMessage(const std::string& prompt, const std::string& title,
-                              MessageButtons buttons) override;
+    using SystemPort::ShowMessage;
+    MessageAnswer ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons,
+                              TypeAhead typeAhead) override;
     void PlayWave(const std::string& path, SoundMode mode) override;
     std::int64_t CurrentDateTime() override;
     double TimeOfDay() override;

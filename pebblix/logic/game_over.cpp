@@ -15,16 +15,19 @@ void PebblixGame::tmrWord_Timer() {
     const common::SavedFileRead saved = common::ReadSavedFile(system_, scorePath);
     // A file that cannot be read counts as no best score, but what it holds is not written over.
     const std::int16_t HighScore = system_.FileExists(scorePath) ? ReadHighScore(saved.text) : 0;
+    // Every box here comes from the clock, while the player may still be typing the guess: keys
+    // meant for the guess answer none of them.
+    constexpr auto guessKeys = common::TypeAhead::Dropped;
     if (state.Score > HighScore) {
         if (saved.unreadable) {
-            system_.ShowMessage(ScoreNotReadMessage(scorePath), kTitle, common::MessageButtons::Ok);
+            system_.ShowMessage(ScoreNotReadMessage(scorePath), kTitle, common::MessageButtons::Ok, guessKeys);
         } else if (!system_.ReplaceFile(scorePath, FormatScoreFile(state.Score))) {
-            system_.ShowMessage(ScoreNotSavedMessage(scorePath), kTitle, common::MessageButtons::Ok);
+            system_.ShowMessage(ScoreNotSavedMessage(scorePath), kTitle, common::MessageButtons::Ok, guessKeys);
         }
     }
 
     const auto answer = system_.ShowMessage(GameOverReport(state.Score, state.WordsGuessed, HighScore), kTitle,
-                                            common::MessageButtons::YesNo);
+                                            common::MessageButtons::YesNo, guessKeys);
     if (answer == common::MessageAnswer::No) {
         window_.UnloadMainWindow();
         return;

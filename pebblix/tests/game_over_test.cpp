@@ -36,6 +36,8 @@ TEST_F(GameOver, StopsTheTimerPlaysTheCueAndAsksToPlayAgain) {
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Pebblix");
     EXPECT_EQ(system.messages[0].buttons, MessageButtons::YesNo);
+    // Letters typed for the guess as the time runs out must not answer it.
+    EXPECT_EQ(system.messages[0].typeAhead, common::TypeAhead::Dropped);
     EXPECT_EQ(Report(),
               "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average score "
               "per word is 0. You did not beat your high score of 0. Play again?");
@@ -113,6 +115,7 @@ TEST_F(GameOver, UnwritableScoreFileIsReportedAndPlayGoesOn) {
     EXPECT_EQ(system.messages[0].prompt,
               "Pebblix could not save your new high score in C:\\Games\\Pebblix\\pebblixscor.dat. "
               "The high score saved before is left as it was.");
+    EXPECT_EQ(system.messages[0].typeAhead, common::TypeAhead::Dropped);
     EXPECT_EQ(system.files[kScorePath], " 10 \r\n");
     EXPECT_NE(Report().find("You beat your old high score, which was 10!"), std::string::npos);
     EXPECT_FALSE(window.ended);

@@ -92,6 +92,8 @@ TEST_F(ClockTest, ABeatenHighScoreAnsweredYesIsSavedAndANewGameStarts) {
               "The word was planet. Play again?");
     EXPECT_EQ(system.messages[0].title, "Time Is Up");
     EXPECT_EQ(system.messages[0].buttons, common::MessageButtons::YesNo);
+    // Swaps typed as the time runs out must not answer it.
+    EXPECT_EQ(system.messages[0].typeAhead, common::TypeAhead::Dropped);
     EXPECT_EQ(Count("buzzer.wav"), 1);
     EXPECT_EQ(system.files[kHighScorePath], "6\r\n");
     EXPECT_EQ(State().HighScore, 6);

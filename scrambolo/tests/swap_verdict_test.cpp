@@ -140,6 +140,7 @@ TEST_F(SwapTest, OnlyHCAndJMeanAnythingToTheKeyHandler) {
     EXPECT_EQ(system.messages[0].prompt, "Your high score is 5 guessed words!");
     EXPECT_EQ(system.messages[0].title, "High Score");
     EXPECT_EQ(system.messages[0].buttons, common::MessageButtons::Ok);
+    EXPECT_EQ(system.messages[0].typeAhead, common::TypeAhead::Answers);
     EXPECT_TRUE(window.timerOn);
 
     game.Form_KeyDown(kKeyC, 2);

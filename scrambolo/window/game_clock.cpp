@@ -63,7 +63,7 @@ void Game::EndOfGame() {
     beatenScoreUnsaved_ = beaten;
     const common::MessageAnswer answer =
         system_.ShowMessage(TimeIsUpMessage(state_.WordsGuessed, state_.HighScore, CurrentWord()), "Time Is Up",
-                            common::MessageButtons::YesNo);
+                            common::MessageButtons::YesNo, common::TypeAhead::Dropped);
     // Saved whatever the answer: the player earned it. A log-off or shutdown under the question
     // has saved it already, while the window was being closed.
     SaveBeatenHighScore();
