@@ -1,0 +1,334 @@
+// The page's side of the browser edition: queues the page's events for the game, and carries out its message boxes, sounds, storage and fetches.
+"use strict";
+
+// The game runs in WebAssembly and may be waiting inside one of its handlers (a message box, the
+// pause after a verdict, a cue) when the page has something to say: the page never calls into it,
+// it only queues what happened and wakes the wait.
+globalThis.gamePort = (() => {
+  const EventKind = { Timer: 1, Click: 2, DoubleClick: 3, Focus: 4, Key: 5, Menu: 6, Close: 7, Answer: 8 };
+  const TypeAheadDropMs = 500;
+  const queue = [];
+  let wake = null;
+
+  function post(kind, target = 0, code = 0, shift = 0) {
+    // A clock tick already waiting is not queued twice: the game reads the time itself.
+    if (kind === EventKind.Timer && queue.some((e) => e.kind === kind && e.target === target)) return;
+    queue.push({ kind, target, code, shift });
+    if (wake) {
+      const resolve = wake;
+      wake = null;
+      resolve();
+    }
+  }
+
+  // Resolves once an event is waiting, or after ms milliseconds (never, when ms is negative).
+  function waitForEvent(ms) {
+    if (queue.length > 0) return Promise.resolve();
+    return new Promise((resolve) => {
+      let timer = null;
+      wake = () => {
+        if (timer !== null) clearTimeout(timer);
+        resolve();
+      };
+      if (ms >= 0) {
+        timer = setTimeout(() => {
+          wake = null;
+          resolve();
+        }, ms);
+      }
+    });
+  }
+
+  function take() {
+    return queue.length > 0 ? queue.shift() : null;
+  }
+
+  function dropInput() {
+    for (let i = queue.length - 1; i >= 0; i -= 1) {
+      const kind = queue[i].kind;
+      if (kind === EventKind.Key || kind === EventKind.Click || kind === EventKind.DoubleClick) queue.splice(i, 1);
+    }
+  }
+
+  // --- Timers: switched on and off, and given an interval, as the game's timer controls are.
+  const timers = new Map();
+  function setTimer(id, enabled, intervalMs) {
+    clearInterval(timers.get(id));
+    timers.delete(id);
+    if (enabled && intervalMs > 0) timers.set(id, setInterval(() => post(EventKind.Timer, id), intervalMs));
+  }
+
+  // --- Text: the games' words are 8-bit text of the Windows code page; messages may hold both.
+  const codePage = new TextDecoder("windows-1252");
+  const utf8 = new TextDecoder("utf-8", { fatal: true });
+  const encodeTable = new Map();
+  for (let byte = 0; byte < 256; byte += 1) encodeTable.set(codePage.decode(new Uint8Array([byte])), byte);
+
+  function fromGameBytes(bytes) {
+    return codePage.decode(bytes);
+  }
+  function fromMessageBytes(bytes) {
+    try {
+      return utf8.decode(bytes);
+    } catch {
+      return codePage.decode(bytes);
+    }
+  }
+  // Characters the code page lacks become "?", as Windows' conversion makes them.
+  function toGameBytes(text) {
+    const bytes = [];
+    for (const character of text) bytes.push(encodeTable.has(character) ? encodeTable.get(character) : 0x3f);
+    return new Uint8Array(bytes);
+  }
+
+  // --- Message boxes: a modal dialog each, the rest of the page inert behind it.
+  const dialogs = [];
+  let nextDialog = 1;
+  let pageRoot = null;
+
+  function setPageRoot(element) {
+    pageRoot = element;
+  }
+
+  function openMessage(prompt, title, yesNo, dropTypeAhead) {
+    const id = nextDialog++;
+    if (dropTypeAhead) dropInput();
+    const returnFocus = document.activeElement;
+    const box = document.createElement("div");
+    box.className = "message-box";
+    box.setAttribute("role", "dialog");
+    box.setAttribute("aria-modal", "true");
+    box.setAttribute("aria-labelledby", `message-title-${id}`);
+    box.setAttribute("aria-describedby", `message-text-${id}`);
+    const heading = document.createElement("h2");
+    heading.id = `message-title-${id}`;
+    heading.textContent = title;
+    const text = document.createElement("p");
+    text.id = `message-text-${id}`;
+    text.textContent = prompt;
+    const buttons = document.createElement("div");
+    buttons.className = "message-buttons";
+    box.append(heading, text, buttons);
+
+    const openedAt = performance.now();
+    let keyHeldSinceOpening = false;
+    const earlyKey = () => dropTypeAhead && performance.now() - openedAt < TypeAheadDropMs;
+    const answer = (code) => {
+      if (dialogs.some((d) => d.id === id && !d.answered)) {
+        dialogs.find((d) => d.id === id).answered = true;
+        post(EventKind.Answer, id, code);
+      }
+    };
+    const addButton = (caption, code) => {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.textContent = caption;
+      button.addEventListener("click", (event) => {
+        // A key that went down for the word before or just as the question came does not answer it.
+        if (event.detail === 0 && keyHeldSinceOpening) return;
+        if (event.detail === 0 && earlyKey()) return;
+        answer(code);
+      });
+      buttons.append(button);
+      return button;
+    };
+    const defaultButton = yesNo ? addButton("Yes", 1) : addButton("OK", 0);
+    if (yesNo) addButton("No", 2);
+
+    box.addEventListener("keydown", (event) => {
+      event.stopPropagation();
+      if (earlyKey()) {
+        keyHeldSinceOpening = true;
+        event.preventDefault();
+        return;
+      }
+      if (!event.repeat) keyHeldSinceOpening = false;
+      if (keyHeldSinceOpening) {
+        event.preventDefault();
+        return;
+      }
+      const key = event.key.toLowerCase();
+      const plain = !event.altKey && !event.ctrlKey && !event.metaKey;
+      if (event.key === "Escape") {
+        // A question has no cancel: Esc leaves it up. An OK box closes with OK.
+        event.preventDefault();
+        if (!yesNo) answer(0);
+      } else if (yesNo && plain && (key === "y" || key === "n")) {
+        event.preventDefault();
+        answer(key === "y" ? 1 : 2);
+      } else if (event.key === "Tab") {
+        // The focus stays inside the box.
+        const all = [...buttons.querySelectorAll("button")];
+        const at = all.indexOf(document.activeElement);
+        event.preventDefault();
+        all[(at + (event.shiftKey ? all.length - 1 : 1)) % all.length].focus();
+      }
+    });
+    box.addEventListener("keyup", (event) => {
+      event.stopPropagation();
+      if (keyHeldSinceOpening) event.preventDefault();
+    });
+
+    for (const behind of [pageRoot, ...dialogs.map((d) => d.box)]) if (behind) behind.inert = true;
+    document.body.append(box);
+    dialogs.push({ id, box, returnFocus, answered: false });
+    defaultButton.focus();
+    return id;
+  }
+
+  function closeMessage(id) {
+    const at = dialogs.findIndex((d) => d.id === id);
+    if (at < 0) return;
+    const [dialog] = dialogs.splice(at, 1);
+    dialog.box.remove();
+    const top = dialogs.length > 0 ? dialogs[dialogs.length - 1].box : pageRoot;
+    if (top) top.inert = false;
+    if (dialog.returnFocus && dialog.returnFocus.isConnected && typeof dialog.returnFocus.focus === "function") {
+      restoreFocus(dialog.returnFocus);
+    }
+  }
+
+  // Focus given back by a closing box, menu or window is not the player moving it.
+  let restoringFocus = false;
+  function restoreFocus(element) {
+    restoringFocus = true;
+    try {
+      element.focus();
+    } finally {
+      restoringFocus = false;
+    }
+  }
+  function focusIsRestored() {
+    return restoringFocus;
+  }
+  function messageBoxOpen() {
+    return dialogs.length > 0;
+  }
+
+  // --- Sounds: Web Audio buffers, fetched once. Before the player's first key or tap a browser
+  // may refuse to play; a cue is then skipped, never waited for.
+  let audio = null;
+  const sounds = new Map();
+  function audioContext() {
+    if (!audio && typeof AudioContext === "function") audio = new AudioContext();
+    return audio;
+  }
+  function sound(url) {
+    if (!sounds.has(url)) {
+      const context = audioContext();
+      sounds.set(url, context
+        ? fetch(url).then((r) => (r.ok ? r.arrayBuffer() : null))
+          .then((data) => (data ? context.decodeAudioData(data) : null)).catch(() => null)
+        : Promise.resolve(null));
+    }
+    return sounds.get(url);
+  }
+  function unlockSound() {
+    const context = audioContext();
+    if (context && context.state === "suspended") context.resume().catch(() => {});
+  }
+  addEventListener("keydown", unlockSound, true);
+  addEventListener("pointerdown", unlockSound, true);
+
+  // Resolves when the cue has ended, or at once when it cannot be played.
+  async function playSound(url) {
+    const buffer = await sound(url);
+    const context = audioContext();
+    if (!buffer || !context || context.state !== "running") return;
+    const source = context.createBufferSource();
+    source.buffer = buffer;
+    source.connect(context.destination);
+    const ended = new Promise((resolve) => {
+      source.onended = resolve;
+      // A context that stops (the tab hidden, the device gone) never ends the cue by itself.
+      setTimeout(resolve, buffer.duration * 1000 + 250);
+    });
+    source.start();
+    await ended;
+  }
+
+  // --- Saved files: one entry of the browser's storage per file, holding the file's bytes one
+  // character each. Storage that is refused (a private window) or full fails as a disk would.
+  function storage() {
+    try {
+      return globalThis.localStorage || null;
+    } catch {
+      return null;
+    }
+  }
+  function readSaved(key) {
+    try {
+      const store = storage();
+      const text = store ? store.getItem(key) : null;
+      return text === null ? null : Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
+    } catch {
+      return null;
+    }
+  }
+  function writeSaved(key, bytes) {
+    try {
+      const store = storage();
+      if (!store) return false;
+      store.setItem(key, String.fromCharCode(...bytes));
+      return true;
+    } catch {
+      return false;
+    }
+  }
+
+  // --- Data files beside the page; a missing one (or an error) reads as nothing.
+  async function fetchFile(url, maxBytes) {
+    try {
+      const response = await fetch(url, { cache: "no-cache" });
+      if (!response.ok) return null;
+      const data = new Uint8Array(await response.arrayBuffer());
+      return data.length > maxBytes ? data.subarray(0, maxBytes + 1) : data;
+    } catch {
+      return null;
+    }
+  }
+
+  function openTab(url) {
+    try {
+      const tab = window.open(url, "_blank");
+      if (!tab) return false;
+      tab.opener = null;
+      return true;
+    } catch {
+      return false;
+    }
+  }
+
+  // The game has closed its window: the page says so and offers to start it again.
+  function showClosed(game) {
+    for (const timer of timers.values()) clearInterval(timer);
+    timers.clear();
+    const notice = document.createElement("p");
+    notice.className = "closed";
+    notice.tabIndex = -1;
+    notice.append(`${game} has closed. `);
+    const again = document.createElement("a");
+    again.href = location.pathname;
+    again.textContent = `Play ${game} again`;
+    notice.append(again);
+    if (pageRoot) pageRoot.replaceWith(notice);
+    document.title = game;
+    again.focus();
+  }
+
+  // The folder of the page, as an address without a trailing slash.
+  function pageFolder() {
+    return new URL(".", document.baseURI).href.replace(/\/$/, "");
+  }
+
+  // Leaving the page closes the game as its close box does, so its settings are saved: the
+  // game's wait is woken here and runs its close handling before the page goes.
+  addEventListener("pagehide", () => post(EventKind.Close));
+
+  return {
+    EventKind, post, waitForEvent, take, dropInput, setTimer,
+    fromGameBytes, fromMessageBytes, toGameBytes,
+    setPageRoot, openMessage, closeMessage, restoreFocus, focusIsRestored, messageBoxOpen,
+    showClosed, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
+  };
+})();

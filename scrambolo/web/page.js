@@ -1,0 +1,192 @@
+// Scrambolo's window in the page: the letter buttons, the clock, the command buttons, the menus and the "Cheat" window.
+"use strict";
+
+globalThis.scramboloPage = (() => {
+  const port = gamePort;
+  const Kind = port.EventKind;
+  // Targets of the page's events, as the game's window numbers them.
+  const Target = { ClockLabel: 10, HintClose: 20 };
+  const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23 };
+  const KeyH = 72, KeyC = 67, KeyJ = 74, KeyF1 = 112;
+  const TwipsPerPixel = 15;
+
+  const root = document.getElementById("game");
+  port.setPageRoot(root);
+  const px = (twips) => `${twips / TwipsPerPixel}px`;
+
+  const menuBar = document.createElement("div");
+  menuBar.className = "menu-bar";
+  const menus = gameMenus.build(menuBar, [
+    { caption: "&File", items: [{ caption: "E&xit", id: Menu.Exit }] },
+    { caption: "&Options", items: [{ group: "&Number Of Letters", items: [
+      { caption: "&3 To 4 Letters", id: Menu.Range34, check: "menuitemradio" },
+      { caption: "&4 To 5 Letters", id: Menu.Range45, check: "menuitemradio" },
+      { caption: "&5 To 6 Letters", id: Menu.Range56, check: "menuitemradio" },
+      { caption: "&6 Letters Only", id: Menu.Range6, check: "menuitemradio" },
+      { caption: "&All Ranges", id: Menu.AllRanges, check: "menuitemradio" },
+    ] }] },
+    { caption: "&Help", items: [
+      { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
+      { caption: "&Visit", id: Menu.Web },
+      { caption: "&About Scrambolo...", id: Menu.About },
+    ] },
+  ], (id) => port.post(Kind.Menu, id));
+
+  // The client area, laid out in twips as on the desktop.
+  const client = document.createElement("div");
+  client.className = "client";
+  const letters = document.createElement("div");
+  letters.setAttribute("role", "group");
+  letters.setAttribute("aria-label", "Letters");
+  // Where the focus goes when its letter button is hidden, as it goes to the window on the desktop.
+  letters.tabIndex = -1;
+  const buttons = [];
+  for (let index = 0; index <= 6; index += 1) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "letter";
+    button.textContent = "Command1";
+    button.style.left = px(index === 0 ? 100 : 0);
+    button.style.top = px(index === 0 ? 1400 : 0);
+    button.style.width = px(1215);
+    if (index >= 1) {
+      button.addEventListener("click", () => port.post(Kind.Click, index));
+      button.addEventListener("focus", () => {
+        if (!port.focusIsRestored()) port.post(Kind.Focus, index);
+      });
+    }
+    letters.append(button);
+    buttons.push(button);
+  }
+  const clock = document.createElement("div");
+  clock.className = "clock";
+  clock.textContent = "Label1";
+  clock.style.left = px(4200);
+  clock.style.top = px(1320);
+  clock.addEventListener("dblclick", () => port.post(Kind.DoubleClick, Target.ClockLabel));
+  client.append(letters, clock);
+
+  // The commands of the letter keys, for a player whose screen reader or phone keeps the keys.
+  const commands = document.createElement("div");
+  commands.className = "commands";
+  const addCommand = (caption, key) => {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.textContent = caption;
+    button.addEventListener("click", () => port.post(Kind.Key, 0, key, 0));
+    commands.append(button);
+  };
+  addCommand("Check (J)", KeyJ);
+  addCommand("Hint (C)", KeyC);
+  addCommand("High score (H)", KeyH);
+  root.append(menuBar, client, commands);
+
+  // The window's key preview: every key pressed in it goes to the game, then on to the control.
+  root.addEventListener("keydown", (event) => {
+    if (event.altKey || event.metaKey || port.messageBoxOpen()) return;
+    if (menuBar.contains(event.target) && event.keyCode !== KeyF1) return;
+    if (event.keyCode === KeyF1) {
+      event.preventDefault();
+      port.post(Kind.Menu, Menu.Contents);
+      return;
+    }
+    port.post(Kind.Key, 0, event.keyCode, (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0));
+  }, true);
+
+  // The "Cheat" window: the hint pattern in a text box with the focus, and Close.
+  let hint = null;
+  let focusBeforeHint = null;
+  function createHint() {
+    hint = document.createElement("div");
+    hint.className = "hint-window";
+    hint.setAttribute("role", "dialog");
+    hint.setAttribute("aria-label", "Cheat");
+    hint.hidden = true;
+    const heading = document.createElement("h2");
+    heading.textContent = "Cheat";
+    heading.setAttribute("aria-hidden", "true");
+    const text = document.createElement("input");
+    text.type = "text";
+    text.value = "Text1";
+    text.setAttribute("aria-label", "Hint:");
+    text.autocomplete = "off";
+    text.spellcheck = false;
+    const close = document.createElement("button");
+    close.type = "button";
+    gameMenus.label(close, "&Close");
+    close.addEventListener("click", () => port.post(Kind.Click, Target.HintClose));
+    hint.addEventListener("keydown", (event) => {
+      const altC = event.altKey && event.key.toLowerCase() === "c";
+      if (event.key === "Escape" || altC) {
+        event.preventDefault();
+        event.stopPropagation();
+        port.post(Kind.Click, Target.HintClose);
+      }
+    });
+    hint.append(heading, text, close);
+    document.body.append(hint);
+  }
+
+  function focusLetter(index) {
+    const button = buttons[index];
+    if (document.activeElement !== button) button.focus();
+  }
+
+  return {
+    Target, Menu,
+    setButtonCaption(index, caption) {
+      buttons[index].textContent = caption;
+    },
+    setButtonShown(index, shown) {
+      const button = buttons[index];
+      if (!shown && document.activeElement === button) letters.focus();
+      button.hidden = !shown;
+    },
+    focusButton: focusLetter,
+    placeButton(index, left, top, width) {
+      Object.assign(buttons[index].style, { left: px(left), top: px(top), width: px(width) });
+    },
+    setOuterWidth(width) {
+      root.style.setProperty("--window-width", px(width));
+    },
+    placeClockLabel(left, top) {
+      Object.assign(clock.style, { left: px(left), top: px(top) });
+    },
+    showMainWindow() {
+      root.hidden = false;
+    },
+    setClockText(text) {
+      clock.textContent = text;
+    },
+    setWindowCaption(text) {
+      document.title = text;
+    },
+    setMenuCaption(id, caption) {
+      menus.setCaption(id, caption);
+    },
+    setMenuCheck(id, checked) {
+      menus.setChecked(id, checked);
+    },
+    createHintWindow: createHint,
+    setHintText(text) {
+      const box = hint.querySelector("input");
+      box.value = text;
+      box.setSelectionRange(0, 0);
+    },
+    showHintWindow() {
+      if (hint.hidden) focusBeforeHint = document.activeElement;
+      hint.hidden = false;
+      hint.querySelector("input").focus();
+    },
+    closeHintWindow() {
+      const wasFocused = hint.contains(document.activeElement);
+      hint.remove();
+      hint = null;
+      if (wasFocused && focusBeforeHint && focusBeforeHint.isConnected) port.restoreFocus(focusBeforeHint);
+      focusBeforeHint = null;
+    },
+    closeMainWindow() {
+      port.showClosed("Scrambolo");
+    },
+  };
+})();
