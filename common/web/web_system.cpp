@@ -169,8 +169,11 @@ bool WebSystem::FileExists(const std::string& path) { return ReadFile(path, 0).h
 
 bool WebSystem::AnythingAt(const std::string& path) { return FileExists(path); }
 
-bool WebSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
-    return IsSavedFile(path) && write_saved(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+SaveOutcome WebSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+    // The browser's storage writes an entry whole or not at all; full or refused, it fails.
+    const bool saved =
+        IsSavedFile(path) && write_saved(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+    return saved ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
 std::string WebSystem::ProgramFolder() { return Take(page_folder()); }
