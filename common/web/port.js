@@ -169,10 +169,18 @@ globalThis.gamePort = (() => {
       if (keyHeldSinceOpening) event.preventDefault();
     });
 
-    for (const behind of [pageRoot, ...dialogs.map((d) => d.box)]) if (behind) behind.inert = true;
+    // The focus goes straight from the window to the default button, and the page behind goes
+    // inert only once the browser has told screen readers of that move: had the focused control
+    // vanished from their view first, they would start inside the box and leave out its title and
+    // text. Keys meanwhile are the box's, which has the focus.
+    const behind = [pageRoot, ...dialogs.map((d) => d.box)];
     document.body.append(box);
-    dialogs.push({ id, box, returnFocus, answered: false });
+    const dialog = { id, box, returnFocus, answered: false };
+    dialogs.push(dialog);
     defaultButton.focus();
+    requestAnimationFrame(() => setTimeout(() => {
+      if (dialogs.includes(dialog)) for (const element of behind) if (element) element.inert = true;
+    }, 0));
     return id;
   }
 
@@ -203,6 +211,20 @@ globalThis.gamePort = (() => {
   }
   function messageBoxOpen() {
     return dialogs.length > 0;
+  }
+
+  // --- A polite live region, there and empty from the start (a region made with its text is not
+  // read). A control's new caption is spoken through it where the browser tells screen readers
+  // nothing of a change to the focused control; the same text again is told apart by a trailing
+  // no-break space, or it would not be read twice.
+  const spoken = document.createElement("div");
+  spoken.className = "spoken";
+  spoken.setAttribute("aria-live", "polite");
+  document.body.append(spoken);
+  let lastSpoken = "";
+  function announce(text) {
+    lastSpoken = lastSpoken === text ? `${text}\u00a0` : text;
+    spoken.textContent = lastSpoken;
   }
 
   // --- Sounds: Web Audio buffers, fetched once. Before the player's first key or tap a browser
@@ -328,7 +350,7 @@ globalThis.gamePort = (() => {
   return {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
     fromGameBytes, fromMessageBytes, toGameBytes,
-    setPageRoot, openMessage, closeMessage, restoreFocus, focusIsRestored, messageBoxOpen,
+    announce, setPageRoot, openMessage, closeMessage, restoreFocus, focusIsRestored, messageBoxOpen,
     showClosed, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
   };
 })();

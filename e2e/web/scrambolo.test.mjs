@@ -8,7 +8,7 @@ const WORD_LIST = "scrambolo/jmsit32.dll";
 // The captions of the showing letter buttons; none before the window shows.
 async function letters(tab) {
   const tree = await tab.tree();
-  const group = tree.find((n) => n.role === "group" && n.name === "Letters");
+  const group = tree.find((n) => n.role === "toolbar" && n.name === "Letters");
   return group ? tree.filter((n) => n.role === "button" && n.parent === group.id).map((n) => n.name) : [];
 }
 
@@ -21,7 +21,7 @@ async function dealt(tab) {
 }
 
 async function focusedLetter(tab) {
-  const group = (await tab.find("group", "Letters"))[0];
+  const group = (await tab.find("toolbar", "Letters"))[0];
   const buttons = (await tab.tree()).filter((n) => n.role === "button" && n.parent === group.id);
   return buttons.findIndex((n) => n.focused) + 1;
 }
@@ -62,7 +62,7 @@ async function rebuildByKeys(tab, word) {
 
 // The same with the pointer alone: a press on one letter button, then on the other.
 async function rebuildByButtons(tab, word) {
-  const buttons = tab.page.getByRole("group", { name: "Letters" }).getByRole("button");
+  const buttons = tab.page.getByRole("toolbar", { name: "Letters" }).getByRole("button");
   for (let place = 1; place <= word.length; place += 1) {
     const row = await letters(tab);
     if (row[place - 1] === word[place - 1]) continue;

@@ -36,7 +36,8 @@ globalThis.scramboloPage = (() => {
   const client = document.createElement("div");
   client.className = "client";
   const letters = document.createElement("div");
-  letters.setAttribute("role", "group");
+  // A toolbar: screen readers leave their browse mode for it, so the letter keys reach the game.
+  letters.setAttribute("role", "toolbar");
   letters.setAttribute("aria-label", "Letters");
   // Where the focus goes when its letter button is hidden, as it goes to the window on the desktop.
   letters.tabIndex = -1;
@@ -135,7 +136,11 @@ globalThis.scramboloPage = (() => {
   return {
     Target, Menu,
     setButtonCaption(index, caption) {
-      buttons[index].textContent = caption;
+      const button = buttons[index];
+      const changed = button.textContent !== caption;
+      button.textContent = caption;
+      // A swap or a deal puts a new letter under the focus without moving it.
+      if (changed && document.activeElement === button) port.announce(caption);
     },
     setButtonShown(index, shown) {
       const button = buttons[index];
