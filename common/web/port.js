@@ -93,7 +93,9 @@ globalThis.gamePort = (() => {
   function openMessage(prompt, title, yesNo, dropTypeAhead) {
     const id = nextDialog++;
     if (dropTypeAhead) dropInput();
-    const returnFocus = document.activeElement;
+    // A move of the focus not yet landed is where the focus goes back to; the box takes it now.
+    const returnFocus = focusTarget();
+    pendingFocus = null;
     const box = document.createElement("div");
     box.className = "message-box";
     box.setAttribute("role", "dialog");
@@ -192,8 +194,28 @@ globalThis.gamePort = (() => {
     const top = dialogs.length > 0 ? dialogs[dialogs.length - 1].box : pageRoot;
     if (top) top.inert = false;
     if (dialog.returnFocus && dialog.returnFocus.isConnected && typeof dialog.returnFocus.focus === "function") {
-      restoreFocus(dialog.returnFocus);
+      focusSoon(dialog.returnFocus, true);
     }
+  }
+
+  // The game's moves of the focus land once the browser has told screen readers of what changed
+  // before them in the same handler (a box gone, the page back from inert, the window shown):
+  // a focus given to a control they do not know of yet is not spoken. The last move wins.
+  let pendingFocus = null;
+  function focusSoon(element, restored = false) {
+    const move = { element, restored };
+    pendingFocus = move;
+    requestAnimationFrame(() => setTimeout(() => {
+      if (pendingFocus !== move) return;
+      pendingFocus = null;
+      if (!element.isConnected || element.closest("[inert]") || document.activeElement === element) return;
+      if (restored) restoreFocus(element);
+      else element.focus();
+    }, 0));
+  }
+  // The control that has the focus, or will have it once a pending move has landed.
+  function focusTarget() {
+    return pendingFocus ? pendingFocus.element : document.activeElement;
   }
 
   // Focus given back by a closing box, menu or window is not the player moving it.
@@ -350,7 +372,7 @@ globalThis.gamePort = (() => {
   return {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
     fromGameBytes, fromMessageBytes, toGameBytes,
-    announce, setPageRoot, openMessage, closeMessage, restoreFocus, focusIsRestored, messageBoxOpen,
+    announce, setPageRoot, openMessage, closeMessage, restoreFocus, focusSoon, focusTarget, focusIsRestored, messageBoxOpen,
     showClosed, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
   };
 })();

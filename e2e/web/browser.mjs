@@ -94,7 +94,8 @@ export class Tab {
         throw new Error(`timed out after ${seconds} s waiting for ${what}; the focus is on ${focus.join(", ") || "nothing"}` +
           (boxes.length > 0 ? `; dialogs ${boxes.join(", ")}` : ""));
       }
-      await new Promise((resolve) => setTimeout(resolve, 50));
+      // The page's time moves on while the test waits, its own clock too.
+      await this.pass(50);
     }
   }
 

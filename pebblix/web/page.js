@@ -32,6 +32,8 @@ globalThis.pebblixPage = (() => {
   // the guess, Check it!.
   const form = document.createElement("form");
   form.className = "client";
+  // A form for Enter and a phone's Go key, not a landmark a screen reader would name on the way to the word.
+  form.setAttribute("role", "none");
   form.autocomplete = "off";
   const place = (element, [left, top, width, height]) =>
     Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
@@ -109,7 +111,7 @@ globalThis.pebblixPage = (() => {
     },
     show() {
       root.hidden = false;
-      word.focus();
+      port.focusSoon(word);
     },
     setWordText(text) {
       word.value = text;
@@ -123,10 +125,10 @@ globalThis.pebblixPage = (() => {
       guess.setSelectionRange(0, 0);
     },
     focusWord() {
-      word.focus();
+      port.focusSoon(word);
     },
     focusGuess() {
-      guess.focus();
+      port.focusSoon(guess);
     },
     selectAllGuess() {
       guess.select();

@@ -130,7 +130,7 @@ globalThis.scramboloPage = (() => {
 
   function focusLetter(index) {
     const button = buttons[index];
-    if (document.activeElement !== button) button.focus();
+    if (port.focusTarget() !== button) port.focusSoon(button);
   }
 
   return {
@@ -140,11 +140,11 @@ globalThis.scramboloPage = (() => {
       const changed = button.textContent !== caption;
       button.textContent = caption;
       // A swap or a deal puts a new letter under the focus without moving it.
-      if (changed && document.activeElement === button) port.announce(caption);
+      if (changed && document.activeElement === button && port.focusTarget() === button) port.announce(caption);
     },
     setButtonShown(index, shown) {
       const button = buttons[index];
-      if (!shown && document.activeElement === button) letters.focus();
+      if (!shown && port.focusTarget() === button) port.focusSoon(letters);
       button.hidden = !shown;
     },
     focusButton: focusLetter,
@@ -179,15 +179,15 @@ globalThis.scramboloPage = (() => {
       box.setSelectionRange(0, 0);
     },
     showHintWindow() {
-      if (hint.hidden) focusBeforeHint = document.activeElement;
+      if (hint.hidden) focusBeforeHint = port.focusTarget();
       hint.hidden = false;
-      hint.querySelector("input").focus();
+      port.focusSoon(hint.querySelector("input"));
     },
     closeHintWindow() {
       const wasFocused = hint.contains(document.activeElement);
       hint.remove();
       hint = null;
-      if (wasFocused && focusBeforeHint && focusBeforeHint.isConnected) port.restoreFocus(focusBeforeHint);
+      if (wasFocused && focusBeforeHint && focusBeforeHint.isConnected) port.focusSoon(focusBeforeHint, true);
       focusBeforeHint = null;
     },
     closeMainWindow() {
