@@ -81,7 +81,7 @@ globalThis.gamePort = (() => {
     return new Uint8Array(bytes);
   }
 
-  // --- Message boxes: a modal dialog each, the rest of the page inert behind it.
+  // --- Message boxes: a modal dialog each, the rest of the page out of reach behind it.
   const dialogs = [];
   let nextDialog = 1;
   let pageRoot = null;
@@ -102,7 +102,9 @@ globalThis.gamePort = (() => {
     box.setAttribute("aria-modal", "true");
     box.setAttribute("aria-labelledby", `message-title-${id}`);
     box.setAttribute("aria-describedby", `message-text-${id}`);
-    const heading = document.createElement("h2");
+    // The title bar names the box; as no heading, it is not read a second time inside it.
+    const heading = document.createElement("div");
+    heading.className = "title";
     heading.id = `message-title-${id}`;
     heading.textContent = title;
     const text = document.createElement("p");
@@ -139,6 +141,10 @@ globalThis.gamePort = (() => {
 
     box.addEventListener("keydown", (event) => {
       event.stopPropagation();
+      if (box.classList.contains("closing")) {
+        event.preventDefault();
+        return;
+      }
       if (earlyKey()) {
         keyHeldSinceOpening = true;
         event.preventDefault();
@@ -171,47 +177,84 @@ globalThis.gamePort = (() => {
       if (keyHeldSinceOpening) event.preventDefault();
     });
 
-    // The focus goes straight from the window to the default button, and the page behind goes
-    // inert only once the browser has told screen readers of that move: had the focused control
-    // vanished from their view first, they would start inside the box and leave out its title and
-    // text. Keys meanwhile are the box's, which has the focus.
-    const behind = [pageRoot, ...dialogs.map((d) => d.box)];
-    document.body.append(box);
+    // The focus goes straight from the window to the default button. The page behind stays in
+    // the screen reader's view (aria-modal tells it that only the box counts): a control taken
+    // out of its view under its reading makes it start inside the box, silently. The keys and the
+    // pointer cannot reach the page behind: the box keeps the focus and a cover takes the clicks.
+    document.body.append(cover(box));
     const dialog = { id, box, returnFocus, answered: false };
     dialogs.push(dialog);
-    defaultButton.focus();
-    requestAnimationFrame(() => setTimeout(() => {
-      if (dialogs.includes(dialog)) for (const element of behind) if (element) element.inert = true;
-    }, 0));
+    const takeFocus = () => {
+      if (dialogs.includes(dialog)) defaultButton.focus();
+    };
+    // A box that comes while the page is still loading (the welcome question) takes the focus
+    // once it has loaded: a screen reader starts reading a page when it has loaded, from the
+    // top, and would read over a box focused before.
+    if (document.readyState === "complete") takeFocus();
+    else addEventListener("load", () => requestAnimationFrame(() => setTimeout(takeFocus, 0)), { once: true });
     return id;
   }
+
+  // The box leaves the screen at once but stays in the screen reader's view until the focus has
+  // moved on to the window: a box taken away under the focus makes a screen reader put its place
+  // on the next control silently, and the control the focus then comes to is not spoken.
+  // A full-page cover under the box: clicks on the page behind land on it. A focus that leaves
+  // the box (a click on the cover, a screen reader's own move) is brought back.
+  function cover(box) {
+    const layer = document.createElement("div");
+    layer.className = "modal-cover";
+    layer.append(box);
+    layer.addEventListener("mousedown", (event) => {
+      if (event.target === layer) event.preventDefault();
+    });
+    return layer;
+  }
+  document.addEventListener("focusin", (event) => {
+    const top = dialogs[dialogs.length - 1];
+    if (top && !top.box.contains(event.target)) top.box.querySelector("button").focus();
+  });
 
   function closeMessage(id) {
     const at = dialogs.findIndex((d) => d.id === id);
     if (at < 0) return;
     const [dialog] = dialogs.splice(at, 1);
-    dialog.box.remove();
-    const top = dialogs.length > 0 ? dialogs[dialogs.length - 1].box : pageRoot;
-    if (top) top.inert = false;
+    dialog.answered = true;
+    dialog.box.classList.add("closing");
     if (dialog.returnFocus && dialog.returnFocus.isConnected && typeof dialog.returnFocus.focus === "function") {
       focusSoon(dialog.returnFocus, true);
     }
+    whenSettled(() => requestAnimationFrame(() => setTimeout(() => dialog.box.parentElement.remove(), 0)));
   }
 
   // The game's moves of the focus land once the browser has told screen readers of what changed
   // before them in the same handler (a box gone, the page back from inert, the window shown):
   // a focus given to a control they do not know of yet is not spoken. The last move wins.
   let pendingFocus = null;
+  let settling = false;
+  const afterSettling = [];
+  function settle() {
+    settling = false;
+    const move = pendingFocus;
+    pendingFocus = null;
+    if (move && move.element.isConnected && !move.element.closest("[inert]") && document.activeElement !== move.element) {
+      if (move.restored) restoreFocus(move.element);
+      else move.element.focus();
+    }
+    for (const then of afterSettling.splice(0)) then();
+  }
+  function scheduleSettling() {
+    if (settling) return;
+    settling = true;
+    requestAnimationFrame(() => setTimeout(settle, 0));
+  }
   function focusSoon(element, restored = false) {
-    const move = { element, restored };
-    pendingFocus = move;
-    requestAnimationFrame(() => setTimeout(() => {
-      if (pendingFocus !== move) return;
-      pendingFocus = null;
-      if (!element.isConnected || element.closest("[inert]") || document.activeElement === element) return;
-      if (restored) restoreFocus(element);
-      else element.focus();
-    }, 0));
+    pendingFocus = { element, restored };
+    scheduleSettling();
+  }
+  // Runs once the focus has settled where the game last put it.
+  function whenSettled(then) {
+    afterSettling.push(then);
+    scheduleSettling();
   }
   // The control that has the focus, or will have it once a pending move has landed.
   function focusTarget() {
@@ -372,7 +415,7 @@ globalThis.gamePort = (() => {
   return {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
     fromGameBytes, fromMessageBytes, toGameBytes,
-    announce, setPageRoot, openMessage, closeMessage, restoreFocus, focusSoon, focusTarget, focusIsRestored, messageBoxOpen,
+    announce, setPageRoot, openMessage, closeMessage, restoreFocus, focusSoon, whenSettled, focusTarget, focusIsRestored, messageBoxOpen,
     showClosed, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
   };
 })();

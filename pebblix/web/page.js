@@ -109,8 +109,9 @@ globalThis.pebblixPage = (() => {
     setMenuCaption(id, caption) {
       menus.setCaption(id, caption);
     },
+    // The window stands behind the start-up boxes from the first, as no screen reader is told of
+    // a page part that appears under a box closing; shown, it takes the focus.
     show() {
-      root.hidden = false;
       port.focusSoon(word);
     },
     setWordText(text) {

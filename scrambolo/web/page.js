@@ -139,8 +139,13 @@ globalThis.scramboloPage = (() => {
       const button = buttons[index];
       const changed = button.textContent !== caption;
       button.textContent = caption;
-      // A swap or a deal puts a new letter under the focus without moving it.
-      if (changed && document.activeElement === button && port.focusTarget() === button) port.announce(caption);
+      // A swap or a deal puts a new letter under the focus without moving it. Told once the focus
+      // has settled: a deal that moves it to the first letter says only that one.
+      if (changed && port.focusTarget() === button) {
+        port.whenSettled(() => {
+          if (document.activeElement === button && button.textContent === caption) port.announce(caption);
+        });
+      }
     },
     setButtonShown(index, shown) {
       const button = buttons[index];
@@ -157,9 +162,9 @@ globalThis.scramboloPage = (() => {
     placeClockLabel(left, top) {
       Object.assign(clock.style, { left: px(left), top: px(top) });
     },
-    showMainWindow() {
-      root.hidden = false;
-    },
+    // The window stands in the page from the first; a part that appears later under a closing
+    // box is not told to screen readers.
+    showMainWindow() {},
     setClockText(text) {
       clock.textContent = text;
     },

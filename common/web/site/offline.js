@@ -22,7 +22,7 @@
     return [...urls];
   }
   navigator.serviceWorker.addEventListener("message", (event) => {
-    if (event.data === "stored") document.documentElement.dataset.offline = "ready";
+    if (event.data === "stored") globalThis.offlineReady = true;
   });
   addEventListener("load", () => {
     navigator.serviceWorker.ready.then((registration) => {

@@ -1,0 +1,114 @@
+"""Plays one scenario of a game's page in Chromium with Orca listening, on a private desktop of its own.
+
+usage: browser_run.py SITE_FOLDER SCENARIO OUTPUT_FOLDER
+
+SITE_FOLDER is the built site (build/web/site); it is copied into the scenario's folder, where the
+scenario may put its own word list, and served on 127.0.0.1. The scenario is scenario_<SCENARIO>
+of browser_scenarios.py beside this file. Chromium starts on the site's first page before Orca
+does (Orca started first may stay in "Loading. Please wait."), with a profile of its own, so the
+browser's storage starts empty. OUTPUT_FOLDER/<scenario>/ keeps Orca's debug log, Chromium's
+output and, on failure, a screenshot.
+"""
+
+import functools
+import http.server
+import importlib
+import json
+import os
+import shutil
+import subprocess
+import sys
+import threading
+import time
+import traceback
+
+PYTHON = "/usr/bin/python3"
+PRIVATE_BUS_MARK = "WORD_GAMES_ORCA_BUS"
+HERE = os.path.dirname(os.path.abspath(__file__))
+NO_SPEECH_SERVER = os.path.join(HERE, "no_speech_server")
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def serve(folder):
+    """Serves folder on a free port of 127.0.0.1 from a thread; returns the server."""
+    handler = functools.partial(QuietHandler, directory=folder)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def start_orca(desktop, folder):
+    """Orca with its speech on, as a player has it, reaching no speech server: each utterance is
+    logged as it would be spoken. Braille is off; a process namespace of its own hides any other
+    Orca of the machine from it."""
+    from desktop import OrcaLog
+    desktop.orca_log = OrcaLog(os.path.join(folder, "orca-debug.log"))
+    preferences = os.path.join(folder, "orca-preferences")
+    os.makedirs(preferences, exist_ok=True)
+    # A page that loads is read whole ("say all") by default; with no speech server to report the
+    # reading's end, Orca would believe it still reading ever after and leave out the titles of
+    # the boxes that come. The players' reading ends; the scenarios' reading is left out.
+    with open(os.path.join(preferences, "user-settings.conf"), "w") as settings:
+        json.dump({"general": {"sayAllOnLoad": False},
+                   "profiles": {"default": {"profile": ["Default", "default"], "sayAllOnLoad": False}},
+                   "pronunciations": {}, "keybindings": {}}, settings)
+    desktop._start("orca", ["env", "PYTHONPATH=" + NO_SPEECH_SERVER,
+                            "unshare", "--pid", "--fork", "--mount-proc",
+                            "orca", "-e", "speech", "-d", "braille",
+                            "--debug-file=" + desktop.orca_log.terminal, "-u", preferences])
+    desktop.wait_until(lambda: any("Startup complete" in line for line in desktop.orca_log.lines()),
+                       30, "Orca to start")
+
+
+def main():
+    if len(sys.argv) != 4:
+        print(__doc__, file=sys.stderr)
+        return 2
+    if os.environ.get(PRIVATE_BUS_MARK) != "1":
+        os.environ[PRIVATE_BUS_MARK] = "1"
+        os.execvp("dbus-run-session", ["dbus-run-session", "--", PYTHON, os.path.abspath(__file__)] + sys.argv[1:])
+
+    sys.path.insert(0, HERE)
+    from desktop import Desktop
+    from browser_scenario import BrowserScenario
+
+    site, name, output = os.path.abspath(sys.argv[1]), sys.argv[2], sys.argv[3]
+    play = getattr(importlib.import_module("browser_scenarios"), "scenario_" + name)
+    folder = os.path.join(os.path.abspath(output), name)
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    shutil.copytree(site, os.path.join(folder, "site"))
+
+    desktop = Desktop(folder)
+    server = None
+    scenario = None
+    passed = False
+    try:
+        desktop.start_without_screen_reader()
+        server = serve(os.path.join(folder, "site"))
+        scenario = BrowserScenario(folder, desktop, "http://127.0.0.1:%d/" % server.server_address[1])
+        print("scenario %s in Chromium" % name, flush=True)
+        play(scenario, lambda: start_orca(desktop, folder))
+        passed = True
+    except Exception:
+        traceback.print_exc()
+        desktop.screenshot(os.path.join(folder, "screen.png"))
+        print("scenario %s FAILED; Orca's log: %s, screenshot: %s" % (
+            name, os.path.join(folder, "orca-debug.log"), os.path.join(folder, "screen.png")))
+    finally:
+        if scenario:
+            scenario.stop()
+        if server:
+            server.shutdown()
+        desktop.stop()
+    if passed:
+        print("scenario %s passed" % name)
+    return 0 if passed else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
