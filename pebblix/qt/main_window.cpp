@@ -18,6 +18,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "common/qt/accessible_line_edit.h"
 #include "common/qt/window_units.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
@@ -60,7 +61,8 @@ void MainWindow::CreateControls() {
     // Creation order is the tab order: word box, guess box, Check it!.
     txtWord_ = new QLineEdit(client);
     txtWord_->setReadOnly(true);
-    txtWord_->setAccessibleName(kWordBoxName);
+    // The round's seconds run from the moment the word is dealt: the word is heard before its label.
+    common::qt::TellTextFirst(txtWord_, kWordBoxName);
     place(txtWord_, kTxtWord);
 
     lblWord_ = new QLabel(kWordLabel, client);
