@@ -181,7 +181,7 @@ def scenario_guess(s):
 
     s.step("Exit from the File menu ends the game, saving the sounds setting and no score")
     alt_keys(s, "alt+f")
-    s.hear("New Game.")
+    s.hear("New Game Ctrl+N.")
     s.key("x")
     s.expect_exit(0)
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
@@ -238,7 +238,7 @@ def scenario_menus(s):
     alt_keys(s, "alt+w")
     s.hear(GUESS_BOX)
     alt_keys(s, "alt+h")
-    s.hear("Contents.")
+    s.hear("Contents F1.")
     s.key("a")
     s.hear("alert About Pebblix.", ABOUT, "OK push button.")
     s.key("Return")

@@ -186,6 +186,12 @@ def scenario_word(s):
         raise ScenarioFailed("Orca read the title %r while the window's caption is %r" % (said, shown))
     expect_clock_unspoken(s, said)
 
+    s.step("the Help menu says Contents' shortcut; Esc and Esc give the keyboard back to the letter")
+    alt_keys(s, "alt+h")
+    s.hear("Contents F1.")
+    s.key("Escape", "Escape")
+    s.hear("%s push button." % letters(s)[0])
+
     s.step("Exit from the File menu ends the game and saves the letter range, not the score")
     alt_keys(s, "alt+f")
     s.hear("Exit.")
