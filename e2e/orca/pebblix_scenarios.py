@@ -149,6 +149,14 @@ def scenario_guess(s):
     s.hear(GUESS_BOX)
     s.expect_focus("text", "Word:")
 
+    s.step("Alt+W in the guess box selects all of the guess, so the next word typed replaces it")
+    s.type("pla")
+    alt_keys(s, "alt+w")
+    s.hear_first("pla")
+    s.hear_next("selected")
+    if guess_box(s) != ("pla", (0, 3)):
+        raise ScenarioFailed("after Alt+W the guess box holds %r" % (guess_box(s),))
+
     s.step("a second guess sent with Alt+C adds to the total")
     s.type("sent")
     alt_keys(s, "alt+c")

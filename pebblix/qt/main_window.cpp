@@ -73,6 +73,7 @@ void MainWindow::CreateControls() {
     place(txtGuess_, kTxtGuess);
     // The label stands beside txtWord, but its access key leads to txtGuess, the next stop after it.
     lblWord_->setBuddy(txtGuess_);
+    lblWord_->installEventFilter(this);
 
     cmdEnter_ = new QPushButton(kCheckCaption, client);
     place(cmdEnter_, kCmdEnter);
@@ -171,10 +172,18 @@ bool MainWindow::PressAccessKey(QKeyEvent* event) {
         return true;
     }
     if (matches(lblWord_->text())) {
-        lblWord_->buddy()->setFocus(Qt::ShortcutFocusReason);
+        GoToGuessByAccessKey();
         return true;
     }
     return false;
+}
+
+// The label's access key leads to the guess box with all of the guess selected, as a Windows
+// dialog selects an edit box's text whenever its access key is pressed, even in the box
+// already: typing then replaces the guess. Qt selects it only when the focus arrives.
+void MainWindow::GoToGuessByAccessKey() {
+    txtGuess_->setFocus(Qt::ShortcutFocusReason);
+    txtGuess_->selectAll();
 }
 
 // When a menu closes, the control that had the focus before it gets it back without Qt telling the
@@ -182,6 +191,10 @@ bool MainWindow::PressAccessKey(QKeyEvent* event) {
 // standing on the menu and said nothing. Windows readers speak the focused control again when a
 // menu ends; so is it told here, once the menu is done.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblWord_ && event->type() == QEvent::Shortcut) {
+        GoToGuessByAccessKey();
+        return true;
+    }
     if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
         QTimer::singleShot(0, this, [this, control = QPointer<QObject>(watched)] {
             if (control != nullptr && control == focusWidget() && QApplication::activePopupWidget() == nullptr) {
