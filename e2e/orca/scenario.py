@@ -153,6 +153,11 @@ class Scenario:
         subprocess.run(["xdotool", action, key], check=True, timeout=10)
         time.sleep(0.08)
 
+    def press_together(self, *keys):
+        """Presses keys in one run, each straight after the one before, as a fast typist does."""
+        self.log("keys " + " ".join(keys) + " in one run")
+        subprocess.run(["xdotool", "key", "--delay", "0"] + list(keys), check=True, timeout=10)
+
     def answer(self, key):
         """Answers a question the clock raised, as a player does once it has been read out."""
         time.sleep(QUESTION_DEAF_SECONDS)

@@ -162,6 +162,15 @@ def scenario_word(s):
     s.hear(FRAME, "%s push button." % letters(s)[1])
     s.expect_focus("push button", letters(s)[1])
 
+    s.step("a key pressed straight after the box's OK, as a fast typist does, reaches the window: Tab moves on")
+    s.key("h")
+    s.hear("alert High Score.", "Your high score is 7 guessed words!", "OK push button.")
+    s.press_together("Return", "Tab")
+    s.hear(FRAME, "%s push button." % letters(s)[2])
+    s.expect_focus("push button", letters(s)[2])
+    s.key("shift+Tab")
+    s.hear("%s push button." % letters(s)[1])
+
     s.step("J on the dealt shuffle is wrong: nothing moves")
     dealt = letters(s)
     s.key("j")
@@ -381,4 +390,5 @@ def scenario_demo(s):
     alt_keys(s, "alt+F4")
     s.expect_exit(0)
     s.expect_saved("diff.dat", b"-1\r\n")
+
 
