@@ -188,6 +188,15 @@ class Scenario:
         self.log("pressed %d keys of %s until a window %r showed, and %d more within %.2f s of seeing it"
                  % (pressed, " ".join(keys), title, len(keys), time.monotonic() - seen))
 
+    def expect_question_waiting(self, title, question):
+        """A Yes/No box read out, alert, question and default button, and still there once Orca
+        is done, the game waiting for its answer."""
+        self.hear("alert %s." % title, question, "Yes push button.")
+        self.quiet()
+        self.find("alert", title)
+        if self.process.poll() is not None:
+            raise ScenarioFailed("the game ended under the question")
+
     def type(self, text):
         self.log("type %r" % text)
         subprocess.run(["xdotool", "type", "--delay", "60", text], check=True, timeout=30)
