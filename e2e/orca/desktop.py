@@ -124,6 +124,8 @@ class Desktop:
                     environment={"PYTHONPATH": NO_SPEECH_SERVER})
         self.wait_until(lambda: any("Startup complete" in line for line in self.orca_log.lines()),
                         30, "Orca to start")
+        if not any("SPEECH: Not available" in line for line in self.orca_log.lines()):
+            raise ScenarioFailed("Orca found a speech server; the scenarios' Orca must speak to none")
 
     def start_without_screen_reader(self):
         """The display, the window manager and the accessibility bus, but no Orca."""
