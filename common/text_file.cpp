@@ -32,7 +32,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
     return bytes;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
+bool ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     const std::string temporary = path + ".new";
     std::FILE* file = platform_files::Open(temporary, true);
     if (file == nullptr) {

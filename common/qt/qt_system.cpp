@@ -162,24 +162,24 @@ bool QtSystem::AnythingAt(const std::string& path) {
     return status.type() != std::filesystem::file_type::not_found;
 }
 
-bool QtSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+bool QtSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     // The saved-files folder is made on the first save, not before.
     const QString folder = QFileInfo(Q(path)).absolutePath();
     if (!QDir().mkpath(folder)) {
         return false;
     }
-    return common::ReplaceFile(path, bytes);
+    return common::ReplaceWholeFile(path, bytes);
 }
 
 std::string QtSystem::ProgramFolder() { return S(QCoreApplication::applicationDirPath()); }
 
-std::string QtSystem::SystemDirectory() {
+std::string QtSystem::WordListFolder() {
     // Installed, the program sits in <prefix>/games and its data in <prefix>/share/games/<game>.
     return S(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/games/" + Q(gameFolder_)));
 }
 
 std::string QtSystem::DataFolder() {
-    const std::string installed = SystemDirectory();
+    const std::string installed = WordListFolder();
     return QDir(Q(installed)).exists() ? installed : ProgramFolder();
 }
 
@@ -194,9 +194,8 @@ bool QtSystem::StartTextEditor(const std::string& path) {
 
 std::string QtSystem::TextEditorName() { return kTextViewer; }
 
-bool QtSystem::OpenWithShell(const std::string&, const std::string& target) {
-    const QUrl url = target.starts_with('/') ? QUrl::fromLocalFile(Q(target)) : QUrl(Q(target));
-    return QDesktopServices::openUrl(url);
-}
+bool QtSystem::OpenHelpText(const std::string& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))); }
+
+bool QtSystem::OpenWebAddress(const std::string& address) { return QDesktopServices::openUrl(QUrl(Q(address))); }
 
 }  // namespace common::qt

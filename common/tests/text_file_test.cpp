@@ -28,7 +28,7 @@ protected:
 
 TEST_F(TextFileTest, ReplaceCreatesTheFileWithExactlyTheBytesGiven) {
     const std::string path = PathOf("highscore.dat");
-    ASSERT_TRUE(ReplaceFile(path, "6\r\n"));
+    ASSERT_TRUE(ReplaceWholeFile(path, "6\r\n"));
     EXPECT_EQ(ReadWholeFile(path), "6\r\n");
     EXPECT_EQ(fs::file_size(path), 3u);
 }
@@ -36,7 +36,7 @@ TEST_F(TextFileTest, ReplaceCreatesTheFileWithExactlyTheBytesGiven) {
 TEST_F(TextFileTest, LineEndsSurviveTheRoundTripUntranslated) {
     const std::string path = PathOf("list.txt");
     const std::string bytes = "cat\r\ndog\nemu\rfox\r\n\x1a" "after";
-    ASSERT_TRUE(ReplaceFile(path, bytes));
+    ASSERT_TRUE(ReplaceWholeFile(path, bytes));
     EXPECT_EQ(ReadWholeFile(path), bytes);
     // A bounded read stops one byte past its bound, so a longer file shows as longer.
     EXPECT_EQ(ReadWholeFile(path, 4), "cat\r\n");
@@ -45,35 +45,35 @@ TEST_F(TextFileTest, LineEndsSurviveTheRoundTripUntranslated) {
 
 TEST_F(TextFileTest, ReplaceOverwritesAnExistingFileAndLeavesNoTemporaryBehind) {
     const std::string path = PathOf("diff.dat");
-    ASSERT_TRUE(ReplaceFile(path, "a much longer old content\r\n"));
-    ASSERT_TRUE(ReplaceFile(path, "6\r\n"));
+    ASSERT_TRUE(ReplaceWholeFile(path, "a much longer old content\r\n"));
+    ASSERT_TRUE(ReplaceWholeFile(path, "6\r\n"));
     EXPECT_EQ(ReadWholeFile(path), "6\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
 TEST_F(TextFileTest, AFailedReplaceKeepsTheOldFileWhole) {
     const std::string path = PathOf("highscore.dat");
-    ASSERT_TRUE(ReplaceFile(path, "17\r\n"));
+    ASSERT_TRUE(ReplaceWholeFile(path, "17\r\n"));
     // A folder standing where the temporary file must go makes the write fail before the rename.
     fs::create_directory(path + ".new");
-    EXPECT_FALSE(ReplaceFile(path, "18\r\n"));
+    EXPECT_FALSE(ReplaceWholeFile(path, "18\r\n"));
     EXPECT_EQ(ReadWholeFile(path), "17\r\n");
 }
 
 #ifndef _WIN32
 TEST_F(TextFileTest, AWriteThatFailsOnAFullDiskLeavesNoTemporaryBehind) {
     const std::string path = PathOf("highscore.dat");
-    ASSERT_TRUE(ReplaceFile(path, "17\r\n"));
+    ASSERT_TRUE(ReplaceWholeFile(path, "17\r\n"));
     // The temporary file opens, but every byte written to it meets a full disk.
     fs::create_symlink("/dev/full", path + ".new");
-    EXPECT_FALSE(ReplaceFile(path, "18\r\n"));
+    EXPECT_FALSE(ReplaceWholeFile(path, "18\r\n"));
     EXPECT_EQ(ReadWholeFile(path), "17\r\n");
     EXPECT_FALSE(fs::exists(fs::symlink_status(path + ".new")));
 }
 #endif
 
 TEST_F(TextFileTest, ReplaceInAMissingFolderFails) {
-    EXPECT_FALSE(ReplaceFile(PathOf("no such folder/diff.dat"), "6\r\n"));
+    EXPECT_FALSE(ReplaceWholeFile(PathOf("no such folder/diff.dat"), "6\r\n"));
 }
 
 TEST_F(TextFileTest, MissingFilesAndFoldersReadAsNothing) {

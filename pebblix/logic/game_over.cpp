@@ -21,7 +21,7 @@ void PebblixGame::tmrWord_Timer() {
     if (state.Score > HighScore) {
         if (saved.unreadable) {
             system_.ShowMessage(ScoreNotReadMessage(scorePath), kTitle, common::MessageButtons::Ok, guessKeys);
-        } else if (!system_.ReplaceFile(scorePath, FormatScoreFile(state.Score))) {
+        } else if (!system_.ReplaceWholeFile(scorePath, FormatScoreFile(state.Score))) {
             system_.ShowMessage(ScoreNotSavedMessage(scorePath), kTitle, common::MessageButtons::Ok, guessKeys);
         }
     }

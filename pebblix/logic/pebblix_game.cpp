@@ -16,7 +16,7 @@ using common::MessageAnswer;
 using common::MessageButtons;
 
 void PebblixGame::Form_Load() {
-    state.SystemDirectory = system_.SystemDirectory();
+    state.SystemDirectory = system_.WordListFolder();
     if (state.SystemDirectory.size() < 3) {
         system_.ShowMessage(kSystemDirectoryError, kErrorTitle, MessageButtons::Ok);
         window_.EndProgram();
@@ -76,7 +76,7 @@ void PebblixGame::Form_Unload() {
     const std::string optionsPath = SavedFile(kOptionsFile);
     if (optionsFileUnreadable_) {
         system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
-    } else if (!system_.ReplaceFile(optionsPath, FormatOptionsFile(state.SoundsOn))) {
+    } else if (!system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn))) {
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath), kTitle, MessageButtons::Ok);
     }
 }

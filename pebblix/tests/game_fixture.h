@@ -42,7 +42,7 @@ class GameFixture : public ::testing::Test {
 protected:
     GameFixture() {
         system.programFolder = kProgramFolder;
-        system.systemDirectory = kSystemDirectory;
+        system.wordListFolder = kSystemDirectory;
         window.onUnload = [this] { game.Form_Unload(); };
     }
 

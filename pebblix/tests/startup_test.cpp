@@ -92,7 +92,7 @@ TEST_F(Startup, UnreadableOrHiddenOptionsLeaveSoundsOnSilently) {
 }
 
 TEST_F(Startup, ShortSystemDirectoryEndsAtOnce) {
-    system.systemDirectory = "C:";
+    system.wordListFolder = "C:";
     system.files[kDictionaryPath] = DictionaryText({"eagle"});
     game.Form_Load();
     ASSERT_EQ(system.messages.size(), 1u);
@@ -106,7 +106,7 @@ TEST_F(Startup, ShortSystemDirectoryEndsAtOnce) {
     // Three characters, a drive's root, is a system directory.
     FakeWindow rootWindow;
     PebblixGame atRoot{rootWindow, system, random};
-    system.systemDirectory = "C:\\";
+    system.wordListFolder = "C:\\";
     system.files["C:\\\\mswnby32.dll"] = DictionaryText({"eagle"});
     system.answers = {MessageAnswer::No};
     atRoot.Form_Load();

@@ -163,11 +163,10 @@ TEST_F(MenuTest, HelpOpensTheTextInTheEditorAndSaysSoWhenItCannot) {
 TEST_F(MenuTest, TheWebItemOpensTheMakersAddressAndSaysSoWhenItCannot) {
     Start(kWords);
     game.mnuHelpWeb_Click();
-    ASSERT_EQ(system.shellOpens.size(), 1u);
-    EXPECT_EQ(system.shellOpens[0].first, "Open");
-    EXPECT_EQ(system.shellOpens[0].second, common::maker::kWebAddress);
+    ASSERT_EQ(system.webAddressesOpened.size(), 1u);
+    EXPECT_EQ(system.webAddressesOpened[0], common::maker::kWebAddress);
     EXPECT_TRUE(system.messages.empty());
-    system.shellOpensSucceed = false;
+    system.opensSucceed = false;
     game.mnuHelpWeb_Click();
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].prompt, std::string("The web site ") + common::maker::kWebAddress +

@@ -100,7 +100,7 @@ void Game::SaveHighScore() {
                             "Scrambolo", common::MessageButtons::Ok);
         return;
     }
-    if (!system_.ReplaceFile(path, common::CrLfLine(score))) {
+    if (!system_.ReplaceWholeFile(path, common::CrLfLine(score))) {
         system_.ShowMessage("Your high score of " + score + " words could not be saved in " + path +
                                 ". The high score saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);

@@ -39,7 +39,7 @@ void Game::Form_Unload() {
         system_.ShowMessage("The number of letters you chose was not saved: the file " + path +
                                 " could not be read when the game started, so it was left as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
-    } else if (!system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)))) {
+    } else if (!system_.ReplaceWholeFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)))) {
         system_.ShowMessage("The number of letters you chose could not be saved in " + path +
                                 ". The setting saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
@@ -62,7 +62,7 @@ void Game::mnuHelpContents_Click() {
 }
 
 void Game::mnuHelpWeb_Click() {
-    if (!system_.OpenWithShell("Open", common::maker::kWebAddress)) {
+    if (!system_.OpenWebAddress(common::maker::kWebAddress)) {
         system_.ShowMessage(std::string("The web site ") + common::maker::kWebAddress +
                                 " could not be opened: no web browser could be started.",
                             "Scrambolo", common::MessageButtons::Ok);

@@ -66,7 +66,7 @@ bool Game::Form_Load() {
 }
 
 bool Game::LocateSystemDirectory() {
-    state_.SystemDirectory = system_.SystemDirectory();
+    state_.SystemDirectory = system_.WordListFolder();
     if (state_.SystemDirectory.size() < 3) {
         system_.ShowMessage("There was an error starting the program, please try again. The program will now exit.",
                             "Error", common::MessageButtons::Ok);
