@@ -8,7 +8,7 @@
 namespace pebblix {
 
 void PebblixGame::tmrWord_Timer() {
-    window_.SetTimerEnabled(false);
+    tmrWord_.SetEnabled(false);
     PlayCue(kGameOverSound);
 
     const std::string scorePath = SavedFile(kScoreFile);

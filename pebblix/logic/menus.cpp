@@ -9,7 +9,7 @@ namespace pebblix {
 using common::MessageButtons;
 
 void PebblixGame::mnuFileNew_Click() {
-    window_.SetTimerEnabled(false);
+    tmrWord_.SetEnabled(false);
     // The program gives this report no title of its own, so it carries the program's name, as the
     // platform's default caption for the program's message boxes would.
     system_.ShowMessage(NewGameReport(state.Score), kTitle, MessageButtons::Ok);

@@ -96,9 +96,9 @@ void PebblixGame::PickWord() {
         const std::int32_t slot = SlotFromDraw(random_.Draw(), state.WordCount);
         state.CurrentWord = state.AllWords[slot];
     } while (!CanDeal(state.CurrentWord));
-    window_.SetTimerEnabled(false);
-    window_.SetTimerEnabled(true);
-    window_.SetTimerInterval(TimeAllowed(state.Score));
+    tmrWord_.SetEnabled(false);
+    tmrWord_.SetEnabled(true);
+    tmrWord_.SetInterval(TimeAllowed(state.Score));
 }
 
 void PebblixGame::PlayCue(const char* waveFile) {

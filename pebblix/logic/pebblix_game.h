@@ -5,6 +5,7 @@
 
 #include "common/random_source.h"
 #include "common/system_port.h"
+#include "common/timer_control.h"
 #include "pebblix/logic/game_state.h"
 #include "pebblix/logic/game_window.h"
 
@@ -53,6 +54,8 @@ private:
     GameWindow& window_;
     common::SystemPort& system_;
     common::RandomSource& random_;
+    // tmrWord, as created: switched on, with an interval of 0 until the first word is dealt.
+    common::TimerControl tmrWord_{window_, true, 0};
     // The options file was there at start-up but could not be read: it is never written over.
     bool optionsFileUnreadable_ = false;
 };

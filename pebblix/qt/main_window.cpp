@@ -217,9 +217,9 @@ void MainWindow::FocusGuess() { txtGuess_->setFocus(Qt::OtherFocusReason); }
 
 void MainWindow::SelectAllGuess() { txtGuess_->selectAll(); }
 
-void MainWindow::SetTimerEnabled(bool enabled) { tmrWord_.SetEnabled(enabled); }
+void MainWindow::StartTimer(int milliseconds) { tmrWord_.Start(milliseconds); }
 
-void MainWindow::SetTimerInterval(int milliseconds) { tmrWord_.SetInterval(milliseconds); }
+void MainWindow::StopTimer() { tmrWord_.Stop(); }
 
 void MainWindow::SetSoundsChecked(bool checked) { mnuOptionsSounds_->setChecked(checked); }
 

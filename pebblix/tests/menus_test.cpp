@@ -19,7 +19,7 @@ TEST_F(Menus, NewGameReportsTheAbandonedScoreAndStartsOver) {
     window.focus = FakeWindow::Focus::Guess;
     bool timerStoppedDuringReport = false;
     system.onMessage = [&](const common::testing::FakeSystem::Message&) {
-        timerStoppedDuringReport = !window.timerEnabled;
+        timerStoppedDuringReport = !window.TimerRunning();
     };
     game.mnuFileNew_Click();
     ASSERT_EQ(system.messages.size(), 1u);

@@ -232,24 +232,16 @@ void MainWindow::FocusGuess() { SetFocus(txtGuess_); }
 
 void MainWindow::SelectAllGuess() { SendMessageA(txtGuess_, EM_SETSEL, 0, GetWindowTextLengthA(txtGuess_)); }
 
-void MainWindow::SetTimerEnabled(bool enabled) {
-    timerEnabled_ = enabled;
-    ApplyTimer();
-}
-
-void MainWindow::SetTimerInterval(int milliseconds) {
-    timerInterval_ = milliseconds;
-    ApplyTimer();
-}
-
-// SetTimer on a running timer starts its countdown afresh; an interval of 0 never fires.
-void MainWindow::ApplyTimer() {
-    if (window_ == nullptr) {
-        return;
+// SetTimer on a running timer starts its countdown afresh. Once the window is closing, no round
+// starts again.
+void MainWindow::StartTimer(int milliseconds) {
+    if (window_ != nullptr && !closing_) {
+        SetTimer(window_, ID_TMR_WORD, static_cast<UINT>(milliseconds), nullptr);
     }
-    if (timerEnabled_ && timerInterval_ > 0 && !closing_) {
-        SetTimer(window_, ID_TMR_WORD, static_cast<UINT>(timerInterval_), nullptr);
-    } else {
+}
+
+void MainWindow::StopTimer() {
+    if (window_ != nullptr) {
         KillTimer(window_, ID_TMR_WORD);
     }
 }

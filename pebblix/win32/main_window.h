@@ -31,8 +31,8 @@ public:
     void FocusWord() override;
     void FocusGuess() override;
     void SelectAllGuess() override;
-    void SetTimerEnabled(bool enabled) override;
-    void SetTimerInterval(int milliseconds) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
     void UnloadMainWindow() override;
     void EndProgram() override;
@@ -44,7 +44,6 @@ private:
     void CreateControls();
     void OnCommand(int id, int notification);
     void MoveFocus(WPARAM wParam, LPARAM lParam);
-    void ApplyTimer();
     // Closes the window; the unload handler runs first unless the program is ending at once.
     void Close(bool runUnloadHandler);
 
@@ -63,8 +62,6 @@ private:
     HWND cmdEnter_ = nullptr;
     HWND savedFocus_ = nullptr;
     HFONT font_ = nullptr;
-    bool timerEnabled_ = true;  // tmrWord is created switched on, with an interval of 0
-    int timerInterval_ = 0;
     bool closing_ = false;
 };
 

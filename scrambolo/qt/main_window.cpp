@@ -16,8 +16,6 @@
 namespace scrambolo::qt {
 namespace {
 
-constexpr int kClockInterval = 250;
-
 // Captions are the word list's own 8-bit characters, kept byte for byte.
 QString Q(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -63,7 +61,6 @@ MainWindow::MainWindow()
     clockLabel_->setFont(common::qt::PointFont(9.75));
     clockLabel_->installEventFilter(this);
 
-    timer_.setInterval(kClockInterval);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (game_ != nullptr) {
             RunHandler([&] { game_->Timer1_Timer(); });
@@ -183,13 +180,13 @@ void MainWindow::SetWindowCaption(const std::string& text) {
     QAccessible::updateAccessibility(&renamed);
 }
 
-void MainWindow::SetTimer(bool enabled) {
-    if (enabled && !closed_) {
-        timer_.start();
-    } else {
-        timer_.stop();
+void MainWindow::StartTimer(int milliseconds) {
+    if (!closed_) {
+        timer_.start(milliseconds);
     }
 }
+
+void MainWindow::StopTimer() { timer_.stop(); }
 
 void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
     rangeItems_.at(static_cast<std::size_t>(item))->setChecked(checked);

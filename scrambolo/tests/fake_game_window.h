@@ -35,6 +35,7 @@ public:
     std::string windowCaption = "Scrambolo!";
     int captionWrites = 0;
     bool timerOn = false;
+    int timerInterval = 0;  // what the timer last counted
     std::map<RangeItem, bool> checks;
 
     bool hintExists = false;
@@ -113,9 +114,14 @@ public:
         windowCaption = text;
         ++captionWrites;
     }
-    void SetTimer(bool enabled) override {
+    void StartTimer(int milliseconds) override {
         Touch();
-        timerOn = enabled;
+        timerOn = true;
+        timerInterval = milliseconds;
+    }
+    void StopTimer() override {
+        Touch();
+        timerOn = false;
     }
     void SetMenuCheck(RangeItem item, bool checked) override {
         Touch();

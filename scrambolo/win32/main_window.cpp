@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kClassName = "ScramboloMain";
 constexpr UINT_PTR kClockTimer = 1;
-constexpr UINT kClockInterval = 250;
 
 int MenuId(RangeItem item) {
     switch (item) {
@@ -177,13 +176,14 @@ void MainWindow::SetWindowCaption(const std::string& text) {
     }
 }
 
-void MainWindow::SetTimer(bool enabled) {
-    if (window_ == nullptr) {
-        return;
+void MainWindow::StartTimer(int milliseconds) {
+    if (window_ != nullptr) {
+        SetTimer(window_, kClockTimer, static_cast<UINT>(milliseconds), nullptr);
     }
-    if (enabled) {
-        ::SetTimer(window_, kClockTimer, kClockInterval, nullptr);
-    } else {
+}
+
+void MainWindow::StopTimer() {
+    if (window_ != nullptr) {
         KillTimer(window_, kClockTimer);
     }
 }

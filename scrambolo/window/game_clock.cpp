@@ -14,12 +14,12 @@ void Game::StartClock() {
     window_.SetClockText("");
     window_.SetClockText(FormatClock(state_.TimeLimit));
     state_.StartTime = system_.CurrentDateTime();
-    SetTimer(true);
+    Timer1_.SetEnabled(true);
 }
 
 void Game::Timer1_Timer() {
     // A tick already queued when the clock stopped is dropped.
-    if (unloaded_ || !timerEnabled_) {
+    if (unloaded_ || !Timer1_.Enabled()) {
         return;
     }
     const std::int64_t elapsed = system_.CurrentDateTime() - state_.StartTime;
@@ -57,7 +57,7 @@ void Game::ShowClock(std::int32_t Limit, std::int32_t Elapsed) {
 }
 
 void Game::EndOfGame() {
-    SetTimer(false);
+    Timer1_.SetEnabled(false);
     PlayCue("buzzer.wav");
     const bool beaten = state_.WordsGuessed > state_.HighScore;
     beatenScoreUnsaved_ = beaten;

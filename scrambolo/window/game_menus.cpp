@@ -31,7 +31,7 @@ void Game::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    SetTimer(false);
+    Timer1_.SetEnabled(false);
     // Windows may end the program as soon as a log-off has closed the window.
     SaveBeatenHighScore();
     const std::string path = SavedFile("diff.dat");

@@ -129,9 +129,4 @@ std::string Game::SavedFile(const char* name) { return system_.JoinPath(system_.
 
 void Game::PlayCue(const char* name) { system_.PlayWave(DataFile(name), common::SoundMode::Async); }
 
-void Game::SetTimer(bool enabled) {
-    timerEnabled_ = enabled;
-    window_.SetTimer(enabled);
-}
-
 }  // namespace scrambolo
