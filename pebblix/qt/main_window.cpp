@@ -117,7 +117,11 @@ void MainWindow::CreateMenus() {
 
 bool MainWindow::LoadAndShow(PebblixGame& game) {
     game_ = &game;
-    Run([this] { game_->Form_Load(); });
+    bool started = false;
+    Run([&] { started = game_->Form_Load(); });
+    if (!started) {
+        EndProgram();
+    }
     if (closing_) {
         return false;
     }

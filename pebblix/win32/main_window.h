@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/win32/plain_window.h"
 #include "pebblix/logic/game_window.h"
 #include "pebblix/logic/pebblix_game.h"
 
@@ -37,20 +38,14 @@ public:
     void UnloadMainWindow() override;
     void EndProgram() override;
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Answers one message of the window (through RouteToWindow).
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+private:
     void CreateControls();
     void OnCommand(int id, int notification);
-    void MoveFocus(WPARAM wParam, LPARAM lParam);
     // Closes the window; the unload handler runs first unless the program is ending at once.
     void Close(bool runUnloadHandler);
-
-    // Runs a handler; anything it throws ends the program with a plain message instead of
-    // leaving the window procedure.
-    template <typename Handler>
-    void Run(Handler handler);
 
     HINSTANCE instance_;
     PebblixGame* game_ = nullptr;
@@ -60,7 +55,7 @@ private:
     HWND lblWord_ = nullptr;
     HWND txtGuess_ = nullptr;
     HWND cmdEnter_ = nullptr;
-    HWND savedFocus_ = nullptr;
+    common::win32::FocusMemory focus_;
     HFONT font_ = nullptr;
     bool closing_ = false;
 };

@@ -31,7 +31,7 @@ TEST_F(MenuTest, TheSavedRangeIsReadByTheFieldRuleWithAllRangesForAnythingUnread
         Game fresh(freshWindow, system, random);
         system.files[kDiffPath] = text;
         fresh.LoadLetterRange();
-        EXPECT_EQ(fresh.State().LetterRange, expected) << text;
+        EXPECT_EQ(fresh.state.LetterRange, expected) << text;
         EXPECT_EQ(freshWindow.CheckedItems().size(), 1u) << text;
     }
     system.files.erase(kDiffPath);

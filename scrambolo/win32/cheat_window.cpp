@@ -3,7 +3,7 @@
 
 #include "common/win32/window_units.h"
 #include "scrambolo/win32/resource_ids.h"
-#include "scrambolo/win32/window_procedure.h"
+#include "common/win32/window_procedure.h"
 
 namespace scrambolo::win32 {
 namespace {
@@ -24,17 +24,7 @@ CheatWindow::~CheatWindow() {
 
 void CheatWindow::Create(int dpi) {
     using common::win32::TwipsToPixels;
-    static const bool registered = [this] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &RouteToWindow<CheatWindow>;
-        windowClass.hInstance = instance_;
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    if (!registered) {
+    if (!common::win32::RegisterWindowClass<CheatWindow>(instance_, kClassName)) {
         return;
     }
     if (textFont_ == nullptr) {
@@ -61,8 +51,8 @@ void CheatWindow::Create(int dpi) {
                                  nullptr);
     SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_), FALSE);
     SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), FALSE);
-    savedFocus_ = text_;
-    pump_.SetHintWindow(window_);
+    focus_.Remember(text_);
+    pump_.SetSecondWindow(window_);
 }
 
 void CheatWindow::SetText(const std::string& text) {
@@ -78,7 +68,7 @@ void CheatWindow::Show() {
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     SetActiveWindow(window_);
-    savedFocus_ = text_;
+    focus_.Remember(text_);
     SetFocus(text_);
 }
 
@@ -101,21 +91,15 @@ LRESULT CheatWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
             }
             return 0;
         case WM_ACTIVATE:
-            // A plain window forgets its focused control; keep it across a switch of windows.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(window, focus)) {
-                    savedFocus_ = focus;
-                }
-            } else if (savedFocus_ != nullptr && IsWindow(savedFocus_)) {
-                SetFocus(savedFocus_);
+            if (focus_.OnActivate(window, wParam)) {
+                return 0;
             }
-            return 0;
+            break;
         case WM_NCDESTROY:
             window_ = nullptr;
             text_ = nullptr;
-            savedFocus_ = nullptr;
-            pump_.SetHintWindow(nullptr);
+            focus_.Forget();
+            pump_.SetSecondWindow(nullptr);
             SetWindowLongPtrA(window, GWLP_USERDATA, 0);
             break;
         default:

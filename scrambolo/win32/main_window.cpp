@@ -4,13 +4,12 @@
 #include "common/maker.h"
 #include "common/win32/window_units.h"
 #include "scrambolo/win32/resource_ids.h"
-#include "scrambolo/win32/window_procedure.h"
+#include "common/win32/window_procedure.h"
 
 namespace scrambolo::win32 {
 namespace {
 
 constexpr const char* kClassName = "ScramboloMain";
-constexpr UINT_PTR kClockTimer = 1;
 
 int MenuId(RangeItem item) {
     switch (item) {
@@ -40,7 +39,7 @@ std::string TextOf(HWND control) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, MessagePump& pump)
+MainWindow::MainWindow(HINSTANCE instance, common::win32::MessagePump& pump)
     : instance_(instance), pump_(pump), cheat_(instance, pump) {}
 
 MainWindow::~MainWindow() {
@@ -53,15 +52,8 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create() {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &RouteToWindow<MainWindow>;
-    windowClass.hInstance = instance_;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (RegisterClassExA(&windowClass) == 0) {
+    if (!common::win32::RegisterWindowClass<MainWindow>(instance_, kClassName,
+                                                        LoadIconA(instance_, MAKEINTRESOURCEA(1)))) {
         return false;
     }
     dpi_ = common::win32::ScreenDpi();
@@ -178,13 +170,13 @@ void MainWindow::SetWindowCaption(const std::string& text) {
 
 void MainWindow::StartTimer(int milliseconds) {
     if (window_ != nullptr) {
-        SetTimer(window_, kClockTimer, static_cast<UINT>(milliseconds), nullptr);
+        SetTimer(window_, IDT_TIMER1, static_cast<UINT>(milliseconds), nullptr);
     }
 }
 
 void MainWindow::StopTimer() {
     if (window_ != nullptr) {
-        KillTimer(window_, kClockTimer);
+        KillTimer(window_, IDT_TIMER1);
     }
 }
 
@@ -221,35 +213,19 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             const int index = LetterButtonIndex(GetFocus());
             return index < 0 ? 0 : MAKELRESULT(IDC_BUTTON_ARRAY + index, DC_HASDEFID);
         }
-        case WM_NEXTDLGCTL: {
-            HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                               : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
-            if (target != nullptr) {
-                SetFocus(target);
-            }
+        case WM_NEXTDLGCTL:
+            common::win32::MoveDialogFocus(window, wParam, lParam);
             return 0;
-        }
         case WM_TIMER:
-            if (wParam == kClockTimer && game_ != nullptr) {
+            if (wParam == IDT_TIMER1 && game_ != nullptr) {
                 game_->Timer1_Timer();
             }
             return 0;
         case WM_ACTIVATE:
-            // A plain window forgets its focused control; keep it across message boxes and
-            // window switches, without replaying the focus cue on the way back.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(window, focus)) {
-                    savedFocus_ = focus;
-                }
-            } else if (savedFocus_ != nullptr && IsWindow(savedFocus_) && IsWindowVisible(savedFocus_)) {
-                restoringFocus_ = true;
-                SetFocus(savedFocus_);
-                restoringFocus_ = false;
-            } else {
-                break;
+            if (focus_.OnActivate(window, wParam)) {
+                return 0;
             }
-            return 0;
+            break;
         case WM_CLOSE:
             if (game_ != nullptr) {
                 game_->Form_Unload();
@@ -265,14 +241,14 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             }
             return 0;
         case WM_DESTROY:
-            KillTimer(window, kClockTimer);
+            KillTimer(window, IDT_TIMER1);
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:
             window_ = nullptr;
             buttons_.fill(nullptr);
             clockLabel_ = nullptr;
-            savedFocus_ = nullptr;
+            focus_.Forget();
             SetWindowLongPtrA(window, GWLP_USERDATA, 0);
             break;
         default:
@@ -291,7 +267,7 @@ void MainWindow::OnCommand(int id, int code) {
         // notify, for their focus events); it is a press all the same.
         if (code == BN_CLICKED || code == BN_DBLCLK) {
             game_->ButtonArray_Click(index);
-        } else if (code == BN_SETFOCUS && !restoringFocus_) {
+        } else if (code == BN_SETFOCUS && !focus_.Restoring()) {
             game_->ButtonArray_GotFocus(index);
         }
         return;

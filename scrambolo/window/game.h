@@ -27,7 +27,9 @@ class Game {
 public:
     Game(GameWindow& window, common::SystemPort& system, common::RandomSource& random);
 
-    GameState& State() { return state_; }
+    // The program-wide variables, read and written by every handler.
+    GameState state;
+
     // True once the main window has been unloaded: no handler touches the windows afterwards.
     bool Unloaded() const { return unloaded_; }
 
@@ -88,7 +90,6 @@ private:
 
     GameWindow& window_;
     common::SystemPort& system_;
-    GameState state_;
     PuzzleEngine engine_;
 
     bool unloaded_ = false;

@@ -10,10 +10,10 @@
 namespace scrambolo {
 
 void Game::StartClock() {
-    state_.TimeLimit = 120;
+    state.TimeLimit = 120;
     window_.SetClockText("");
-    window_.SetClockText(FormatClock(state_.TimeLimit));
-    state_.StartTime = system_.CurrentDateTime();
+    window_.SetClockText(FormatClock(state.TimeLimit));
+    state.StartTime = system_.CurrentDateTime();
     Timer1_.SetEnabled(true);
 }
 
@@ -22,11 +22,11 @@ void Game::Timer1_Timer() {
     if (unloaded_ || !Timer1_.Enabled()) {
         return;
     }
-    const std::int64_t elapsed = system_.CurrentDateTime() - state_.StartTime;
-    state_.ElapsedSeconds = static_cast<std::int32_t>(
+    const std::int64_t elapsed = system_.CurrentDateTime() - state.StartTime;
+    state.ElapsedSeconds = static_cast<std::int32_t>(
         std::clamp<std::int64_t>(elapsed, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-    if (state_.ElapsedSeconds <= state_.TimeLimit) {
-        ShowClock(state_.TimeLimit, state_.ElapsedSeconds);
+    if (state.ElapsedSeconds <= state.TimeLimit) {
+        ShowClock(state.TimeLimit, state.ElapsedSeconds);
         return;
     }
     // A word rebuilt in time is not lost to the tick that falls into its verdict's pause: its
@@ -59,10 +59,10 @@ void Game::ShowClock(std::int32_t Limit, std::int32_t Elapsed) {
 void Game::EndOfGame() {
     Timer1_.SetEnabled(false);
     PlayCue("buzzer.wav");
-    const bool beaten = state_.WordsGuessed > state_.HighScore;
+    const bool beaten = state.WordsGuessed > state.HighScore;
     beatenScoreUnsaved_ = beaten;
     const common::MessageAnswer answer =
-        system_.ShowMessage(TimeIsUpMessage(state_.WordsGuessed, state_.HighScore, CurrentWord()), "Time Is Up",
+        system_.ShowMessage(TimeIsUpMessage(state.WordsGuessed, state.HighScore, CurrentWord()), "Time Is Up",
                             common::MessageButtons::YesNo, common::TypeAhead::Dropped);
     // Saved whatever the answer: the player earned it. A log-off or shutdown under the question
     // has saved it already, while the window was being closed.
@@ -74,12 +74,12 @@ void Game::EndOfGame() {
         Form_Unload();
         return;
     }
-    state_.HintsLeft = 10;
+    state.HintsLeft = 10;
     if (beaten) {
-        state_.HighScore = state_.WordsGuessed;
+        state.HighScore = state.WordsGuessed;
     }
-    state_.WordsGuessed = 0;
-    state_.SwapPending = false;
+    state.WordsGuessed = 0;
+    state.SwapPending = false;
     DealWord();
     StartClock();
 }
@@ -93,7 +93,7 @@ void Game::SaveBeatenHighScore() {
 
 void Game::SaveHighScore() {
     const std::string path = SavedFile(kHighScoreName);
-    const std::string score = common::FormatPlain(state_.WordsGuessed);
+    const std::string score = common::FormatPlain(state.WordsGuessed);
     if (engine_.HighScoreFileUnreadable()) {
         system_.ShowMessage("Your high score of " + score + " words was not saved: the file " + path +
                                 " could not be read when the game started, so it was left as it was.",

@@ -16,12 +16,12 @@ void Game::PickLetterRange(std::int32_t value, RangeItem item) {
     if (unloaded_) {
         return;
     }
-    state_.LetterRange = value;
+    state.LetterRange = value;
     for (RangeItem each : {RangeItem::Options34, RangeItem::Options45, RangeItem::Options56, RangeItem::Options6,
                            RangeItem::OptionsAllRanges}) {
         window_.SetMenuCheck(each, each == item);
     }
-    state_.SwapPending = false;
+    state.SwapPending = false;
     // Start-up has proved that the list holds a dealable word, so the fallback always deals.
     SettleDeal(engine_.ApplyLetterRange());
 }
@@ -39,7 +39,7 @@ void Game::Form_Unload() {
         system_.ShowMessage("The number of letters you chose was not saved: the file " + path +
                                 " could not be read when the game started, so it was left as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
-    } else if (!system_.ReplaceWholeFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)))) {
+    } else if (!system_.ReplaceWholeFile(path, common::CrLfLine(common::FormatPlain(state.LetterRange)))) {
         system_.ShowMessage("The number of letters you chose could not be saved in " + path +
                                 ". The setting saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);

@@ -22,4 +22,7 @@ std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, s
 
 std::string AboutMessage();
 
+// What the player is told when a fault the game cannot recover from ends it, with the fault's words.
+std::string FaultMessage(const std::string& what);
+
 }  // namespace scrambolo
