@@ -1,10 +1,11 @@
 // Builds the main window from its twips layout and passes each message to the matching handler.
 #include "scrambolo/win32/main_window.h"
 
-#include "common/maker.h"
+#include "common/win32/window_procedure.h"
 #include "common/win32/window_units.h"
 #include "scrambolo/win32/resource_ids.h"
-#include "common/win32/window_procedure.h"
+#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::win32 {
 namespace {
@@ -57,35 +58,34 @@ bool MainWindow::Create() {
         return false;
     }
     dpi_ = common::win32::ScreenDpi();
-    buttonFont_ = common::win32::CreatePointFont("Arial", 18, dpi_);
-    labelFont_ = common::win32::CreatePointFont("Arial", 9.75, dpi_);
+    buttonFont_ = common::win32::CreatePointFont(kFontFace, kButtonFontPoints, dpi_);
+    labelFont_ = common::win32::CreatePointFont(kFontFace, kLblTimeFontPoints, dpi_);
 
     HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MAIN_MENU));
-    const std::string webItem = std::string("&Visit ") + common::maker::kName + " On The Web...";
-    ModifyMenuA(menu, IDM_HELP_WEB, MF_BYCOMMAND | MF_STRING, IDM_HELP_WEB, webItem.c_str());
+    ModifyMenuA(menu, IDM_HELP_WEB, MF_BYCOMMAND | MF_STRING, IDM_HELP_WEB, WebMenuCaption().c_str());
 
-    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "Scrambolo!",
+    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, kMainCaption,
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                               CW_USEDEFAULT, 100, 100, nullptr, menu, instance_, this);
     if (window_ == nullptr) {
         return false;
     }
-    common::win32::SetClientSize(window_, Pixels(9480), Pixels(3195));
+    common::win32::SetClientSize(window_, Pixels(kMainClientWidth), Pixels(kMainClientHeight));
 
     // Tab order is creation order: buttons 0 to 6, then the label, which takes no focus.
     for (int index = 0; index <= 6; ++index) {
-        const int left = index == 0 ? 100 : 0;
-        const int top = index == 0 ? 1400 : 0;
+        const Layout& place = index == 0 ? kButton0 : kLetterButton;
         buttons_[static_cast<std::size_t>(index)] = CreateWindowExA(
-            0, "BUTTON", "Command1", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, Pixels(left),
-            Pixels(top), Pixels(1215), Pixels(495), window_, reinterpret_cast<HMENU>(IDC_BUTTON_ARRAY + index),
-            instance_, nullptr);
+            0, "BUTTON", kButtonCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY,
+            Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height), window_,
+            reinterpret_cast<HMENU>(IDC_BUTTON_ARRAY + index), instance_, nullptr);
         SendMessageA(buttons_[static_cast<std::size_t>(index)], WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_),
                      FALSE);
     }
-    clockLabel_ = CreateWindowExA(0, "STATIC", "Label1", WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX,
-                                  Pixels(4200), Pixels(1320), Pixels(1215), Pixels(495), window_,
-                                  reinterpret_cast<HMENU>(IDC_LBL_TIME), instance_, nullptr);
+    clockLabel_ = CreateWindowExA(0, "STATIC", kLblTimeCaption, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX,
+                                  Pixels(kLblTime.left), Pixels(kLblTime.top), Pixels(kLblTime.width),
+                                  Pixels(kLblTime.height), window_, reinterpret_cast<HMENU>(IDC_LBL_TIME),
+                                  instance_, nullptr);
     SendMessageA(clockLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), FALSE);
 
     cheat_.SetCloseHandler([this] {
