@@ -1,4 +1,4 @@
-// A timer control as the handlers know it, switched on or off with an interval, carried out by a window's timer.
+// A timer control as the handlers know it; each game's GameWindow (Win32, Qt, the tests' fakes) runs its WindowTimer.
 #pragma once
 
 namespace common {

@@ -1,4 +1,4 @@
-// What the game's handlers may ask of the main window; the Win32 window and the test fake provide it.
+// What the hidden-word game's handlers ask of its window; the Win32 and Qt main windows and the tests' FakeWindow implement it.
 #pragma once
 
 #include <string>

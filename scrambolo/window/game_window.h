@@ -1,4 +1,4 @@
-// What the anagram game's handlers ask of its windows; the Win32 windows and the test fake implement it.
+// What the anagram game's handlers ask of its windows; the Win32 and Qt main windows and the tests' FakeGameWindow implement it.
 #pragma once
 
 #include <string>
