@@ -16,7 +16,7 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    common::win32::SetFaultReport([](const std::string&) { return std::string(pebblix::kUnexpectedProblem); });
+    common::SetFaultReport([](const std::string&) { return std::string(pebblix::kUnexpectedProblem); });
 
     common::win32::MessagePump pump;
     pebblix::win32::MainWindow window(instance);

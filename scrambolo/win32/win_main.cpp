@@ -14,7 +14,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace scrambolo;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    common::win32::SetFaultReport(&FaultMessage);
+    common::SetFaultReport(&FaultMessage);
 
     common::win32::MessagePump pump;
     common::win32::Win32System system([&pump] { pump.DeliverPending(); });
