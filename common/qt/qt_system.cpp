@@ -4,14 +4,11 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -21,6 +18,7 @@
 #include <optional>
 #include <system_error>
 
+#include "common/posix/player_folders.h"
 #include "common/qt/cue_player.h"
 #include "common/text_file.h"
 
@@ -30,8 +28,6 @@ namespace {
 constexpr const char* kTextViewer = "xdg-open";
 
 QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string S(const QString& text) { return text.toUtf8().toStdString(); }
 
 // A Yes/No box has no cancel: Esc and the close button leave it open, so a habitual Esc under a
 // question never answers it.
@@ -155,37 +151,39 @@ bool QtSystem::FileExists(const std::string& path) { return RegularFileExists(pa
 bool QtSystem::AnythingAt(const std::string& path) {
     std::error_code error;
     const auto status = std::filesystem::symlink_status(path, error);
-    // A path that cannot even be looked at may hide a saved file: count it as taken.
+    // A path that cannot even be looked at may hide a saved file: count it as taken. Nothing can be
+    // at one too long for the system.
     if (error) {
-        return error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory;
+        return error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory &&
+               error != std::errc::filename_too_long;
     }
     return status.type() != std::filesystem::file_type::not_found;
 }
 
-bool QtSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
+SaveOutcome QtSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     // The saved-files folder is made on the first save, not before.
-    const QString folder = QFileInfo(Q(path)).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        return false;
-    }
-    return common::ReplaceWholeFile(path, bytes);
+    const SaveOutcome folder = posix::MakeFolders(path.substr(0, path.find_last_of('/')));
+    return folder == SaveOutcome::Saved ? common::ReplaceWholeFile(path, bytes) : folder;
 }
 
-std::string QtSystem::ProgramFolder() { return S(QCoreApplication::applicationDirPath()); }
+std::string QtSystem::ProgramFolder() { return posix::ProgramFolder(); }
 
 std::string QtSystem::WordListFolder() {
     // Installed, the program sits in <prefix>/games and its data in <prefix>/share/games/<game>.
-    return S(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/games/" + Q(gameFolder_)));
+    const std::string program = ProgramFolder();
+    return program.substr(0, program.find_last_of('/')) + "/share/games/" + gameFolder_;
 }
 
 std::string QtSystem::DataFolder() {
     const std::string installed = WordListFolder();
-    return QDir(Q(installed)).exists() ? installed : ProgramFolder();
+    std::error_code error;
+    return std::filesystem::is_directory(installed, error) ? installed : ProgramFolder();
 }
 
 std::string QtSystem::SavedFilesFolder() {
-    // $XDG_DATA_HOME, or ~/.local/share when it is not set.
-    return S(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" + Q(gameFolder_));
+    // Without a home folder to keep them in, the scores stay beside the program, as on Windows.
+    const std::string dataFolder = posix::PlayerDataFolder();
+    return dataFolder.empty() ? ProgramFolder() : dataFolder + "/" + gameFolder_;
 }
 
 bool QtSystem::StartTextEditor(const std::string& path) {

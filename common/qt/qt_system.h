@@ -35,7 +35,7 @@ public:
     std::optional<std::string> ReadFile(const std::string& path, std::size_t maxBytes) override;
     bool FileExists(const std::string& path) override;
     bool AnythingAt(const std::string& path) override;
-    bool ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+    SaveOutcome ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
     char PathSeparator() override { return '/'; }
     std::string ProgramFolder() override;
     std::string WordListFolder() override;
