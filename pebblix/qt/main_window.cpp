@@ -120,7 +120,11 @@ void MainWindow::CreateMenus() {
 
 bool MainWindow::LoadAndShow(PebblixGame& game) {
     game_ = &game;
-    Run([this] { game_->Form_Load(); });
+    bool started = false;
+    Run([&] { started = game_->Form_Load(); });
+    if (!started) {
+        EndProgram();
+    }
     if (closing_) {
         return false;
     }
@@ -232,9 +236,9 @@ void MainWindow::FocusGuess() { txtGuess_->setFocus(Qt::OtherFocusReason); }
 
 void MainWindow::SelectAllGuess() { txtGuess_->selectAll(); }
 
-void MainWindow::SetTimerEnabled(bool enabled) { tmrWord_.SetEnabled(enabled); }
+void MainWindow::StartTimer(int milliseconds) { tmrWord_.Start(milliseconds); }
 
-void MainWindow::SetTimerInterval(int milliseconds) { tmrWord_.SetInterval(milliseconds); }
+void MainWindow::StopTimer() { tmrWord_.Stop(); }
 
 void MainWindow::SetSoundsChecked(bool checked) { mnuOptionsSounds_->setChecked(checked); }
 

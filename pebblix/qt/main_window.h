@@ -30,8 +30,8 @@ public:
     void FocusWord() override;
     void FocusGuess() override;
     void SelectAllGuess() override;
-    void SetTimerEnabled(bool enabled) override;
-    void SetTimerInterval(int milliseconds) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
     void UnloadMainWindow() override;
     void EndProgram() override;

@@ -22,4 +22,10 @@ std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, s
 
 std::string AboutMessage();
 
+// The Help menu's web item, with the maker's name.
+std::string WebMenuCaption();
+
+// What the player is told when a fault the game cannot recover from ends it, with the fault's words.
+std::string FaultMessage(const std::string& what);
+
 }  // namespace scrambolo
