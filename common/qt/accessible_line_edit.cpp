@@ -76,7 +76,10 @@ public:
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        // Orca calls any focusable text that is not editable read only, before the text itself.
+        // Orca says "read only" before the text of a box that is, and of any focusable text that
+        // is not editable: a box told text first is told as neither, though the focus reaches it
+        // (Orca follows the focus there all the same). Told editable, Orca would speak the word as
+        // typed when it is dealt.
         state.editable = !Box()->isReadOnly();
         state.readOnly = Box()->isReadOnly() && !TextFirst();
         state.focusable = state.focusable && !TextFirst();
