@@ -20,6 +20,7 @@
 
 #include "common/posix/player_folders.h"
 #include "common/qt/cue_player.h"
+#include "common/qt/late_keys.h"
 #include "common/text_file.h"
 
 namespace common::qt {
@@ -79,7 +80,8 @@ QtSystem::~QtSystem() = default;
 
 MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons,
                                     TypeAhead typeAhead) {
-    QMessageBox box(owner_.data());
+    // Kept a moment after it closes, for the keys pressed for the window beneath it.
+    QMessageBox& box = *new QMessageBox(owner_.data());
     std::optional<TypeAheadDrop> keysForTheWord;
     if (typeAhead == TypeAhead::Dropped) {
         keysForTheWord.emplace(&box);
@@ -98,6 +100,7 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
         box.setDefaultButton(QMessageBox::Ok);
     }
     const int answer = box.exec();
+    LateKeys::Forward(&box, owner_.data());
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }

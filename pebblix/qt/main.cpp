@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "common/qt/accessible_line_edit.h"
+#include "common/qt/accessible_menu_item.h"
 #include "common/qt/qt_system.h"
 #include "common/qt/session_end.h"
 #include "common/random_source.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
     // it must not end it by closing.
     QApplication::setQuitOnLastWindowClosed(false);
     common::qt::InstallLineEditAccessibility();
+    common::qt::InstallMenuItemAccessibility();
 
     common::qt::QtSystem system("pebblix");
     common::FoldingRandomSource random;

@@ -18,6 +18,7 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "common/qt/accessible_line_edit.h"
 #include "common/qt/window_units.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
@@ -60,7 +61,8 @@ void MainWindow::CreateControls() {
     // Creation order is the tab order: word box, guess box, Check it!.
     txtWord_ = new QLineEdit(client);
     txtWord_->setReadOnly(true);
-    txtWord_->setAccessibleName(kWordBoxName);
+    // The round's seconds run from the moment the word is dealt: the word is heard before its label.
+    common::qt::TellTextFirst(txtWord_, kWordBoxName);
     place(txtWord_, kTxtWord);
 
     lblWord_ = new QLabel(kWordLabel, client);
@@ -71,6 +73,7 @@ void MainWindow::CreateControls() {
     place(txtGuess_, kTxtGuess);
     // The label stands beside txtWord, but its access key leads to txtGuess, the next stop after it.
     lblWord_->setBuddy(txtGuess_);
+    lblWord_->installEventFilter(this);
 
     cmdEnter_ = new QPushButton(kCheckCaption, client);
     place(cmdEnter_, kCmdEnter);
@@ -173,10 +176,18 @@ bool MainWindow::PressAccessKey(QKeyEvent* event) {
         return true;
     }
     if (matches(lblWord_->text())) {
-        lblWord_->buddy()->setFocus(Qt::ShortcutFocusReason);
+        GoToGuessByAccessKey();
         return true;
     }
     return false;
+}
+
+// The label's access key leads to the guess box with all of the guess selected, as a Windows
+// dialog selects an edit box's text whenever its access key is pressed, even in the box
+// already: typing then replaces the guess. Qt selects it only when the focus arrives.
+void MainWindow::GoToGuessByAccessKey() {
+    txtGuess_->setFocus(Qt::ShortcutFocusReason);
+    txtGuess_->selectAll();
 }
 
 // When a menu closes, the control that had the focus before it gets it back without Qt telling the
@@ -184,6 +195,10 @@ bool MainWindow::PressAccessKey(QKeyEvent* event) {
 // standing on the menu and said nothing. Windows readers speak the focused control again when a
 // menu ends; so is it told here, once the menu is done.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblWord_ && event->type() == QEvent::Shortcut) {
+        GoToGuessByAccessKey();
+        return true;
+    }
     if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
         QTimer::singleShot(0, this, [this, control = QPointer<QObject>(watched)] {
             if (control != nullptr && control == focusWidget() && QApplication::activePopupWidget() == nullptr) {

@@ -46,6 +46,7 @@ private:
     void CreateMenus();
     // What a Windows dialog does with a plain letter while a push button has the focus.
     bool PressAccessKey(QKeyEvent* event);
+    void GoToGuessByAccessKey();
     // Closes the window and ends the program; the unload handler runs first unless the program is
     // ending at once.
     void Close(bool runUnloadHandler);

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "common/qt/accessible_line_edit.h"
+#include "common/qt/accessible_menu_item.h"
 #include "common/qt/qt_system.h"
 #include "common/qt/session_end.h"
 #include "common/random_source.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     // The program ends when the game closes its main window, not when Qt sees no window left.
     QApplication::setQuitOnLastWindowClosed(false);
     common::qt::InstallLineEditAccessibility();
+    common::qt::InstallMenuItemAccessibility();
 
     common::qt::QtSystem system("scrambolo");
     common::FoldingRandomSource random(

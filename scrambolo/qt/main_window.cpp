@@ -11,6 +11,7 @@
 #include <QShortcut>
 
 #include "scrambolo/qt/handler_guard.h"
+#include "scrambolo/qt/spoken_caption.h"
 #include "scrambolo/window/game_texts.h"
 #include "scrambolo/window/window_layout.h"
 
@@ -121,7 +122,7 @@ int MainWindow::LetterButtonIndex(const QObject* widget) const {
     return -1;
 }
 
-void MainWindow::SetButtonCaption(int index, const std::string& caption) { Button(index)->setText(Q(caption)); }
+void MainWindow::SetButtonCaption(int index, const std::string& caption) { SetCaptionHeard(Button(index), Q(caption)); }
 
 void MainWindow::SetButtonShown(int index, bool shown) {
     QPushButton* button = Button(index);
@@ -176,7 +177,10 @@ void MainWindow::SetWindowCaption(const std::string& text) {
     }
     setWindowTitle(Q(text));
     // Qt does not tell screen readers of a new title by itself, and the caption is the window's
-    // name: without this they would go on calling the window by its first caption.
+    // name: without this they would go on calling the window by its first caption, its read-title
+    // command too. Qt 6.4 tells the change by a reference to the window, which has Orca read the
+    // caption afresh when asked and say nothing now; told the new name as text, Orca would speak
+    // the clock at every tick, so the caption never goes the way of the letter buttons.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
 }
