@@ -5,6 +5,7 @@
 
 namespace pebblix {
 
+// The boxes' texts are the games' 8-bit text, one byte a letter (common/game_text.h).
 class GameWindow {
 public:
     virtual ~GameWindow() = default;
