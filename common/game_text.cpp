@@ -16,10 +16,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 constexpr char kUnrepresentable = '?';
 
-char32_t CharacterOf(unsigned char byte) {
-    return byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80] : char32_t{byte};
-}
-
 void AppendUtf8(std::string& text, char32_t character) {
     if (character < 0x80) {
         text += static_cast<char>(character);
@@ -86,11 +82,16 @@ bool NextCharacter(std::string_view text, std::size_t& at, char32_t& character) 
 
 }  // namespace
 
+char32_t GameTextCharacter(char byte) {
+    const auto code = static_cast<unsigned char>(byte);
+    return code >= 0x80 && code <= 0x9F ? kHighControls[code - 0x80] : char32_t{code};
+}
+
 std::string Utf8FromGameText(std::string_view text) {
     std::string utf8;
     utf8.reserve(text.size());
     for (const char byte : text) {
-        AppendUtf8(utf8, CharacterOf(static_cast<unsigned char>(byte)));
+        AppendUtf8(utf8, GameTextCharacter(byte));
     }
     return utf8;
 }

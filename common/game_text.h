@@ -13,6 +13,9 @@ namespace common {
 // Windows itself reads them, so every byte comes back as it was.
 std::string Utf8FromGameText(std::string_view text);
 
+// The character one byte of the games' text stands for.
+char32_t GameTextCharacter(char byte);
+
 // UTF-8, as typed or shown, back as the games' 8-bit text: each character the code page holds is
 // its byte; any other character, and any byte that is not UTF-8, is one '?', the code page's
 // character for what it cannot hold, which no word of a list is made of.

@@ -22,16 +22,13 @@
 #include <system_error>
 
 #include "common/qt/cue_player.h"
+#include "common/qt/qt_text.h"
 #include "common/text_file.h"
 
 namespace common::qt {
 namespace {
 
 constexpr const char* kTextViewer = "xdg-open";
-
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string S(const QString& text) { return text.toUtf8().toStdString(); }
 
 // A Yes/No box has no cancel: Esc and the close button leave it open, so a habitual Esc under a
 // question never answers it.
@@ -89,8 +86,8 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
         keysForTheWord.emplace(&box);
     }
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(Q(title));
-    box.setText(Q(prompt));
+    box.setWindowTitle(FromUtf8(title));
+    box.setText(FromUtf8(prompt));
     box.setTextFormat(Qt::PlainText);
     QuestionWithoutEscape noEscape;
     if (buttons == MessageButtons::YesNo) {
@@ -110,9 +107,9 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
 
 void QtSystem::PlayWave(const std::string& path, SoundMode mode) {
     if (mode == SoundMode::Async) {
-        cues_->Play(Q(path));
+        cues_->Play(FromUtf8(path));
     } else {
-        cues_->PlayToEnd(Q(path));
+        cues_->PlayToEnd(FromUtf8(path));
     }
 }
 
@@ -164,38 +161,38 @@ bool QtSystem::AnythingAt(const std::string& path) {
 
 bool QtSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
     // The saved-files folder is made on the first save, not before.
-    const QString folder = QFileInfo(Q(path)).absolutePath();
+    const QString folder = QFileInfo(FromUtf8(path)).absolutePath();
     if (!QDir().mkpath(folder)) {
         return false;
     }
     return common::ReplaceFile(path, bytes);
 }
 
-std::string QtSystem::ProgramFolder() { return S(QCoreApplication::applicationDirPath()); }
+std::string QtSystem::ProgramFolder() { return ToUtf8(QCoreApplication::applicationDirPath()); }
 
 std::string QtSystem::SystemDirectory() {
     // Installed, the program sits in <prefix>/games and its data in <prefix>/share/games/<game>.
-    return S(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/games/" + Q(gameFolder_)));
+    return ToUtf8(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/games/" + FromUtf8(gameFolder_)));
 }
 
 std::string QtSystem::DataFolder() {
     const std::string installed = SystemDirectory();
-    return QDir(Q(installed)).exists() ? installed : ProgramFolder();
+    return QDir(FromUtf8(installed)).exists() ? installed : ProgramFolder();
 }
 
 std::string QtSystem::SavedFilesFolder() {
     // $XDG_DATA_HOME, or ~/.local/share when it is not set.
-    return S(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" + Q(gameFolder_));
+    return ToUtf8(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" + FromUtf8(gameFolder_));
 }
 
 bool QtSystem::StartTextEditor(const std::string& path) {
-    return QProcess::startDetached(kTextViewer, {Q(path)});
+    return QProcess::startDetached(kTextViewer, {FromUtf8(path)});
 }
 
 std::string QtSystem::TextEditorName() { return kTextViewer; }
 
 bool QtSystem::OpenWithShell(const std::string&, const std::string& target) {
-    const QUrl url = target.starts_with('/') ? QUrl::fromLocalFile(Q(target)) : QUrl(Q(target));
+    const QUrl url = target.starts_with('/') ? QUrl::fromLocalFile(FromUtf8(target)) : QUrl(FromUtf8(target));
     return QDesktopServices::openUrl(url);
 }
 

@@ -1,7 +1,9 @@
 """Pebblix played by keyboard while Orca listens: what it says, what the tree shows, what is saved."""
 
+import os
 import re
 import signal
+import subprocess
 import time
 from collections import Counter
 
@@ -357,5 +359,45 @@ def scenario_demo(s):
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
 
 
+def keyboard_with(*symbols):
+    """Puts the key symbols on spare keys of the display's keyboard, as a player's own layout has
+    its letters: xdotool then types each with one key. A letter missing from the layout xdotool
+    types by changing the keyboard under the game, and Qt reads the change too late for that key."""
+    layout = subprocess.run(["xkbcomp", "-xkb", os.environ["DISPLAY"], "-"], check=True,
+                            capture_output=True, text=True).stdout
+    spare = ["    key <I%d> { [ %s ] };\n" % (248 - index, symbol) for index, symbol in enumerate(symbols)]
+    start = layout.index("xkb_symbols")
+    end = layout.index("\n};", start)
+    layout = layout[:end + 1] + "".join(spare) + layout[end + 1:]
+    subprocess.run(["xkbcomp", "-", os.environ["DISPLAY"]], input=layout, check=True, text=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
+def scenario_eight_bit_letters(s):
+    """A given word of the Windows code page's own letters, shown and spoken right, and a typed guess
+    with one of them found in the dictionary and scored one point a letter."""
+    # "oeuvres" and "soeur" with the code page's o-e ligature, 0x9C, a byte Latin-1 would show as nothing.
+    s.beside_program("mswnby32.dll", b"s\x9cur\r\n\x9cuvres\r\n")
+    word = "\u0153uvres"
+    keyboard_with("oe")
+    s.start(r"^Pebblix$")
+    s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+    s.key("n")
+    s.hear(word + ".")
+    shown = s.find("text", "Given word:").accessible.queryText().getText(0, -1)
+    if shown != word:
+        raise ScenarioFailed("the word box shows %r, expected %r" % (shown, word))
+
+    s.step("the guess typed with the ligature is the dictionary's word: accepted, four points")
+    type_guess(s, "s\u0153ur")
+    s.key("Return")
+    s.hear("alert Pebblix.", accepted(4, 4), "OK push button.")
+    s.key("Return")
+    s.hear(word + ".")
+
+    s.step("Exit ends the game")
+    alt_keys(s, "alt+f")
+    s.hear("New Game.")
+    s.key("x")
+    s.expect_exit(0)
+    s.expect_saved("pebblixscor.dat", None)

@@ -300,3 +300,38 @@ def scenario_demo(s):
     s.expect_exit(0)
     s.expect_saved("diff.dat", b"-1\r\n")
 
+
+
+def scenario_eight_bit_letters(s):
+    """A word of the Windows code page's own letters: shown and spoken right on the buttons, in the
+    hint and in the Time Is Up box, the same letter everywhere."""
+    # "oeuvre" with the code page's o-e ligature, 0x9C, a byte Latin-1 would show as nothing.
+    s.beside_program("jmsit32.dll", b"\x9cuvre\r\n")
+    s.start(r"^Scrambolo!$", environment=dict(FAST_CLOCK, FAKETIME="+0 x4"))
+    s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+    word = "\u0153uvre"
+    row = letters(s)
+    if sorted(row) != sorted(word):
+        raise ScenarioFailed("the buttons read %r, not the letters of %r" % (row, word))
+
+    s.step("Tab reads every letter, the ligature included")
+    focus = focused_letter(s)
+    for _ in range(len(word)):
+        s.key("Tab")
+        focus = focus % len(word) + 1
+        s.hear("%s push button." % row[focus - 1])
+
+    s.step("the hint shows the same letter")
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", "\u0153*v**")
+    s.key("Escape")
+    s.hear(FRAME)
+
+    s.step("the word's time runs out: the box quotes the word as the buttons showed it")
+    s.hear("alert Time Is Up.",
+           "Oops! You didn't beat your high score of 0 words! You guessed 0 words! The word was %s. Play again?"
+           % word, "Yes push button.", seconds=60)
+    # The player hears the question out before answering it.
+    s.quiet(0.5)
+    s.key("n")
+    s.expect_exit(0)

@@ -12,28 +12,23 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
+#include "common/qt/fault_box.h"
+#include "common/qt/menu_keys.h"
+#include "common/qt/qt_text.h"
 #include "common/qt/window_units.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
 
 namespace pebblix::qt {
-namespace {
 
 // The boxes hold the game's 8-bit text, one byte a character as in the Windows edition, so a
 // word's length and its points are the same on both.
-QString FromGameText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string ToGameText(const QString& text) { return text.toLatin1().toStdString(); }
-
-}  // namespace
+using common::qt::FromGameText;
+using common::qt::ToGameText;
 
 MainWindow::MainWindow() : tmrWord_([this] { Run([this] { game_->tmrWord_Timer(); }); }) {
     // A fixed frame without a maximize box: the layout never changes size.
@@ -110,9 +105,7 @@ void MainWindow::CreateMenus() {
     item(help, VisitMenuCaption().c_str(), &PebblixGame::mnuHelpVisit_Click);
     item(help, "&About Pebblix...", &PebblixGame::mnuHelpAbout_Click);
 
-    // F10 opens the menu bar, as it does on Windows.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+    common::qt::OpenFirstMenuOnF10(*this);
 }
 
 bool MainWindow::LoadAndShow(PebblixGame& game) {
@@ -128,16 +121,10 @@ bool MainWindow::LoadAndShow(PebblixGame& game) {
 
 template <typename Handler>
 void MainWindow::Run(Handler handler) {
-    try {
-        handler();
-    } catch (...) {
-        QMessageBox box(this);
-        box.setIcon(QMessageBox::NoIcon);
-        box.setWindowTitle(kErrorTitle);
-        box.setText(kUnexpectedProblem);
-        box.exec();
+    common::qt::RunHandler(handler, [this](const char*) {
+        common::qt::ShowFaultBox(this, kErrorTitle, kUnexpectedProblem);
         EndProgram();
-    }
+    });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

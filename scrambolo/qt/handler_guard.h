@@ -1,8 +1,9 @@
 // Lets no exception leave a Qt event: a fault ends the game with a message, its saved files untouched.
 #pragma once
 
-#include <exception>
 #include <utility>
+
+#include "common/qt/fault_box.h"
 
 namespace scrambolo::qt {
 
@@ -13,11 +14,7 @@ namespace scrambolo::qt {
 // Runs one handler on behalf of a Qt event.
 template <typename Handler>
 void RunHandler(Handler&& handler) {
-    try {
-        std::forward<Handler>(handler)();
-    } catch (const std::exception& fault) {
-        EndAfterFault(fault.what());
-    }
+    common::qt::RunHandler(std::forward<Handler>(handler), EndAfterFault);
 }
 
 }  // namespace scrambolo::qt

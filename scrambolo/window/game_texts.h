@@ -23,4 +23,8 @@ std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, s
 
 std::string AboutMessage();
 
+// What the player is told before the game ends on a fault it cannot recover from, with what the
+// fault says when it says anything.
+std::string FaultMessage(std::string_view what);
+
 }  // namespace scrambolo
