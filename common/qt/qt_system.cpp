@@ -74,7 +74,8 @@ private:
 
 }  // namespace
 
-QtSystem::QtSystem(std::string gameFolder) : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>()) {}
+QtSystem::QtSystem(std::string gameFolder)
+    : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>(gameFolder_)) {}
 
 QtSystem::~QtSystem() = default;
 
@@ -107,9 +108,9 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
 
 void QtSystem::PlayWave(const std::string& path, SoundMode mode) {
     if (mode == SoundMode::Async) {
-        cues_->Play(FromUtf8(path));
+        cues_->Play(path);
     } else {
-        cues_->PlayToEnd(FromUtf8(path));
+        cues_->PlayToEnd(path);
     }
 }
 

@@ -8,6 +8,7 @@ import time
 from collections import Counter
 
 from desktop import ScenarioFailed
+from sound_servers import RecordingSoundServer, SilentSoundServer
 
 # The only word of five letters or more in the scenarios' dictionary, so it is dealt every time.
 DEALT = "planets"
@@ -401,3 +402,80 @@ def scenario_eight_bit_letters(s):
     s.key("x")
     s.expect_exit(0)
     s.expect_saved("pebblixscor.dat", None)
+
+
+def expect_guess_selected(s, guess, seconds=10):
+    """The refused guess back in the guess box, all of it selected."""
+    deadline = time.monotonic() + seconds
+    while guess_box(s) != (guess, (0, len(guess))):
+        if time.monotonic() > deadline:
+            raise ScenarioFailed("the guess box holds %r, not %r refused and selected" % (guess_box(s), guess))
+        time.sleep(0.1)
+
+
+def scenario_silent_sound_server(s):
+    """A sound server that takes the game's connection and never answers costs the game nothing: the
+    welcome comes at once, a refused and an accepted guess are answered at once, Exit ends it at once."""
+    server = SilentSoundServer(s.folder)
+    try:
+        s.beside_program("mswnby32.dll", s.words(WORDS))
+        s.start(r"^Pebblix$", environment=server.environment())
+        s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+        server.expect_first_connection_waiting()
+        s.key("n")
+        s.hear(DEALT + ".")
+
+        s.step("a refused guess, whose cue is waited for, is not held")
+        type_guess(s, "xyz")
+        s.key("Return")
+        expect_guess_selected(s, "xyz")
+
+        s.step("nor is an accepted one")
+        s.type("tap")
+        s.key("Return")
+        answer_report(s, 3, 3)
+        server.expect_first_connection_waiting()
+
+        s.step("Exit ends the game at once, the server's answer still awaited")
+        alt_keys(s, "alt+f")
+        s.hear("New Game.")
+        s.key("x")
+        s.expect_exit(0, seconds=10)
+        s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+    finally:
+        server.stop()
+
+
+def scenario_cues_heard_whole(s):
+    """On a real sound server each cue sounds whole before the game goes on: the wrong cue of a
+    refused guess, the right cue of an accepted one."""
+    server = RecordingSoundServer(s.folder)
+    try:
+        s.beside_program("mswnby32.dll", s.words(WORDS))
+        wrong, right = (os.path.join(s.program_folder, name) for name in ("wrong.wav", "right.wav"))
+        s.start(r"^Pebblix$", environment=server.environment())
+        s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+        s.key("n")
+        s.hear(DEALT + ".")
+
+        s.step("a refused guess sounds the wrong cue")
+        type_guess(s, "xyz")
+        s.key("Return")
+        expect_guess_selected(s, "xyz")
+        server.expect_heard(wrong)
+
+        s.step("an accepted guess sounds the right cue, then is reported")
+        s.type("tap")
+        s.key("Return")
+        s.hear("alert Pebblix.", accepted(3, 3), "OK push button.")
+        server.expect_heard(wrong, right)
+        s.key("Return")
+        expect_word_read(s)
+
+        alt_keys(s, "alt+f")
+        s.hear("New Game.")
+        s.key("x")
+        s.expect_exit(0)
+    finally:
+        server.stop()
+
