@@ -171,16 +171,13 @@ def measure_silent_sound_server(name, program, ready):
     from sound_servers import SilentSoundServer
     folder = tempfile.mkdtemp(prefix="benchmark-")
     copy = copy_beside(program, folder)
-    server = SilentSoundServer(folder)
     starts = []
-    try:
+    with SilentSoundServer(folder) as server:
         for _ in range(STARTS):
             run = Run([copy], folder, server.environment())
             starts.append(run.seconds_until(ready))
             run.stop()
-    finally:
-        server.stop()
-        shutil.rmtree(folder, ignore_errors=True)
+    shutil.rmtree(folder, ignore_errors=True)
     print("%s with a silent sound server: start-up median %.0f ms (of %s ms)" % (
         name, statistics.median(starts) * 1000, ", ".join("%.0f" % (s * 1000) for s in starts)), flush=True)
 
@@ -193,13 +190,10 @@ def measure_cue_holds(benchmark, waves):
         return
     from sound_servers import RecordingSoundServer
     folder = tempfile.mkdtemp(prefix="benchmark-")
-    server = RecordingSoundServer(folder)
-    try:
+    with RecordingSoundServer(folder) as server:
         print("Waited-for cues on a sound server (Time: the hold; cue_ms: the wave's length):", flush=True)
         subprocess.run([benchmark] + waves, env=dict(os.environ, **server.environment()), check=False)
-    finally:
-        server.stop()
-        shutil.rmtree(folder, ignore_errors=True)
+    shutil.rmtree(folder, ignore_errors=True)
 
 
 def measure_kanagram():

@@ -416,8 +416,7 @@ def expect_guess_selected(s, guess, seconds=10):
 def scenario_silent_sound_server(s):
     """A sound server that takes the game's connection and never answers costs the game nothing: the
     welcome comes at once, a refused and an accepted guess are answered at once, Exit ends it at once."""
-    server = SilentSoundServer(s.folder)
-    try:
+    with SilentSoundServer(s.folder) as server:
         s.beside_program("mswnby32.dll", s.words(WORDS))
         s.start(r"^Pebblix$", environment=server.environment())
         s.hear("alert Pebblix.", WELCOME, "Yes push button.")
@@ -442,15 +441,12 @@ def scenario_silent_sound_server(s):
         s.key("x")
         s.expect_exit(0, seconds=10)
         s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
-    finally:
-        server.stop()
 
 
 def scenario_cues_heard_whole(s):
     """On a real sound server each cue sounds whole before the game goes on: the wrong cue of a
     refused guess, the right cue of an accepted one."""
-    server = RecordingSoundServer(s.folder)
-    try:
+    with RecordingSoundServer(s.folder) as server:
         s.beside_program("mswnby32.dll", s.words(WORDS))
         wrong, right = (os.path.join(s.program_folder, name) for name in ("wrong.wav", "right.wav"))
         s.start(r"^Pebblix$", environment=server.environment())
@@ -476,6 +472,4 @@ def scenario_cues_heard_whole(s):
         s.hear("New Game.")
         s.key("x")
         s.expect_exit(0)
-    finally:
-        server.stop()
 

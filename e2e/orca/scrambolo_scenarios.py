@@ -342,8 +342,7 @@ def scenario_eight_bit_letters(s):
 def scenario_silent_sound_server(s):
     """A sound server that takes the game's connection and never answers costs the game nothing: the
     window and its first letter come at once, swaps and verdicts go on in silence, Exit ends it at once."""
-    server = SilentSoundServer(s.folder)
-    try:
+    with SilentSoundServer(s.folder) as server:
         s.beside_program("jmsit32.dll", s.words("lamp.txt"))
         s.start(r"^Scrambolo!$", environment=server.environment())
         s.hear("Scrambolo! frame.", re.compile(r". push button\."))
@@ -372,15 +371,12 @@ def scenario_silent_sound_server(s):
         s.key("x")
         s.expect_exit(0, seconds=10)
         s.expect_saved("diff.dat", b"-1\r\n")
-    finally:
-        server.stop()
 
 
 def scenario_cues_heard_whole(s):
     """On a real sound server every cue sounds whole: the click of the first letter, asked for while
     the game is still connecting, that of a move back to it, and the buzzer of a wrong verdict."""
-    server = RecordingSoundServer(s.folder)
-    try:
+    with RecordingSoundServer(s.folder) as server:
         s.beside_program("jmsit32.dll", s.words("lamp.txt"))
         click, buzzer = (os.path.join(s.program_folder, name) for name in ("click.wav", "buzzer.wav"))
         s.start(r"^Scrambolo!$", environment=server.environment())
@@ -398,6 +394,4 @@ def scenario_cues_heard_whole(s):
 
         alt_keys(s, "alt+f", "x")
         s.expect_exit(0)
-    finally:
-        server.stop()
 

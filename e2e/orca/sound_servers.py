@@ -20,6 +20,16 @@ RATE = 22050
 GAP = 2000
 
 
+class _Server:
+    """Used in a with statement, a server is stopped however the scenario ends."""
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.stop()
+
+
 def _runtime_folder(folder):
     runtime = os.path.join(folder, "runtime")
     os.makedirs(os.path.join(runtime, "pulse"), mode=0o700, exist_ok=True)
@@ -27,7 +37,7 @@ def _runtime_folder(folder):
     return runtime
 
 
-class SilentSoundServer:
+class SilentSoundServer(_Server):
     """Takes every connection and never says a word: the client library waits 30 s for its
     greeting, then gives up."""
 
@@ -82,7 +92,7 @@ class SilentSoundServer:
                 connection.close()
 
 
-class RecordingSoundServer:
+class RecordingSoundServer(_Server):
     """PulseAudio with one loudspeaker: a sink that plays in real time, by the system clock, into
     a pipe that is read here, so that what the game played is known sample by sample."""
 
