@@ -1,4 +1,4 @@
-// Reading a saved score or setting so that one that is there but cannot be read is never replaced.
+// Reading a saved score or setting so that one that is there but cannot be read is never replaced, and telling why a save failed.
 #pragma once
 
 #include <optional>
@@ -17,5 +17,9 @@ struct SavedFileRead {
 };
 
 SavedFileRead ReadSavedFile(SystemPort& system, const std::string& path);
+
+// Where a save that did not succeed was going, for the message that tells the player: " in " and
+// the path, or, for a path too long for the system, ": the path ... is too long".
+std::string WhereNotSaved(const std::string& path, SaveOutcome outcome);
 
 }  // namespace common

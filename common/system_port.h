@@ -25,6 +25,10 @@ enum class MessageAnswer { Ok, Yes, No };
 enum class TypeAhead { Answers, Dropped };
 inline constexpr double kTypeAheadDropSeconds = 0.5;
 
+// How a replacement of a saved file went. A path longer than the system takes is told apart, so
+// the player learns why a score was not kept.
+enum class SaveOutcome { Saved, Failed, PathTooLong };
+
 // Asynchronous cues let play go on at once; synchronous ones return when the sound has ended.
 enum class SoundMode { Async, Sync };
 
@@ -67,10 +71,11 @@ public:
     virtual bool FileExists(const std::string& path) = 0;
     // True when anything at all is at the path: a file of any kind, readable or not, or a folder.
     // A saved file that is there but cannot be read is told apart from a missing one this way.
+    // Nothing is at a path too long for the system.
     virtual bool AnythingAt(const std::string& path) = 0;
-    // Replaces the whole file safely (the old file stays whole on failure); false when it failed.
-    // A hidden or system file is never replaced: it is someone else's, or a saved score kept aside.
-    virtual bool ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+    // Replaces the whole file safely (the old file stays whole on failure). A hidden or system file
+    // is never replaced: it is someone else's, or a saved score kept aside.
+    virtual SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) = 0;
 
     // The separator of folders in the platform's paths: a backslash on Windows, a slash on Linux.
     virtual char PathSeparator() = 0;

@@ -9,10 +9,7 @@
 namespace common {
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-    if (!platform_files::IsRegularFile(path)) {
-        return std::nullopt;
-    }
-    std::FILE* file = platform_files::Open(path, false);
+    std::FILE* file = platform_files::OpenForReading(path);
     if (file == nullptr) {
         return std::nullopt;
     }
@@ -32,20 +29,53 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t ma
     return bytes;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
-    const std::string temporary = path + ".new";
-    std::FILE* file = platform_files::Open(temporary, true);
+namespace {
+
+// Each save writes a temporary file of its own beside the target, named after this program's
+// process, so two copies of a game saving at once never write into one file. A name already taken
+// (left by a copy that crashed, or anything else put there) is passed over for the next one.
+constexpr int kTemporaryNamesTried = 100;
+
+struct Temporary {
+    std::string path;
+    platform_files::NewFile created;
+};
+
+Temporary CreateTemporaryBeside(const std::string& path) {
+    const std::string stem = path + "." + std::to_string(platform_files::ProcessId());
+    Temporary temporary;
+    for (int attempt = 0; attempt < kTemporaryNamesTried; ++attempt) {
+        temporary.path = stem;
+        if (attempt > 0) {
+            temporary.path += '-';
+            temporary.path += std::to_string(attempt);
+        }
+        temporary.path += ".new";
+        temporary.created = platform_files::CreateNew(temporary.path);
+        if (temporary.created.result != platform_files::Creation::NameTaken) {
+            break;
+        }
+    }
+    return temporary;
+}
+
+}  // namespace
+
+SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
+    const Temporary temporary = CreateTemporaryBeside(path);
+    std::FILE* file = temporary.created.file;
     if (file == nullptr) {
-        return false;
+        return temporary.created.result == platform_files::Creation::PathTooLong ? SaveOutcome::PathTooLong
+                                                                                 : SaveOutcome::Failed;
     }
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool flushed = written && platform_files::FlushToDisk(file);
     const bool closed = std::fclose(file) == 0;
-    if (!(written && flushed && closed) || !platform_files::RenameOver(temporary, path)) {
-        platform_files::Remove(temporary);
-        return false;
+    if (!(written && flushed && closed) || !platform_files::RenameOver(temporary.path, path)) {
+        platform_files::Remove(temporary.path);
+        return SaveOutcome::Failed;
     }
-    return true;
+    return SaveOutcome::Saved;
 }
 
 bool RegularFileExists(const std::string& path) { return platform_files::IsRegularFile(path); }

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/system_port.h"
+
 // <windows.h> turns ReplaceFile into ReplaceFileA; where it came first, that would rename this
 // name too and split callers from the definition. The games never call the Win32 function.
 #ifdef ReplaceFile
@@ -20,10 +22,10 @@ namespace common {
 std::optional<std::string> ReadWholeFile(const std::string& path,
                                          std::size_t maxBytes = std::numeric_limits<std::size_t>::max() - 1);
 
-// Writes the bytes to a temporary file beside the target, flushes it to the disk, then renames it
-// over the target. A crash, a full disk or an unwritable folder leaves the old file as it was.
-// Returns false when the new content could not be put in place.
-bool ReplaceFile(const std::string& path, std::string_view bytes);
+// Writes the bytes to a new temporary file of this save's own beside the target, flushes it to the
+// disk, then renames it over the target. A crash, a full disk or an unwritable folder leaves the old
+// file as it was; nothing already at any name is written through or waited on.
+SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes);
 
 // True when a regular file (not a folder) exists at the path.
 bool RegularFileExists(const std::string& path);

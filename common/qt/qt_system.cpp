@@ -4,14 +4,11 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QUrl>
 
@@ -21,6 +18,7 @@
 #include <optional>
 #include <system_error>
 
+#include "common/posix/player_folders.h"
 #include "common/qt/cue_player.h"
 #include "common/qt/qt_text.h"
 #include "common/text_file.h"
@@ -153,37 +151,39 @@ bool QtSystem::FileExists(const std::string& path) { return RegularFileExists(pa
 bool QtSystem::AnythingAt(const std::string& path) {
     std::error_code error;
     const auto status = std::filesystem::symlink_status(path, error);
-    // A path that cannot even be looked at may hide a saved file: count it as taken.
+    // A path that cannot even be looked at may hide a saved file: count it as taken. Nothing can be
+    // at one too long for the system.
     if (error) {
-        return error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory;
+        return error != std::errc::no_such_file_or_directory && error != std::errc::not_a_directory &&
+               error != std::errc::filename_too_long;
     }
     return status.type() != std::filesystem::file_type::not_found;
 }
 
-bool QtSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+SaveOutcome QtSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
     // The saved-files folder is made on the first save, not before.
-    const QString folder = QFileInfo(FromUtf8(path)).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        return false;
-    }
-    return common::ReplaceFile(path, bytes);
+    const SaveOutcome folder = posix::MakeFolders(path.substr(0, path.find_last_of('/')));
+    return folder == SaveOutcome::Saved ? common::ReplaceFile(path, bytes) : folder;
 }
 
-std::string QtSystem::ProgramFolder() { return ToUtf8(QCoreApplication::applicationDirPath()); }
+std::string QtSystem::ProgramFolder() { return posix::ProgramFolder(); }
 
 std::string QtSystem::SystemDirectory() {
     // Installed, the program sits in <prefix>/games and its data in <prefix>/share/games/<game>.
-    return ToUtf8(QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/games/" + FromUtf8(gameFolder_)));
+    const std::string program = ProgramFolder();
+    return program.substr(0, program.find_last_of('/')) + "/share/games/" + gameFolder_;
 }
 
 std::string QtSystem::DataFolder() {
     const std::string installed = SystemDirectory();
-    return QDir(FromUtf8(installed)).exists() ? installed : ProgramFolder();
+    std::error_code error;
+    return std::filesystem::is_directory(installed, error) ? installed : ProgramFolder();
 }
 
 std::string QtSystem::SavedFilesFolder() {
-    // $XDG_DATA_HOME, or ~/.local/share when it is not set.
-    return ToUtf8(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/" + FromUtf8(gameFolder_));
+    // Without a home folder to keep them in, the scores stay beside the program, as on Windows.
+    const std::string dataFolder = posix::PlayerDataFolder();
+    return dataFolder.empty() ? ProgramFolder() : dataFolder + "/" + gameFolder_;
 }
 
 bool QtSystem::StartTextEditor(const std::string& path) {

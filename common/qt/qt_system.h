@@ -35,7 +35,7 @@ public:
     std::optional<std::string> ReadFile(const std::string& path, std::size_t maxBytes) override;
     bool FileExists(const std::string& path) override;
     bool AnythingAt(const std::string& path) override;
-    bool ReplaceFile(const std::string& path, std::string_view bytes) override;
+    SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) override;
     char PathSeparator() override { return '/'; }
     std::string ProgramFolder() override;
     std::string SystemDirectory() override;

@@ -41,6 +41,7 @@ public:
     std::function<void()> onWait;                   // runs inside each WaitForEvents, as events would
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable;    // paths whose replacement fails (the old content stays)
+    std::set<std::string> tooLong;       // paths longer than the system takes: nothing is or can be there
     std::set<std::string> hiddenFiles;   // present in files, but FileExists says no and they are not replaced
     std::set<std::string> unreadable;    // there (locked, a read error): reading fails, a replacement would not
     std::string programFolder = "C:\\Games\\Scrambolo";
@@ -116,14 +117,17 @@ public:
 
     bool AnythingAt(const std::string& path) override { return files.count(path) != 0 || unreadable.count(path) != 0; }
 
-    bool ReplaceFile(const std::string& path, std::string_view bytes) override {
+    SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) override {
+        if (tooLong.count(path) != 0) {
+            return SaveOutcome::PathTooLong;
+        }
         if (unwritable.count(path) != 0 || hiddenFiles.count(path) != 0) {
-            return false;
+            return SaveOutcome::Failed;
         }
         files[path] = std::string(bytes);
         unreadable.erase(path);
         writes.push_back(path);
-        return true;
+        return SaveOutcome::Saved;
     }
 
     char PathSeparator() override { return pathSeparator; }

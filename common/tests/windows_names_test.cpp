@@ -16,7 +16,7 @@ namespace {
 
 TEST(WindowsNames, ReplaceFileReachesTheSharedHelper) {
     const std::string path = "windows_names_test.dat";
-    ASSERT_TRUE(ReplaceFile(path, "6\r\n"));
+    ASSERT_EQ(ReplaceFile(path, "6\r\n"), SaveOutcome::Saved);
     EXPECT_EQ(ReadWholeFile(path), std::optional<std::string>("6\r\n"));
     std::remove(path.c_str());
 }

@@ -5,10 +5,10 @@
 
 namespace common::win32 {
 
-// While it lives, from its creation to the given seconds later, no key reaches any window of this
-// thread: the keys already waiting are thrown away at once, and those that come in meanwhile are
-// turned into empty messages as they are taken from the queue, whichever loop takes them (a
-// message box runs its own). Afterwards keys go through again, even while it still lives.
+// While it lives, no key reaches any window of this thread until the given seconds after the next
+// window of the thread (the question's box) has been activated: the keys already waiting are thrown
+// away at once, and those that come in meanwhile are turned into empty messages as they are taken
+// from the queue, whichever loop takes them (a message box runs its own). Then keys go through again.
 class TypeAheadGuard {
 public:
     explicit TypeAheadGuard(double seconds);
@@ -18,8 +18,10 @@ public:
 
 private:
     static LRESULT CALLBACK DropKeys(int code, WPARAM removal, LPARAM message);
+    static LRESULT CALLBACK SeeActivation(int code, WPARAM window, LPARAM details);
 
-    HHOOK hook_ = nullptr;
+    HHOOK keys_ = nullptr;
+    HHOOK activations_ = nullptr;
 };
 
 }  // namespace common::win32

@@ -110,12 +110,12 @@ bool Win32System::AnythingAt(const std::string& path) {
     return GetFileAttributesW(FilePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool Win32System::ReplaceFile(const std::string& path, std::string_view bytes) {
+SaveOutcome Win32System::ReplaceFile(const std::string& path, std::string_view bytes) {
     // Writing over a hidden or system file fails on Windows; a rename would silently succeed, so
     // refuse it here and keep what that file holds.
     const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0) {
-        return false;
+        return SaveOutcome::Failed;
     }
     return common::ReplaceFile(path, bytes);
 }

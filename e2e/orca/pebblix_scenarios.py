@@ -277,7 +277,9 @@ def scenario_time_up(s):
            "per word is 0. You did not beat your high score of 3. Play again?",
            "Yes push button.", seconds=ROUND_SECONDS)
 
-    s.step("No ends the game: the setting is saved, the best score kept")
+    s.step("No, once the question has been up long enough to take keys, ends the game: the setting is "
+           "saved, the best score kept")
+    s.quiet()
     s.key("n")
     s.expect_exit(0)
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")

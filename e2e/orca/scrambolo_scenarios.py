@@ -10,12 +10,12 @@ from sound_servers import RecordingSoundServer, SilentSoundServer
 
 FRAME = re.compile(r"\d\d:\d\d - Scrambolo! frame\.")
 CLOCK = re.compile(r"0[12]:\d\d")
-# libfaketime, from Debian's faketime package: the wall clock runs ten times as fast, so a word's
-# two minutes pass in twelve seconds; the monotonic clock, which paces Qt's timers, runs true.
+# libfaketime, from Debian's faketime package: every clock of the game runs ten times as fast, so a
+# word's two minutes, which the game measures on the monotonic clock, pass in twelve seconds (and the
+# game's own timers and pauses run ten times as fast with them).
 FAST_CLOCK = {
     "LD_PRELOAD": "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
     "FAKETIME": "+0 x10",
-    "FAKETIME_DONT_FAKE_MONOTONIC": "1",
     "FAKETIME_NO_CACHE": "1",
 }
 
@@ -218,8 +218,9 @@ def scenario_hint_and_range(s):
 def scenario_time_up(s):
     """A word's time running out twice: a beaten high score saved, then a game that did not beat it."""
     s.beside_program("jmsit32.dll", s.words("cat.txt"))
-    s.start(r"^Scrambolo!$", environment=FAST_CLOCK)
-    s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+    s.start(r"Scrambolo!$", environment=FAST_CLOCK)
+    # At ten times the pace the first tick may have named the window before Orca reads it.
+    s.hear(re.compile(r"(\d\d:\d\d - )?Scrambolo! frame\."), re.compile(r". push button\."))
 
     s.step("one word rebuilt and judged right")
     rebuild(s, "cat")
@@ -244,6 +245,7 @@ def scenario_time_up(s):
     s.hear("alert Time Is Up.",
            "Oops! You didn't beat your high score of 1 words! You guessed 0 words! The word was cat. Play again?",
            "Yes push button.", seconds=20)
+    s.quiet()
     s.key("n")
     s.expect_exit(0)
     s.expect_saved("highscore.dat", b"1\r\n")

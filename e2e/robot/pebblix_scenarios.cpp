@@ -103,6 +103,7 @@ void GameOverAnsweredNo(const Window& window, const std::string& text, const Cue
 {
     MessageBoxView over = ExpectMessageBox("Pebblix", text, {"Yes", "No"}, 20);
     ExpectCues({cue});
+    WaitUntilTheQuestionTakesKeys();
     AnswerMessageBox(over, IDNO);
     Step("No ends the game");
     ExpectWindowGone(window.main);
@@ -223,17 +224,23 @@ void TimeRunsOut()
         "Times up! Sorry, you lose! Your final score was  3. It took you 1 words, so your average "
         "score per word is 3. You beat your old high score, which was 0! Play again?",
         {"Yes", "No"}, 20);
+    WaitUntilTheQuestionTakesKeys();
     AnswerMessageBox(first, IDYES);
     ExpectNextWord(window);
 
-    Step("the new game's first word runs out with nothing guessed");
+    Step("the new game's first word runs out with nothing guessed, while the player still types");
+    PressChord({VK_MENU}, 'W');
+    ExpectFocus(window.guess, "the guess box");
+    // Refused guesses, typed and sent with Enter: in the question, N is No and Enter is Yes.
+    KeepPressingUntilAMessageBoxShows({'N', 'A', VK_RETURN}, 20, 0.3);
     MessageBoxView second = ExpectMessageBox(
         "Pebblix",
         "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average "
         "score per word is 0. You did not beat your high score of 3. Play again?",
-        {"Yes", "No"}, 20);
+        {"Yes", "No"});
     Step("the sounds are off: the games ended in silence");
     ExpectNoCue();
+    WaitUntilTheQuestionTakesKeys();
     AnswerMessageBox(second, IDNO);
     Step("No ends the game");
     ExpectWindowGone(window.main);

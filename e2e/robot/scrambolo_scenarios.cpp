@@ -287,6 +287,7 @@ void TimeRunsOut()
         "The word was cat. Play again?",
         {"Yes", "No"}, 15);
     ExpectCues({kBuzzer});
+    WaitUntilTheQuestionTakesKeys();
     AnswerMessageBox(beaten, IDYES);
     Step("Yes: a new game with a fresh clock, the focus on button 1, where it already was: no click");
     ExpectDealOf(main, "cat");
@@ -295,14 +296,18 @@ void TimeRunsOut()
     ExpectNoCue();
     ExpectHighScoreMessage(1);
 
-    Step("the next word's two minutes run out with nothing guessed");
-    WaitForClockAtMost(main, 0);
+    Step("the next word's two minutes run out with nothing guessed, while the player still swaps");
+    WaitForClockAtMost(main, 1);
+    // Enter presses the focused letter, N does nothing in the game: in the question they would be
+    // Yes and No.
+    KeepPressingUntilAMessageBoxShows({VK_RETURN, 'N'}, 15, 0.3);
     MessageBoxView missed = ExpectMessageBox(
         "Time Is Up",
         "Oops! You didn't beat your high score of 1 words! You guessed 0 words! "
         "The word was cat. Play again?",
-        {"Yes", "No"}, 15);
+        {"Yes", "No"});
     ExpectCues({kBuzzer});
+    WaitUntilTheQuestionTakesKeys();
     AnswerMessageBox(missed, IDNO);
     Step("No: the game ends");
     ExpectWindowGone(main);

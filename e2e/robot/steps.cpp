@@ -245,6 +245,33 @@ void AnswerMessageBox(const MessageBoxView& box, int answer)
     ExpectWindowGone(box.hwnd);
 }
 
+void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double seconds, double after)
+{
+    Step("keep pressing keys for the word until the question comes, and a moment after");
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0);
+    ULONGLONG shown = 0;
+    for (std::size_t pressed = 0;; ++pressed) {
+        const ULONGLONG now = GetTickCount64();
+        if (shown == 0 && VisibleMessageBox() != nullptr) {
+            shown = now;
+        }
+        if ((shown != 0 && now >= shown + static_cast<ULONGLONG>(after * 1000.0)) || now >= deadline) {
+            break;
+        }
+        TapKey(keys[pressed % keys.size()]);
+        Sleep(kPollMilliseconds);
+    }
+    if (shown == 0) {
+        Fail("a message box while the keys were pressed", "none in " + std::to_string(seconds) + " s");
+    }
+}
+
+void WaitUntilTheQuestionTakesKeys()
+{
+    // The game drops the keys of the question's first half second; a little more is allowed here.
+    Sleep(700);
+}
+
 void ExpectNoMessageBox(double seconds)
 {
     HWND box = nullptr;

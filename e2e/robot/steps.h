@@ -57,6 +57,11 @@ MessageBoxView ExpectMessageBox(const std::string& title, const std::string& tex
                                 const std::vector<std::string>& buttons,
                                 double seconds = kPatience);
 void AnswerMessageBox(const MessageBoxView& box, int answer);
+// Goes on pressing the keys in turn, as a player still busy with the word does when the time runs
+// out, until a message box shows and for a moment after it has.
+void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double seconds, double after);
+// Waits until the question has been up long enough that a key pressed now is an answer to it.
+void WaitUntilTheQuestionTakesKeys();
 void ExpectNoMessageBox(double seconds);
 void ExpectNoWindowCaptioned(const std::string& caption, double seconds);
 

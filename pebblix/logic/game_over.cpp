@@ -21,8 +21,10 @@ void PebblixGame::tmrWord_Timer() {
     if (state.Score > HighScore) {
         if (saved.unreadable) {
             system_.ShowMessage(ScoreNotReadMessage(scorePath), kTitle, common::MessageButtons::Ok, guessKeys);
-        } else if (!system_.ReplaceFile(scorePath, FormatScoreFile(state.Score))) {
-            system_.ShowMessage(ScoreNotSavedMessage(scorePath), kTitle, common::MessageButtons::Ok, guessKeys);
+        } else if (const common::SaveOutcome outcome = system_.ReplaceFile(scorePath, FormatScoreFile(state.Score));
+                   outcome != common::SaveOutcome::Saved) {
+            system_.ShowMessage(ScoreNotSavedMessage(scorePath, outcome), kTitle, common::MessageButtons::Ok,
+                                guessKeys);
         }
     }
 

@@ -76,8 +76,9 @@ void PebblixGame::Form_Unload() {
     const std::string optionsPath = SavedFile(kOptionsFile);
     if (optionsFileUnreadable_) {
         system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
-    } else if (!system_.ReplaceFile(optionsPath, FormatOptionsFile(state.SoundsOn))) {
-        system_.ShowMessage(OptionsNotSavedMessage(optionsPath), kTitle, MessageButtons::Ok);
+    } else if (const common::SaveOutcome outcome = system_.ReplaceFile(optionsPath, FormatOptionsFile(state.SoundsOn));
+               outcome != common::SaveOutcome::Saved) {
+        system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
     }
 }
 

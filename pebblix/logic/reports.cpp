@@ -5,6 +5,7 @@
 
 #include "common/field_values.h"
 #include "common/maker.h"
+#include "common/saved_file.h"
 
 namespace pebblix {
 
@@ -95,13 +96,13 @@ std::string CounterOverflowMessage() {
            "score and settings are left as they were. The program will now exit.";
 }
 
-std::string ScoreNotSavedMessage(const std::string& path) {
-    return "Pebblix could not save your new high score in " + path +
+std::string ScoreNotSavedMessage(const std::string& path, common::SaveOutcome outcome) {
+    return "Pebblix could not save your new high score" + common::WhereNotSaved(path, outcome) +
            ". The high score saved before is left as it was.";
 }
 
-std::string OptionsNotSavedMessage(const std::string& path) {
-    return "Pebblix could not save your sound setting in " + path +
+std::string OptionsNotSavedMessage(const std::string& path, common::SaveOutcome outcome) {
+    return "Pebblix could not save your sound setting" + common::WhereNotSaved(path, outcome) +
            ". The setting saved before is left as it was.";
 }
 

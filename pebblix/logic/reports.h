@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/system_port.h"
+
 namespace pebblix {
 
 inline constexpr const char* kTitle = "Pebblix";
@@ -40,8 +42,8 @@ std::string DictionaryMissingMessage(const std::string& firstPlace, const std::s
 std::string DictionaryTooLargeMessage(const std::string& path);
 std::string DictionaryWithoutLongWordMessage(const std::string& path);
 std::string CounterOverflowMessage();
-std::string ScoreNotSavedMessage(const std::string& path);
-std::string OptionsNotSavedMessage(const std::string& path);
+std::string ScoreNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
+std::string OptionsNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
 // A saved file that was there but could not be read is left as it was; these say so.
 std::string ScoreNotReadMessage(const std::string& path);
 std::string OptionsNotReadMessage(const std::string& path);

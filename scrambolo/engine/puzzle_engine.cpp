@@ -52,11 +52,25 @@ LoadResult PuzzleEngine::LoadWordList() {
         return LoadResult::WordListTooLarge;
     }
     state_.AllWords = std::move(entries);
+    ReadHighScoreFile();
+    return ApplyLetterRange() == DealResult::Dealt ? LoadResult::Dealt : LoadResult::NoDealableWord;
+}
+
+void PuzzleEngine::ReadHighScoreFile() { state_.HighScore = ReadSavedHighScore().value_or(state_.HighScore); }
+
+void PuzzleEngine::CatchUpWithSavedHighScore() {
+    state_.HighScore = std::max(state_.HighScore, ReadSavedHighScore().value_or(state_.HighScore));
+}
+
+std::optional<std::int32_t> PuzzleEngine::ReadSavedHighScore() {
     const common::SavedFileRead highScore =
         common::ReadSavedFile(system_, system_.JoinPath(system_.SavedFilesFolder(), kHighScoreName));
-    state_.HighScore = ReadHighScore(highScore.text);
     highScoreFileUnreadable_ = highScore.unreadable;
-    return ApplyLetterRange() == DealResult::Dealt ? LoadResult::Dealt : LoadResult::NoDealableWord;
+    // A file that is there but cannot be read says nothing: the score known so far stands.
+    if (highScore.unreadable) {
+        return std::nullopt;
+    }
+    return ReadHighScore(highScore.text);
 }
 
 DealResult PuzzleEngine::ApplyLetterRange() {

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,7 +43,14 @@ public:
     // Reads the word list (from WordListPath, else beside the program) and the high score, then
     // builds the play list for LetterRange and deals the first word.
     LoadResult LoadWordList();
-    // True when the high-score file is there but could not be read: it must not be written over.
+    // Reads the high-score file into HighScore, at start-up.
+    void ReadHighScoreFile();
+    // Another copy of the game may have saved a better score since the start: a game's end reads the
+    // file again before it judges the score, and keeps the better of the two (this run's best may
+    // be one that could not be saved).
+    void CatchUpWithSavedHighScore();
+    // True when the high-score file is there but could not be read at the last reading: it must not
+    // be written over.
     bool HighScoreFileUnreadable() const { return highScoreFileUnreadable_; }
 
     // Rebuilds PlayWords from AllWords for LetterRange, then deals.
@@ -67,6 +76,8 @@ private:
     // Rebuilds PlayWords from the entries whose letter count fits, in file order, then deals.
     DealResult SelectAndDeal(const std::function<bool(std::size_t)>& fits);
     double DrawReseeded();
+    // The saved high score; nothing when the file is there but cannot be read.
+    std::optional<std::int32_t> ReadSavedHighScore();
 
     GameState& state_;
     LetterButtons& buttons_;

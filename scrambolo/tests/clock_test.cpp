@@ -61,24 +61,40 @@ TEST_F(ClockTest, TicksWriteTheLabelAndCaptionOnlyWhenTheirTextChanges) {
     EXPECT_EQ(window.captionWrites, 2);
 }
 
-TEST_F(ClockTest, TheWallClockRulesTheWordsTime) {
-    system.wallSeconds -= 10;  // the system time set back shows more than two minutes
-    game.Timer1_Timer();
-    EXPECT_EQ(window.clockText, "02:10");
-    system.wallSeconds += 500;  // set forward past the time left: the game ends at this tick
-    system.answers = {common::MessageAnswer::Yes};
-    game.Timer1_Timer();
+TEST_F(ClockTest, AWordsTwoMinutesIgnoreChangesOfTheSystemTime) {
+    Tick(10);
+    EXPECT_EQ(window.clockText, "01:50");
+    system.wallSeconds -= 3600;  // daylight saving ends, or the time is set back
+    Tick(1);
+    EXPECT_EQ(window.clockText, "01:49");
+    system.wallSeconds += 2 * 3600;  // daylight saving begins, or the time is set forward
+    Tick(1);
+    EXPECT_EQ(window.clockText, "01:48");
+    EXPECT_TRUE(system.messages.empty());
+    Tick(108);
+    EXPECT_EQ(window.clockText, "00:00");
+    EXPECT_TRUE(system.messages.empty());
+    Tick(1);
     EXPECT_EQ(system.messages.size(), 1u);
 }
 
+TEST_F(ClockTest, TheDisplayStepsWithTheWallClocksSecond) {
+    // A word started 0.75 s into a second shows 01:59 a quarter of a second later, when the second
+    // changes, as the difference of two whole-second times does.
+    system.wallSeconds += 0.75;
+    game.StartClock();
+    Tick(0.25);
+    EXPECT_EQ(window.clockText, "01:59");
+    Tick(0.75);
+    EXPECT_EQ(window.clockText, "01:59");
+    Tick(0.25);
+    EXPECT_EQ(window.clockText, "01:58");
+}
+
 TEST_F(ClockTest, TimeLeftBeyondTheCountersRangeStopsWithAnOverflowInsteadOfWrapping) {
-    system.wallSeconds -= 2147483527.0;  // the most time left that a 32-bit count holds
-    game.Timer1_Timer();
+    game.ShowClock(120, -2147483527);  // the most time left that a 32-bit count holds
     EXPECT_EQ(window.clockText, "35791394:07");
-    system.wallSeconds -= 1;
-    EXPECT_THROW(game.Timer1_Timer(), std::overflow_error);
-    system.wallSeconds -= 1e10;  // set back centuries
-    EXPECT_THROW(game.Timer1_Timer(), std::overflow_error);
+    EXPECT_THROW(game.ShowClock(120, -2147483528), std::overflow_error);
 }
 
 TEST_F(ClockTest, ABeatenHighScoreAnsweredYesIsSavedAndANewGameStarts) {
@@ -130,6 +146,24 @@ TEST_F(ClockTest, ABeatenHighScoreIsSavedWhenTheSessionEndsWhileTheQuestionIsUp)
     EXPECT_EQ(system.files[kHighScorePath], "6\r\n");
     EXPECT_TRUE(window.mainClosed);
     EXPECT_EQ(system.writes, (std::vector<std::string>{kHighScorePath, kDiffPath}));
+}
+
+TEST_F(ClockTest, AHighScoreSavedByAnotherCopySinceTheStartIsJudgedAndKept) {
+    State().WordsGuessed = 1;
+    system.files[kHighScorePath] = "2\r\n";  // another copy of the game saved 2 since the start
+    Tick(121);
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "Oops! You didn't beat your high score of 2 words! You guessed 1 words! The word was planet. "
+              "Play again?");
+    EXPECT_EQ(system.files[kHighScorePath], "2\r\n");
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_EQ(State().HighScore, 2);
+    system.unreadable.insert(kHighScorePath);  // locked at the next game's end: nothing new is known
+    State().WordsGuessed = 3;
+    Tick(121);
+    EXPECT_NE(system.messages[1].prompt.find("beat your high score of 2 words!"), std::string::npos);
+    EXPECT_TRUE(system.writes.empty());
 }
 
 TEST_F(ClockTest, ATieIsNotANewHighScoreAndNothingIsWritten) {

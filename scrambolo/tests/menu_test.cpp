@@ -144,6 +144,17 @@ TEST_F(MenuTest, ARangeThatCannotBeSavedIsToldAndTheCloseGoesOn) {
     EXPECT_TRUE(window.mainClosed);
 }
 
+TEST_F(MenuTest, ARangeWhosePathIsTooLongIsToldSo) {
+    Start(kWords);
+    system.tooLong.insert(kDiffPath);
+    game.mnuFileExit_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "The number of letters you chose could not be saved: the path C:\\Games\\Scrambolo\\diff.dat is too "
+              "long. The setting saved before is kept as it was.");
+    EXPECT_TRUE(window.mainClosed);
+}
+
 TEST_F(MenuTest, HelpOpensTheTextInTheEditorAndSaysSoWhenItCannot) {
     system.programFolder = "C:\\Program Files\\Word Games";
     Start(kWords);

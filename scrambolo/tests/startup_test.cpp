@@ -162,7 +162,7 @@ TEST_F(StartupTest, SavedFilesThatCannotBeReadAreNeverWrittenOver) {
     ASSERT_EQ(system.messages.size(), 3u);
     EXPECT_EQ(system.messages[1].prompt,
               "Your high score of 3 words was not saved: the file C:\\Games\\Scrambolo\\highscore.dat could not "
-              "be read when the game started, so it was left as it was.");
+              "be read, so it was left as it was.");
     EXPECT_EQ(system.messages[2].prompt,
               "The number of letters you chose was not saved: the file C:\\Games\\Scrambolo\\diff.dat could not "
               "be read when the game started, so it was left as it was.");

@@ -96,6 +96,10 @@ private:
     bool hintDeferred_ = false;
     // Counts deals, so a verdict can tell that a range pick already dealt during its pause.
     std::uint64_t deals_ = 0;
+    // Where the current word's clock started on the monotonic clock, and the fraction of a second
+    // the wall clock showed then.
+    double clockStartMonotonic_ = 0;
+    double clockStartFraction_ = 0;
     // The window caption last written: the clock writes it only when its text changes.
     std::string windowCaption_;
     // diff.dat was there at start-up but could not be read: it is never written over.

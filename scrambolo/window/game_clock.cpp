@@ -2,10 +2,12 @@
 #include "scrambolo/window/game.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <stdexcept>
 
 #include "common/field_values.h"
+#include "common/saved_file.h"
 
 namespace scrambolo {
 
@@ -14,6 +16,13 @@ void Game::StartClock() {
     window_.SetClockText("");
     window_.SetClockText(FormatClock(state_.TimeLimit));
     state_.StartTime = system_.CurrentDateTime();
+    // The word's time is measured on the monotonic clock, so that a change of the system time or of
+    // daylight saving neither ends a word early nor stretches it. Counting from the fraction of a
+    // second the wall clock had at the start keeps the display stepping when the wall clock's second
+    // changes, as a difference of whole-second times does.
+    const double timeOfDay = system_.TimeOfDay();
+    clockStartFraction_ = timeOfDay - std::floor(timeOfDay);
+    clockStartMonotonic_ = system_.MonotonicSeconds();
     SetTimer(true);
 }
 
@@ -22,9 +31,9 @@ void Game::Timer1_Timer() {
     if (unloaded_ || !timerEnabled_) {
         return;
     }
-    const std::int64_t elapsed = system_.CurrentDateTime() - state_.StartTime;
+    const double elapsed = std::floor(system_.MonotonicSeconds() - clockStartMonotonic_ + clockStartFraction_);
     state_.ElapsedSeconds = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(elapsed, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+        std::clamp<double>(elapsed, 0, std::numeric_limits<std::int32_t>::max()));
     if (state_.ElapsedSeconds <= state_.TimeLimit) {
         ShowClock(state_.TimeLimit, state_.ElapsedSeconds);
         return;
@@ -38,7 +47,7 @@ void Game::Timer1_Timer() {
 }
 
 void Game::ShowClock(std::int32_t Limit, std::int32_t Elapsed) {
-    // A system time set back by decades leaves more time than the count holds: stop, never wrap.
+    // More time left than the count holds is an overflow: stop, never wrap.
     const std::int64_t remaining = std::int64_t{Limit} - Elapsed;
     if (remaining > std::numeric_limits<std::int32_t>::max()) {
         throw std::overflow_error("Overflow");
@@ -59,6 +68,7 @@ void Game::ShowClock(std::int32_t Limit, std::int32_t Elapsed) {
 void Game::EndOfGame() {
     SetTimer(false);
     PlayCue("buzzer.wav");
+    engine_.CatchUpWithSavedHighScore();
     const bool beaten = state_.WordsGuessed > state_.HighScore;
     beatenScoreUnsaved_ = beaten;
     const common::MessageAnswer answer =
@@ -96,13 +106,14 @@ void Game::SaveHighScore() {
     const std::string score = common::FormatPlain(state_.WordsGuessed);
     if (engine_.HighScoreFileUnreadable()) {
         system_.ShowMessage("Your high score of " + score + " words was not saved: the file " + path +
-                                " could not be read when the game started, so it was left as it was.",
+                                " could not be read, so it was left as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
         return;
     }
-    if (!system_.ReplaceFile(path, common::CrLfLine(score))) {
-        system_.ShowMessage("Your high score of " + score + " words could not be saved in " + path +
-                                ". The high score saved before is kept as it was.",
+    const common::SaveOutcome saved = system_.ReplaceFile(path, common::CrLfLine(score));
+    if (saved != common::SaveOutcome::Saved) {
+        system_.ShowMessage("Your high score of " + score + " words could not be saved" +
+                                common::WhereNotSaved(path, saved) + ". The high score saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "common/field_values.h"
 #include "common/maker.h"
+#include "common/saved_file.h"
 
 namespace scrambolo {
 
@@ -39,8 +40,10 @@ void Game::Form_Unload() {
         system_.ShowMessage("The number of letters you chose was not saved: the file " + path +
                                 " could not be read when the game started, so it was left as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
-    } else if (!system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)))) {
-        system_.ShowMessage("The number of letters you chose could not be saved in " + path +
+    } else if (const common::SaveOutcome saved =
+                   system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)));
+               saved != common::SaveOutcome::Saved) {
+        system_.ShowMessage("The number of letters you chose could not be saved" + common::WhereNotSaved(path, saved) +
                                 ". The setting saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
     }
