@@ -160,22 +160,22 @@ bool QtSystem::AnythingAt(const std::string& path) {
     return status.type() != std::filesystem::file_type::not_found;
 }
 
-SaveOutcome QtSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+SaveOutcome QtSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     // The saved-files folder is made on the first save, not before.
     const SaveOutcome folder = posix::MakeFolders(path.substr(0, path.find_last_of('/')));
-    return folder == SaveOutcome::Saved ? common::ReplaceFile(path, bytes) : folder;
+    return folder == SaveOutcome::Saved ? common::ReplaceWholeFile(path, bytes) : folder;
 }
 
 std::string QtSystem::ProgramFolder() { return posix::ProgramFolder(); }
 
-std::string QtSystem::SystemDirectory() {
+std::string QtSystem::WordListFolder() {
     // Installed, the program sits in <prefix>/games and its data in <prefix>/share/games/<game>.
     const std::string program = ProgramFolder();
     return program.substr(0, program.find_last_of('/')) + "/share/games/" + gameFolder_;
 }
 
 std::string QtSystem::DataFolder() {
-    const std::string installed = SystemDirectory();
+    const std::string installed = WordListFolder();
     std::error_code error;
     return std::filesystem::is_directory(installed, error) ? installed : ProgramFolder();
 }
@@ -192,9 +192,10 @@ bool QtSystem::StartTextEditor(const std::string& path) {
 
 std::string QtSystem::TextEditorName() { return kTextViewer; }
 
-bool QtSystem::OpenWithShell(const std::string&, const std::string& target) {
-    const QUrl url = target.starts_with('/') ? QUrl::fromLocalFile(FromUtf8(target)) : QUrl(FromUtf8(target));
-    return QDesktopServices::openUrl(url);
+bool QtSystem::OpenHelpText(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(path)));
 }
+
+bool QtSystem::OpenWebAddress(const std::string& address) { return QDesktopServices::openUrl(QUrl(FromUtf8(address))); }
 
 }  // namespace common::qt

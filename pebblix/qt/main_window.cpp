@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "common/qt/fault_box.h"
+#include "common/qt/fault_exit.h"
 #include "common/qt/menu_keys.h"
 #include "common/qt/qt_text.h"
 #include "common/qt/window_units.h"
@@ -28,9 +28,10 @@ namespace pebblix::qt {
 // The boxes hold the game's 8-bit text, one byte a character as in the Windows edition, so a
 // word's length and its points are the same on both.
 using common::qt::FromGameText;
+using common::qt::RunHandler;
 using common::qt::ToGameText;
 
-MainWindow::MainWindow() : tmrWord_([this] { Run([this] { game_->tmrWord_Timer(); }); }) {
+MainWindow::MainWindow() : tmrWord_([this] { RunHandler([this] { game_->tmrWord_Timer(); }); }) {
     // A fixed frame without a maximize box: the layout never changes size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -70,7 +71,7 @@ void MainWindow::CreateControls() {
     cmdEnter_ = new QPushButton(kCheckCaption, client);
     place(cmdEnter_, kCmdEnter);
     cmdEnter_->setDefault(true);
-    connect(cmdEnter_, &QPushButton::clicked, this, [this] { Run([this] { game_->cmdEnter_Click(); }); });
+    connect(cmdEnter_, &QPushButton::clicked, this, [this] { RunHandler([this] { game_->cmdEnter_Click(); }); });
 
     // The label overlaps txtWord a little; the box is drawn over it, as on Windows.
     txtWord_->raise();
@@ -87,7 +88,8 @@ void MainWindow::CreateControls() {
 void MainWindow::CreateMenus() {
     const auto item = [this](QMenu* menu, const char* caption, void (PebblixGame::*handler)()) {
         QAction* action = menu->addAction(FromGameText(caption));
-        connect(action, &QAction::triggered, this, [this, handler] { Run([this, handler] { (game_->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunHandler([this, handler] { (game_->*handler)(); }); });
         return action;
     };
 
@@ -110,21 +112,17 @@ void MainWindow::CreateMenus() {
 
 bool MainWindow::LoadAndShow(PebblixGame& game) {
     game_ = &game;
-    Run([this] { game_->Form_Load(); });
+    bool started = false;
+    RunHandler([&] { started = game_->Form_Load(); });
+    if (!started) {
+        EndProgram();
+    }
     if (closing_) {
         return false;
     }
     show();
     activateWindow();
     return true;
-}
-
-template <typename Handler>
-void MainWindow::Run(Handler handler) {
-    common::qt::RunHandler(handler, [this](const char*) {
-        common::qt::ShowFaultBox(this, kErrorTitle, kUnexpectedProblem);
-        EndProgram();
-    });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -204,9 +202,9 @@ void MainWindow::FocusGuess() { txtGuess_->setFocus(Qt::OtherFocusReason); }
 
 void MainWindow::SelectAllGuess() { txtGuess_->selectAll(); }
 
-void MainWindow::SetTimerEnabled(bool enabled) { tmrWord_.SetEnabled(enabled); }
+void MainWindow::StartTimer(int milliseconds) { tmrWord_.Start(milliseconds); }
 
-void MainWindow::SetTimerInterval(int milliseconds) { tmrWord_.SetInterval(milliseconds); }
+void MainWindow::StopTimer() { tmrWord_.Stop(); }
 
 void MainWindow::SetSoundsChecked(bool checked) { mnuOptionsSounds_->setChecked(checked); }
 

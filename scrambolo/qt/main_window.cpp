@@ -9,18 +9,18 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
-#include "common/maker.h"
+#include "common/qt/fault_exit.h"
 #include "common/qt/menu_keys.h"
 #include "common/qt/qt_text.h"
-#include "scrambolo/qt/handler_guard.h"
+#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::qt {
 namespace {
 
 using common::qt::FromGameText;
+using common::qt::RunHandler;
 using common::qt::ToGameText;
-
-constexpr int kClockInterval = 250;
 
 // Focus given back when a window, a menu or the menu bar lets go of it is not the player moving it.
 bool PlayerMovedFocus(Qt::FocusReason reason) {
@@ -35,17 +35,16 @@ MainWindow::MainWindow()
       dpi_(common::qt::ScreenDpi()),
       twips_(dpi_),
       client_(new QWidget(this)) {
-    setWindowTitle("Scrambolo!");
+    setWindowTitle(kMainCaption);
     setCentralWidget(client_);
     BuildMenus();
 
     // Tab order is creation order: buttons 0 to 6, then the label, which takes no focus.
     for (int index = 0; index <= 6; ++index) {
-        auto* button = new QPushButton("Command1", client_);
-        const int left = index == 0 ? 100 : 0;
-        const int top = index == 0 ? 1400 : 0;
-        button->setGeometry(twips_(left), twips_(top), twips_(1215), twips_(495));
-        button->setFont(common::qt::PointFont(18));
+        auto* button = new QPushButton(kButtonCaption, client_);
+        const Layout& place = index == 0 ? kButton0 : kLetterButton;
+        button->setGeometry(twips_(place.left), twips_(place.top), twips_(place.width), twips_(place.height));
+        button->setFont(common::qt::PointFont(kButtonFontPoints));
         button->installEventFilter(this);
         buttons_.at(static_cast<std::size_t>(index)) = button;
         if (index >= 1) {
@@ -56,20 +55,20 @@ MainWindow::MainWindow()
             });
         }
     }
-    clockLabel_ = new QLabel("Label1", client_);
+    clockLabel_ = new QLabel(kLblTimeCaption, client_);
     clockLabel_->setTextFormat(Qt::PlainText);
-    clockLabel_->setGeometry(twips_(4200), twips_(1320), twips_(1215), twips_(495));
-    clockLabel_->setFont(common::qt::PointFont(9.75));
+    clockLabel_->setGeometry(twips_(kLblTime.left), twips_(kLblTime.top), twips_(kLblTime.width),
+                             twips_(kLblTime.height));
+    clockLabel_->setFont(common::qt::PointFont(kLblTimeFontPoints));
     clockLabel_->installEventFilter(this);
 
-    timer_.setInterval(kClockInterval);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (game_ != nullptr) {
             RunHandler([&] { game_->Timer1_Timer(); });
         }
     });
-    // The client area below the menu bar is 9480 by 3195 twips, as on Windows.
-    setFixedSize(twips_(9480), twips_(3195) + menuBar()->sizeHint().height());
+    // The client area below the menu bar has the twips of the Windows edition.
+    setFixedSize(twips_(kMainClientWidth), twips_(kMainClientHeight) + menuBar()->sizeHint().height());
 }
 
 QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, void (Game::*handler)()) {
@@ -100,7 +99,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     AddItem(help, "&Contents", &Game::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
-    AddItem(help, QString("&Visit ") + common::maker::kName + " On The Web...", &Game::mnuHelpWeb_Click);
+    AddItem(help, FromGameText(WebMenuCaption()), &Game::mnuHelpWeb_Click);
     AddItem(help, "&About Scrambolo...", &Game::mnuHelpAbout_Click);
     common::qt::OpenFirstMenuOnF10(*this);
 }
@@ -182,13 +181,13 @@ void MainWindow::SetWindowCaption(const std::string& text) {
     QAccessible::updateAccessibility(&renamed);
 }
 
-void MainWindow::SetTimer(bool enabled) {
-    if (enabled && !closed_) {
-        timer_.start();
-    } else {
-        timer_.stop();
+void MainWindow::StartTimer(int milliseconds) {
+    if (!closed_) {
+        timer_.start(milliseconds);
     }
 }
+
+void MainWindow::StopTimer() { timer_.stop(); }
 
 void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
     rangeItems_.at(static_cast<std::size_t>(item))->setChecked(checked);

@@ -52,10 +52,11 @@ std::string AboutMessage() {
            common::maker::kSupportAddress + "\r\nWeb: " + common::maker::kWebHost;
 }
 
-std::string FaultMessage(std::string_view what) {
-    const std::string told = what.empty() ? std::string() : " (" + std::string(what) + ")";
-    return "Scrambolo met a problem it cannot recover from and will now close" + told +
-           ". Your saved high score and settings are kept as they were.";
+std::string WebMenuCaption() { return std::string("&Visit ") + common::maker::kName + " On The Web..."; }
+
+std::string FaultMessage(const std::string& what) {
+    return "Scrambolo met a problem it cannot recover from and will now close (" + what +
+           "). Your saved high score and settings are kept as they were.";
 }
 
 }  // namespace scrambolo

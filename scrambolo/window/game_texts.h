@@ -23,8 +23,10 @@ std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, s
 
 std::string AboutMessage();
 
-// What the player is told before the game ends on a fault it cannot recover from, with what the
-// fault says when it says anything.
-std::string FaultMessage(std::string_view what);
+// The Help menu's web item, with the maker's name.
+std::string WebMenuCaption();
+
+// What the player is told when a fault the game cannot recover from ends it, with the fault's words.
+std::string FaultMessage(const std::string& what);
 
 }  // namespace scrambolo
