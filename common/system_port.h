@@ -28,8 +28,8 @@ enum class SoundMode { Async, Sync };
 
 // Message boxes, sounds, clocks, files and launches. Each platform build talks to its real
 // system; tests use a fake that records and scripts.
-// Paths and texts are UTF-8, whatever the folder names hold; a word of a list may be 8-bit text of
-// the system's code page, and reaches a message box as it is.
+// Paths and texts are UTF-8, whatever the folder names hold; a word of a list, which is the games'
+// 8-bit text, is put into a message as UTF-8 (common/game_text.h).
 class SystemPort {
 public:
     virtual ~SystemPort() = default;

@@ -21,14 +21,13 @@
 #include "common/posix/player_folders.h"
 #include "common/qt/cue_player.h"
 #include "common/qt/late_keys.h"
+#include "common/qt/qt_text.h"
 #include "common/text_file.h"
 
 namespace common::qt {
 namespace {
 
 constexpr const char* kTextViewer = "xdg-open";
-
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A Yes/No box has no cancel: Esc and the close button leave it open, so a habitual Esc under a
 // question never answers it.
@@ -74,7 +73,8 @@ private:
 
 }  // namespace
 
-QtSystem::QtSystem(std::string gameFolder) : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>()) {}
+QtSystem::QtSystem(std::string gameFolder)
+    : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>(gameFolder_)) {}
 
 QtSystem::~QtSystem() = default;
 
@@ -87,8 +87,8 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
         keysForTheWord.emplace(&box);
     }
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(Q(title));
-    box.setText(Q(prompt));
+    box.setWindowTitle(FromUtf8(title));
+    box.setText(FromUtf8(prompt));
     box.setTextFormat(Qt::PlainText);
     QuestionWithoutEscape noEscape;
     if (buttons == MessageButtons::YesNo) {
@@ -109,9 +109,9 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
 
 void QtSystem::PlayWave(const std::string& path, SoundMode mode) {
     if (mode == SoundMode::Async) {
-        cues_->Play(Q(path));
+        cues_->Play(path);
     } else {
-        cues_->PlayToEnd(Q(path));
+        cues_->PlayToEnd(path);
     }
 }
 
@@ -190,13 +190,15 @@ std::string QtSystem::SavedFilesFolder() {
 }
 
 bool QtSystem::StartTextEditor(const std::string& path) {
-    return QProcess::startDetached(kTextViewer, {Q(path)});
+    return QProcess::startDetached(kTextViewer, {FromUtf8(path)});
 }
 
 std::string QtSystem::TextEditorName() { return kTextViewer; }
 
-bool QtSystem::OpenHelpText(const std::string& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))); }
+bool QtSystem::OpenHelpText(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(path)));
+}
 
-bool QtSystem::OpenWebAddress(const std::string& address) { return QDesktopServices::openUrl(QUrl(Q(address))); }
+bool QtSystem::OpenWebAddress(const std::string& address) { return QDesktopServices::openUrl(QUrl(FromUtf8(address))); }
 
 }  // namespace common::qt

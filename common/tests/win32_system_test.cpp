@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/game_text.h"
 #include "common/saved_file.h"
 #include "common/text_file.h"
 #include "common/win32/wide_text.h"
@@ -105,6 +106,21 @@ TEST(Win32Text, UnicodeCrossesTheBoundaryWholeAndEightBitWordsAsTheCodePageReads
     ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, "caf\xe9", 4, codePage, 8), 4);
     EXPECT_EQ(Widen("caf\xe9"), std::wstring(codePage, 4));
     EXPECT_EQ(FilePath("C:\\Games\\a\\..\\Scrambolo\\diff.dat"), L"\\\\?\\C:\\Games\\Scrambolo\\diff.dat");
+}
+
+TEST(Win32Text, AWordsLettersReadTheSameOnTheAnsiButtonsAndInTheUtf8Boxes) {
+    // The buttons take a word's bytes through the ANSI calls, in the system's code page; a message
+    // box takes the word as the games' one decoding gives it. Where the system's code page is the
+    // Western one (Wine's, and Windows' in Western Europe and the Americas), every byte reads the same.
+    if (GetACP() != 1252) {
+        GTEST_SKIP() << "the system's code page is " << GetACP();
+    }
+    for (int byte = 1; byte < 256; ++byte) {
+        const char letter = static_cast<char>(byte);
+        wchar_t onButton[2] = {};
+        ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, &letter, 1, onButton, 2), 1);
+        EXPECT_EQ(Widen(common::Utf8FromGameText(std::string(1, letter))), std::wstring(1, onButton[0])) << byte;
+    }
 }
 
 TEST(Win32Cues, AWavePathOfMoreThan127CharactersIsPlayedFromMemory) {

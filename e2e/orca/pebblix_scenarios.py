@@ -1,11 +1,14 @@
 """Pebblix played by keyboard while Orca listens: what it says, what the tree shows, what is saved."""
 
+import os
 import re
 import signal
+import subprocess
 import time
 from collections import Counter
 
 from desktop import ScenarioFailed
+from sound_servers import RecordingSoundServer, SilentSoundServer
 
 # The only word of five letters or more in the scenarios' dictionary, so it is dealt every time.
 DEALT = "planets"
@@ -418,5 +421,116 @@ def scenario_demo(s):
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
 
 
+def keyboard_with(*symbols):
+    """Puts the key symbols on spare keys of the display's keyboard, as a player's own layout has
+    its letters: xdotool then types each with one key. A letter missing from the layout xdotool
+    types by changing the keyboard under the game, and Qt reads the change too late for that key."""
+    layout = subprocess.run(["xkbcomp", "-xkb", os.environ["DISPLAY"], "-"], check=True,
+                            capture_output=True, text=True).stdout
+    spare = ["    key <I%d> { [ %s ] };\n" % (248 - index, symbol) for index, symbol in enumerate(symbols)]
+    start = layout.index("xkb_symbols")
+    end = layout.index("\n};", start)
+    layout = layout[:end + 1] + "".join(spare) + layout[end + 1:]
+    subprocess.run(["xkbcomp", "-", os.environ["DISPLAY"]], input=layout, check=True, text=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
+
+def scenario_eight_bit_letters(s):
+    """A given word of the Windows code page's own letters, shown and spoken right, and a typed guess
+    with one of them found in the dictionary and scored one point a letter."""
+    # "oeuvres" and "soeur" with the code page's o-e ligature, 0x9C, a byte Latin-1 would show as nothing.
+    s.beside_program("mswnby32.dll", b"s\x9cur\r\n\x9cuvres\r\n")
+    word = "\u0153uvres"
+    keyboard_with("oe")
+    s.start(r"^Pebblix$")
+    s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+    s.key("n")
+    s.hear(word + ".")
+    shown = s.find("text", "Given word:").accessible.queryText().getText(0, -1)
+    if shown != word:
+        raise ScenarioFailed("the word box shows %r, expected %r" % (shown, word))
+
+    s.step("the guess typed with the ligature is the dictionary's word: accepted, four points")
+    type_guess(s, "s\u0153ur")
+    s.key("Return")
+    s.hear("alert Pebblix.", accepted(4, 4), "OK push button.")
+    s.key("Return")
+    s.hear(word + ".")
+
+    s.step("Exit ends the game")
+    alt_keys(s, "alt+f")
+    s.hear("New Game.")
+    s.key("x")
+    s.expect_exit(0)
+    s.expect_saved("pebblixscor.dat", None)
+
+
+def expect_guess_selected(s, guess, seconds=10):
+    """The refused guess back in the guess box, all of it selected."""
+    deadline = time.monotonic() + seconds
+    while guess_box(s) != (guess, (0, len(guess))):
+        if time.monotonic() > deadline:
+            raise ScenarioFailed("the guess box holds %r, not %r refused and selected" % (guess_box(s), guess))
+        time.sleep(0.1)
+
+
+def scenario_silent_sound_server(s):
+    """A sound server that takes the game's connection and never answers costs the game nothing: the
+    welcome comes at once, a refused and an accepted guess are answered at once, Exit ends it at once."""
+    with SilentSoundServer(s.folder) as server:
+        s.beside_program("mswnby32.dll", s.words(WORDS))
+        s.start(r"^Pebblix$", environment=server.environment())
+        s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+        server.expect_first_connection_waiting()
+        s.key("n")
+        s.hear(DEALT + ".")
+
+        s.step("a refused guess, whose cue is waited for, is not held")
+        type_guess(s, "xyz")
+        s.key("Return")
+        expect_guess_selected(s, "xyz")
+
+        s.step("nor is an accepted one")
+        s.type("tap")
+        s.key("Return")
+        answer_report(s, 3, 3)
+        server.expect_first_connection_waiting()
+
+        s.step("Exit ends the game at once, the server's answer still awaited")
+        alt_keys(s, "alt+f")
+        s.hear("New Game.")
+        s.key("x")
+        s.expect_exit(0, seconds=10)
+        s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+
+
+def scenario_cues_heard_whole(s):
+    """On a real sound server each cue sounds whole before the game goes on: the wrong cue of a
+    refused guess, the right cue of an accepted one."""
+    with RecordingSoundServer(s.folder) as server:
+        s.beside_program("mswnby32.dll", s.words(WORDS))
+        wrong, right = (os.path.join(s.program_folder, name) for name in ("wrong.wav", "right.wav"))
+        s.start(r"^Pebblix$", environment=server.environment())
+        s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+        s.key("n")
+        s.hear(DEALT + ".")
+
+        s.step("a refused guess sounds the wrong cue")
+        type_guess(s, "xyz")
+        s.key("Return")
+        expect_guess_selected(s, "xyz")
+        server.expect_heard(wrong)
+
+        s.step("an accepted guess sounds the right cue, then is reported")
+        s.type("tap")
+        s.key("Return")
+        s.hear("alert Pebblix.", accepted(3, 3), "OK push button.")
+        server.expect_heard(wrong, right)
+        s.key("Return")
+        expect_word_read(s)
+
+        alt_keys(s, "alt+f")
+        s.hear("New Game.")
+        s.key("x")
+        s.expect_exit(0)
 

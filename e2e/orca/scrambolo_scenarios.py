@@ -1,10 +1,12 @@
 """Scrambolo played by keyboard while Orca listens: what it says, what the tree shows, what is saved."""
 
+import os
 import re
 import signal
 import time
 
 from desktop import ScenarioFailed
+from sound_servers import RecordingSoundServer, SilentSoundServer
 
 FRAME = re.compile(r"\d\d:\d\d - Scrambolo! frame\.")
 CLOCK = re.compile(r"0[12]:\d\d")
@@ -393,4 +395,96 @@ def scenario_demo(s):
     s.expect_exit(0)
     s.expect_saved("diff.dat", b"-1\r\n")
 
+
+
+def scenario_eight_bit_letters(s):
+    """A word of the Windows code page's own letters: shown and spoken right on the buttons, in the
+    hint and in the Time Is Up box, the same letter everywhere."""
+    # "oeuvre" with the code page's o-e ligature, 0x9C, a byte Latin-1 would show as nothing.
+    s.beside_program("jmsit32.dll", b"\x9cuvre\r\n")
+    s.start(r"^Scrambolo!$", environment=dict(FAST_CLOCK, FAKETIME="+0 x4"))
+    s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+    word = "\u0153uvre"
+    row = letters(s)
+    if sorted(row) != sorted(word):
+        raise ScenarioFailed("the buttons read %r, not the letters of %r" % (row, word))
+
+    s.step("Tab reads every letter, the ligature included")
+    focus = focused_letter(s)
+    for _ in range(len(word)):
+        s.key("Tab")
+        focus = focus % len(word) + 1
+        s.hear("%s push button." % row[focus - 1])
+
+    s.step("the hint shows the same letter")
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", "\u0153*v**")
+    s.key("Escape")
+    s.hear(FRAME)
+
+    s.step("the word's time runs out: the box quotes the word as the buttons showed it")
+    s.hear("alert Time Is Up.",
+           "Oops! You didn't beat your high score of 0 words! You guessed 0 words! The word was %s. Play again?"
+           % word, "Yes push button.", seconds=60)
+    # The player hears the question out before answering it.
+    s.quiet(0.5)
+    s.key("n")
+    s.expect_exit(0)
+
+
+def scenario_silent_sound_server(s):
+    """A sound server that takes the game's connection and never answers costs the game nothing: the
+    window and its first letter come at once, swaps and verdicts go on in silence, Exit ends it at once."""
+    with SilentSoundServer(s.folder) as server:
+        s.beside_program("jmsit32.dll", s.words("lamp.txt"))
+        s.start(r"^Scrambolo!$", environment=server.environment())
+        s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+        server.expect_first_connection_waiting()
+
+        s.step("a move to a letter, a swap and a wrong verdict, each with its cue, are answered at once")
+        row = letters(s)
+        s.key("Tab")
+        s.hear("%s push button." % row[1])
+        s.key("Return")
+        s.key("shift+Tab")
+        s.hear("%s push button." % row[0])
+        s.key("space")
+        row[0], row[1] = row[1], row[0]
+        wait_for_letters(s, row)
+        s.key("j")
+        s.key("h")
+        s.hear("alert High Score.", "Your high score is 0 guessed words!", "OK push button.")
+        s.key("Return")
+        s.hear(FRAME)
+        server.expect_first_connection_waiting()
+
+        s.step("Exit ends the game at once, the server's answer still awaited")
+        alt_keys(s, "alt+f")
+        s.hear("Exit.")
+        s.key("x")
+        s.expect_exit(0, seconds=10)
+        s.expect_saved("diff.dat", b"-1\r\n")
+
+
+def scenario_cues_heard_whole(s):
+    """On a real sound server every cue sounds whole: the click of the first letter, asked for while
+    the game is still connecting, that of a move back to it, and the buzzer of a wrong verdict."""
+    with RecordingSoundServer(s.folder) as server:
+        s.beside_program("jmsit32.dll", s.words("lamp.txt"))
+        click, buzzer = (os.path.join(s.program_folder, name) for name in ("click.wav", "buzzer.wav"))
+        s.start(r"^Scrambolo!$", environment=server.environment())
+        s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+        server.expect_heard(click)
+
+        s.step("back on the first letter it clicks; J on the dealt shuffle buzzes")
+        s.key("Tab")
+        s.hear(re.compile(r". push button\."))
+        s.key("shift+Tab")
+        s.hear(re.compile(r". push button\."))
+        server.expect_heard(click, click)
+        s.key("j")
+        server.expect_heard(click, click, buzzer)
+
+        alt_keys(s, "alt+f", "x")
+        s.expect_exit(0)
 

@@ -7,7 +7,8 @@
 
 namespace pebblix {
 
-// The window's timer is the round's, tmrWord.
+// The window's timer is the round's, tmrWord. The boxes' texts are the games' 8-bit text, one byte
+// a letter (common/game_text.h).
 class GameWindow : public common::WindowTimer {
 public:
     // txtWord, the dealt word (read-only for the player).

@@ -12,31 +12,27 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
 #include "common/qt/accessible_line_edit.h"
+#include "common/qt/fault_exit.h"
+#include "common/qt/menu_keys.h"
+#include "common/qt/qt_text.h"
 #include "common/qt/window_units.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
 
 namespace pebblix::qt {
-namespace {
 
 // The boxes hold the game's 8-bit text, one byte a character as in the Windows edition, so a
 // word's length and its points are the same on both.
-QString FromGameText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+using common::qt::FromGameText;
+using common::qt::RunHandler;
+using common::qt::ToGameText;
 
-std::string ToGameText(const QString& text) { return text.toLatin1().toStdString(); }
-
-}  // namespace
-
-MainWindow::MainWindow() : tmrWord_([this] { Run([this] { game_->tmrWord_Timer(); }); }) {
+MainWindow::MainWindow() : tmrWord_([this] { RunHandler([this] { game_->tmrWord_Timer(); }); }) {
     // A fixed frame without a maximize box: the layout never changes size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -78,7 +74,7 @@ void MainWindow::CreateControls() {
     cmdEnter_ = new QPushButton(kCheckCaption, client);
     place(cmdEnter_, kCmdEnter);
     cmdEnter_->setDefault(true);
-    connect(cmdEnter_, &QPushButton::clicked, this, [this] { Run([this] { game_->cmdEnter_Click(); }); });
+    connect(cmdEnter_, &QPushButton::clicked, this, [this] { RunHandler([this] { game_->cmdEnter_Click(); }); });
 
     // The label overlaps txtWord a little; the box is drawn over it, as on Windows.
     txtWord_->raise();
@@ -95,7 +91,8 @@ void MainWindow::CreateControls() {
 void MainWindow::CreateMenus() {
     const auto item = [this](QMenu* menu, const char* caption, void (PebblixGame::*handler)()) {
         QAction* action = menu->addAction(FromGameText(caption));
-        connect(action, &QAction::triggered, this, [this, handler] { Run([this, handler] { (game_->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunHandler([this, handler] { (game_->*handler)(); }); });
         return action;
     };
 
@@ -113,15 +110,13 @@ void MainWindow::CreateMenus() {
     item(help, VisitMenuCaption().c_str(), &PebblixGame::mnuHelpVisit_Click);
     item(help, "&About Pebblix...", &PebblixGame::mnuHelpAbout_Click);
 
-    // F10 opens the menu bar, as it does on Windows.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+    common::qt::OpenFirstMenuOnF10(*this);
 }
 
 bool MainWindow::LoadAndShow(PebblixGame& game) {
     game_ = &game;
     bool started = false;
-    Run([&] { started = game_->Form_Load(); });
+    RunHandler([&] { started = game_->Form_Load(); });
     if (!started) {
         EndProgram();
     }
@@ -131,20 +126,6 @@ bool MainWindow::LoadAndShow(PebblixGame& game) {
     show();
     activateWindow();
     return true;
-}
-
-template <typename Handler>
-void MainWindow::Run(Handler handler) {
-    try {
-        handler();
-    } catch (...) {
-        QMessageBox box(this);
-        box.setIcon(QMessageBox::NoIcon);
-        box.setWindowTitle(kErrorTitle);
-        box.setText(kUnexpectedProblem);
-        box.exec();
-        EndProgram();
-    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -51,11 +51,6 @@ private:
     // ending at once.
     void Close(bool runUnloadHandler);
 
-    // Runs a handler; anything it throws ends the program with a plain message instead of leaving
-    // the Qt event handler.
-    template <typename Handler>
-    void Run(Handler handler);
-
     PebblixGame* game_ = nullptr;
     QLineEdit* txtWord_ = nullptr;
     QLabel* lblWord_ = nullptr;

@@ -4,11 +4,14 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "scrambolo/qt/handler_guard.h"
+#include "common/qt/fault_exit.h"
+#include "common/qt/qt_text.h"
 #include "common/qt/window_units.h"
 #include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::qt {
+
+using common::qt::RunHandler;
 
 CheatWindow::CheatWindow(double dpi, std::function<void()> onClose)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -33,7 +36,7 @@ CheatWindow::CheatWindow(double dpi, std::function<void()> onClose)
 }
 
 void CheatWindow::SetText(const std::string& text) {
-    text_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    text_->setText(common::qt::FromGameText(text));
     // As in a Windows text box given new text, the caret stands before the first letter, where a
     // screen reader reads the whole line from.
     text_->setCursorPosition(0);

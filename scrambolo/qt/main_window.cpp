@@ -8,9 +8,10 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QShortcut>
 
-#include "scrambolo/qt/handler_guard.h"
+#include "common/qt/fault_exit.h"
+#include "common/qt/menu_keys.h"
+#include "common/qt/qt_text.h"
 #include "scrambolo/qt/spoken_caption.h"
 #include "scrambolo/window/game_texts.h"
 #include "scrambolo/window/window_layout.h"
@@ -18,10 +19,9 @@
 namespace scrambolo::qt {
 namespace {
 
-// Captions are the word list's own 8-bit characters, kept byte for byte.
-QString Q(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string S(const QString& text) { return text.toLatin1().toStdString(); }
+using common::qt::FromGameText;
+using common::qt::RunHandler;
+using common::qt::ToGameText;
 
 // Focus given back when a window, a menu or the menu bar lets go of it is not the player moving it.
 bool PlayerMovedFocus(Qt::FocusReason reason) {
@@ -85,9 +85,6 @@ QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, void (Game::*h
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     AddItem(file, "E&xit", &Game::mnuFileExit_Click);
-    // F10 goes to the menus, as Alt does; like other Linux programs it opens the first one.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
 
     QMenu* options = menuBar()->addMenu("&Options");
     QMenu* letters = options->addMenu("&Number Of Letters");
@@ -103,8 +100,9 @@ void MainWindow::BuildMenus() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     AddItem(help, "&Contents", &Game::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
-    AddItem(help, QString::fromStdString(WebMenuCaption()), &Game::mnuHelpWeb_Click);
+    AddItem(help, FromGameText(WebMenuCaption()), &Game::mnuHelpWeb_Click);
     AddItem(help, "&About Scrambolo...", &Game::mnuHelpAbout_Click);
+    common::qt::OpenFirstMenuOnF10(*this);
 }
 
 void MainWindow::DestroyWithoutUnload() {
@@ -122,7 +120,9 @@ int MainWindow::LetterButtonIndex(const QObject* widget) const {
     return -1;
 }
 
-void MainWindow::SetButtonCaption(int index, const std::string& caption) { SetCaptionHeard(Button(index), Q(caption)); }
+void MainWindow::SetButtonCaption(int index, const std::string& caption) {
+    SetCaptionHeard(Button(index), FromGameText(caption));
+}
 
 void MainWindow::SetButtonShown(int index, bool shown) {
     QPushButton* button = Button(index);
@@ -147,7 +147,7 @@ void MainWindow::FocusButton(int index) {
     }
 }
 
-std::string MainWindow::ButtonCaption(int index) { return S(Button(index)->text()); }
+std::string MainWindow::ButtonCaption(int index) { return ToGameText(Button(index)->text()); }
 
 void MainWindow::PlaceButton(int index, int left, int top, int width) {
     QPushButton* button = Button(index);
@@ -165,17 +165,17 @@ void MainWindow::ShowMainWindow() {
 }
 
 void MainWindow::SetClockText(const std::string& text) {
-    clockLabel_->setText(Q(text));
+    clockLabel_->setText(FromGameText(text));
     clockLabel_->repaint();
 }
 
-std::string MainWindow::ClockText() { return S(clockLabel_->text()); }
+std::string MainWindow::ClockText() { return ToGameText(clockLabel_->text()); }
 
 void MainWindow::SetWindowCaption(const std::string& text) {
-    if (windowTitle() == Q(text)) {
+    if (windowTitle() == FromGameText(text)) {
         return;
     }
-    setWindowTitle(Q(text));
+    setWindowTitle(FromGameText(text));
     // Qt does not tell screen readers of a new title by itself, and the caption is the window's
     // name: without this they would go on calling the window by its first caption, its read-title
     // command too. Qt 6.4 tells the change by a reference to the window, which has Orca read the

@@ -2,6 +2,7 @@
 #include "scrambolo/window/game_texts.h"
 
 #include "common/field_values.h"
+#include "common/game_text.h"
 #include "common/maker.h"
 
 namespace scrambolo {
@@ -38,7 +39,7 @@ std::string HighScoreMessage(std::int32_t highScore) {
 std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, std::string_view word) {
     const std::string high = common::FormatPlain(highScore);
     const std::string guessed = common::FormatPlain(wordsGuessed);
-    const std::string ending = " words! The word was " + std::string(word) + ". Play again?";
+    const std::string ending = " words! The word was " + common::Utf8FromGameText(word) + ". Play again?";
     if (wordsGuessed > highScore) {
         return "Congradulations! You beat your high score of " + high + " words! Your new high score is " +
                guessed + ending;

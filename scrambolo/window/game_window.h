@@ -11,7 +11,8 @@ namespace scrambolo {
 // The five letter-range items of the Options menu, in menu order.
 enum class RangeItem { Options34, Options45, Options56, Options6, OptionsAllRanges };
 
-// Positions and widths are in twips; the window turns them into pixels at the real DPI.
+// Positions and widths are in twips; the window turns them into pixels at the real DPI. Captions
+// and texts are the games' 8-bit text, one byte a letter (common/game_text.h).
 // The window's timer is the clock's, Timer1.
 class GameWindow : public LetterButtons, public common::WindowTimer {
 public:
