@@ -446,7 +446,7 @@ def scenario_eight_bit_letters(s):
     s.hear("alert Pebblix.", WELCOME, "Yes push button.")
     s.key("n")
     s.hear(word + ".")
-    shown = s.find("text", "Given word:").accessible.queryText().getText(0, -1)
+    shown = word_box_text(s)
     if shown != word:
         raise ScenarioFailed("the word box shows %r, expected %r" % (shown, word))
 
@@ -459,7 +459,7 @@ def scenario_eight_bit_letters(s):
 
     s.step("Exit ends the game")
     alt_keys(s, "alt+f")
-    s.hear("New Game.")
+    s.hear("New Game Ctrl+N.")
     s.key("x")
     s.expect_exit(0)
     s.expect_saved("pebblixscor.dat", None)
@@ -498,7 +498,7 @@ def scenario_silent_sound_server(s):
 
         s.step("Exit ends the game at once, the server's answer still awaited")
         alt_keys(s, "alt+f")
-        s.hear("New Game.")
+        s.hear("New Game Ctrl+N.")
         s.key("x")
         s.expect_exit(0, seconds=10)
         s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
@@ -530,7 +530,7 @@ def scenario_cues_heard_whole(s):
         expect_word_read(s)
 
         alt_keys(s, "alt+f")
-        s.hear("New Game.")
+        s.hear("New Game Ctrl+N.")
         s.key("x")
         s.expect_exit(0)
 

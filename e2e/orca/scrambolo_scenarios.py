@@ -402,8 +402,9 @@ def scenario_eight_bit_letters(s):
     hint and in the Time Is Up box, the same letter everywhere."""
     # "oeuvre" with the code page's o-e ligature, 0x9C, a byte Latin-1 would show as nothing.
     s.beside_program("jmsit32.dll", b"\x9cuvre\r\n")
-    s.start(r"^Scrambolo!$", environment=dict(FAST_CLOCK, FAKETIME="+0 x4"))
-    s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+    s.start(r"Scrambolo!$", environment=dict(FAST_CLOCK, FAKETIME="+0 x4"))
+    # At four times the pace the first tick may have named the window before Orca reads it.
+    s.hear(re.compile(r"(\d\d:\d\d - )?Scrambolo! frame\."), re.compile(r". push button\."))
     word = "\u0153uvre"
     row = letters(s)
     if sorted(row) != sorted(word):
