@@ -1,4 +1,4 @@
-// The outside world as the game logic sees it: message boxes, sounds, clocks, files and launches.
+// The outside world as the game logic sees it: Win32System, QtSystem and the tests' FakeSystem implement it.
 #pragma once
 
 #include <cstddef>
@@ -7,12 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-
-// <windows.h> turns ReplaceFile into ReplaceFileA; where it came first, that would rename this
-// name too and split callers from the definition. The games never call the Win32 function.
-#ifdef ReplaceFile
-#undef ReplaceFile
-#endif
 
 namespace common {
 
@@ -32,9 +26,10 @@ enum class SaveOutcome { Saved, Failed, PathTooLong };
 // Asynchronous cues let play go on at once; synchronous ones return when the sound has ended.
 enum class SoundMode { Async, Sync };
 
-// Each platform build talks to its real system; tests use a fake that records and scripts.
-// Paths and texts are UTF-8, whatever the folder names hold; a word of a list may be 8-bit text of
-// the system's code page, and reaches a message box as it is.
+// Message boxes, sounds, clocks, files and launches. Each platform build talks to its real
+// system; tests use a fake that records and scripts.
+// Paths and texts are UTF-8, whatever the folder names hold; a word of a list, which is the games'
+// 8-bit text, is put into a message as UTF-8 (common/game_text.h).
 class SystemPort {
 public:
     virtual ~SystemPort() = default;
@@ -75,7 +70,7 @@ public:
     virtual bool AnythingAt(const std::string& path) = 0;
     // Replaces the whole file safely (the old file stays whole on failure). A hidden or system file
     // is never replaced: it is someone else's, or a saved score kept aside.
-    virtual SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) = 0;
+    virtual SaveOutcome ReplaceWholeFile(const std::string& path, std::string_view bytes) = 0;
 
     // The separator of folders in the platform's paths: a backslash on Windows, a slash on Linux.
     virtual char PathSeparator() = 0;
@@ -90,9 +85,10 @@ public:
     // Every folder is given without a trailing separator.
     // The folder that holds the program file: the second place a word list is looked for.
     virtual std::string ProgramFolder() = 0;
-    // The system directory as the system reports it, the first place a word list is looked for:
-    // empty or short when it cannot be found. On Linux, the game's data folder of the installation.
-    virtual std::string SystemDirectory() = 0;
+    // The first place a word list is looked for, where an installation puts it: the system
+    // directory on Windows (empty or short when it cannot be found), the installation's data
+    // folder of the game on Linux.
+    virtual std::string WordListFolder() = 0;
     // Where the game's sound cues and help text are: the program's folder on Windows; on Linux
     // the installation's data folder, or the program's folder when it runs from a build or an
     // unpacked copy.
@@ -101,14 +97,16 @@ public:
     // on Linux the game's folder in the player's data folder, made on the first save.
     virtual std::string SavedFilesFolder() = 0;
 
-    // Starts the platform's plain-text editor on a file, in a normal window that takes the focus,
-    // without waiting for it; false when the editor could not be started.
+    // Starts the platform's plain-text editor itself on a file, in a normal window that takes the
+    // focus, without waiting for it; false when the editor could not be started.
     virtual bool StartTextEditor(const std::string& path) = 0;
     // The editor's program name, for the message that says it could not be started.
     virtual std::string TextEditorName() = 0;
-    // Asks the shell to carry out an operation ("Open", "open") on a document or web address
-    // with its associated program; false when that failed.
-    virtual bool OpenWithShell(const std::string& operation, const std::string& target) = 0;
+    // Opens a help text in whatever the player's desktop opens text files with; false when
+    // nothing could open it.
+    virtual bool OpenHelpText(const std::string& path) = 0;
+    // Opens a web address in the player's web browser; false when none could be started.
+    virtual bool OpenWebAddress(const std::string& address) = 0;
 };
 
 }  // namespace common

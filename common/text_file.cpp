@@ -61,7 +61,7 @@ Temporary CreateTemporaryBeside(const std::string& path) {
 
 }  // namespace
 
-SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) {
+SaveOutcome ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     const Temporary temporary = CreateTemporaryBeside(path);
     std::FILE* file = temporary.created.file;
     if (file == nullptr) {

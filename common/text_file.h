@@ -9,12 +9,6 @@
 
 #include "common/system_port.h"
 
-// <windows.h> turns ReplaceFile into ReplaceFileA; where it came first, that would rename this
-// name too and split callers from the definition. The games never call the Win32 function.
-#ifdef ReplaceFile
-#undef ReplaceFile
-#endif
-
 namespace common {
 
 // The whole file as bytes, or nothing when it is missing or cannot be read. With a limit, reading
@@ -25,7 +19,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // Writes the bytes to a new temporary file of this save's own beside the target, flushes it to the
 // disk, then renames it over the target. A crash, a full disk or an unwritable folder leaves the old
 // file as it was; nothing already at any name is written through or waited on.
-SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes);
+SaveOutcome ReplaceWholeFile(const std::string& path, std::string_view bytes);
 
 // True when a regular file (not a folder) exists at the path.
 bool RegularFileExists(const std::string& path);

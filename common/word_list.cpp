@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/field_reader.h"
+#include "common/game_text.h"
 
 namespace common {
 namespace {
@@ -129,8 +130,8 @@ WordListRead ReadWordList(std::string text, std::size_t limit, WordList& list) {
 
 bool IsShowable(std::string_view word) {
     return std::none_of(word.begin(), word.end(), [](char c) {
-        const auto code = static_cast<unsigned char>(c);
-        return code < 32 || code == 127;
+        const char32_t character = GameTextCharacter(c);
+        return character < 32 || (character >= 127 && character <= 0x9F);
     });
 }
 

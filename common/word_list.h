@@ -48,7 +48,9 @@ private:
 WordListRead ReadWordList(std::string text, std::size_t limit, WordList& list);
 
 // True when every character can be shown on a control and typed by the player: no NUL or other
-// control character (codes 0 to 31 and 127), which damage leaves in a file and a window cuts or hides.
+// control character (codes 0 to 31 and 127), which damage leaves in a file and a window cuts or
+// hides, and none of the five bytes the games' code page leaves undefined, which read as control
+// characters too (common/game_text.h) and are neither shown nor spoken.
 bool IsShowable(std::string_view word);
 
 }  // namespace common

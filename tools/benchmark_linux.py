@@ -7,10 +7,12 @@ Each program starts on a private virtual display with the accessibility bus up a
 on, as a blind player's desktop has it. Start-up is the time from starting the program to the
 moment its first word is on the accessibility tree (Scrambolo: a focused letter button; Pebblix:
 its welcome question, then, after an answer, the word box holding a word), taken as the median of
-five starts. Memory is the resident set 2 s after that; idle CPU is the clock ticks (1/100 s) the
-process uses in 60 s with the game's clock running and nobody touching it. Kanagram, when
+five starts, and again with a sound server that never answers. Memory is the resident set 2 s
+after that; idle CPU is the clock ticks (1/100 s) the process uses in 60 s with the game's clock
+running and nobody touching it. Kanagram, when
 installed, is measured the same way up to its main window on the tree; the Windows Scrambolo,
-when given, under Wine for its idle CPU.
+when given, under Wine for its idle CPU. Last, how long Pebblix's waited-for cues hold the game
+beside their own length, on a sound server that plays in real time.
 """
 
 import os
@@ -24,6 +26,7 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e", "orca"))
 
 STARTS = 5
+BUILD = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "build", "linux")
 IDLE_SECONDS = 60  # long enough that a tick of 1/100 s is not most of the reading
 TICKS_PER_SECOND = os.sysconf("SC_CLK_TCK")
 
@@ -135,13 +138,18 @@ def idle_ticks(pid):
     return cpu_ticks(pid) - before
 
 
-def measure_game(name, program, ready, answer_key=None, then_ready=None):
-    folder = tempfile.mkdtemp(prefix="benchmark-")
+def copy_beside(program, folder):
+    """The program and the files beside it, copied into the folder; the copy's path."""
     for path in os.listdir(os.path.dirname(program)):
         source = os.path.join(os.path.dirname(program), path)
         if os.path.isfile(source):
             shutil.copy2(source, folder)
-    copy = os.path.join(folder, os.path.basename(program))
+    return os.path.join(folder, os.path.basename(program))
+
+
+def measure_game(name, program, ready, answer_key=None, then_ready=None):
+    folder = tempfile.mkdtemp(prefix="benchmark-")
+    copy = copy_beside(program, folder)
     starts, words, memory, ticks = [], [], [], []
     for attempt in range(STARTS):
         run = Run([copy], folder)
@@ -156,6 +164,36 @@ def measure_game(name, program, ready, answer_key=None, then_ready=None):
         run.stop()
     shutil.rmtree(folder, ignore_errors=True)
     report(name, starts, memory[0], ticks[0], words)
+
+
+def measure_silent_sound_server(name, program, ready):
+    """Start-up as above with a sound server that takes the connection and never answers."""
+    from sound_servers import SilentSoundServer
+    folder = tempfile.mkdtemp(prefix="benchmark-")
+    copy = copy_beside(program, folder)
+    starts = []
+    with SilentSoundServer(folder) as server:
+        for _ in range(STARTS):
+            run = Run([copy], folder, server.environment())
+            starts.append(run.seconds_until(ready))
+            run.stop()
+    shutil.rmtree(folder, ignore_errors=True)
+    print("%s with a silent sound server: start-up median %.0f ms (of %s ms)" % (
+        name, statistics.median(starts) * 1000, ", ".join("%.0f" % (s * 1000) for s in starts)), flush=True)
+
+
+def measure_cue_holds(benchmark, waves):
+    """How long a waited-for cue holds the game beside its length, on a sound server that plays in
+    real time (the scenarios' recording one)."""
+    if not os.path.exists(benchmark):
+        print("Waited-for cues: %s not built, not measured" % benchmark)
+        return
+    from sound_servers import RecordingSoundServer
+    folder = tempfile.mkdtemp(prefix="benchmark-")
+    with RecordingSoundServer(folder) as server:
+        print("Waited-for cues on a sound server (Time: the hold; cue_ms: the wave's length):", flush=True)
+        subprocess.run([benchmark] + waves, env=dict(os.environ, **server.environment()), check=False)
+    shutil.rmtree(folder, ignore_errors=True)
 
 
 def measure_kanagram():
@@ -234,6 +272,11 @@ def main():
         print("%d CPU(s); %s" % (os.cpu_count(), time.strftime("%Y-%m-%d %H:%M")), flush=True)
         measure_game("Scrambolo (Linux)", os.path.abspath(sys.argv[1]), focused_letter)
         measure_game("Pebblix (Linux)", os.path.abspath(sys.argv[2]), welcome_box, "n", word_box_with_word)
+        measure_silent_sound_server("Scrambolo (Linux)", os.path.abspath(sys.argv[1]), focused_letter)
+        measure_silent_sound_server("Pebblix (Linux)", os.path.abspath(sys.argv[2]), welcome_box)
+        pebblix_folder = os.path.dirname(os.path.abspath(sys.argv[2]))
+        measure_cue_holds(os.path.join(BUILD, "common", "common_qt_benchmarks"),
+                          [os.path.join(pebblix_folder, name) for name in ("wrong.wav", "right.wav", "gameover.wav")])
         measure_kanagram()
         if len(sys.argv) == 4:
             measure_wine(os.path.abspath(sys.argv[3]))

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QList>
+#include <QPointer>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -12,6 +13,9 @@
 
 namespace common::qt {
 namespace {
+
+// The label of a box told text first, kept on the box itself.
+constexpr const char* kTextFirstLabel = "textFirstLabel";
 
 // The offsets where the text's items (characters, words or sentences) start or end, from 0 to the
 // text's length, ascending. A line or a paragraph is the whole text of a one-line box.
@@ -53,13 +57,32 @@ class LineEditAccessible final : public QAccessibleWidget,
 public:
     explicit LineEditAccessible(QLineEdit* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
 
+    // A box told text first is a paragraph of text that takes the focus: Orca says no role for
+    // it, and it says a box's label and state before its text, its description after.
+    QAccessible::Role role() const override {
+        return TextFirst() ? QAccessible::Paragraph : QAccessible::EditableText;
+    }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Value ? Box()->displayText() : QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Value) {
+            return Box()->displayText();
+        }
+        if (TextFirst() && kind == QAccessible::Name) {
+            return {};
+        }
+        if (TextFirst() && kind == QAccessible::Description) {
+            return Box()->property(kTextFirstLabel).toString();
+        }
+        return QAccessibleWidget::text(kind);
     }
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
+        // Orca says "read only" before the text of a box that is, and of any focusable text that
+        // is not editable: a box told text first is told as neither, though the focus reaches it
+        // (Orca follows the focus there all the same). Told editable, Orca would speak the word as
+        // typed when it is dealt.
         state.editable = !Box()->isReadOnly();
-        state.readOnly = Box()->isReadOnly();
+        state.readOnly = Box()->isReadOnly() && !TextFirst();
+        state.focusable = state.focusable && !TextFirst();
         state.selectableText = true;
         return state;
     }
@@ -169,6 +192,7 @@ public:
 
 private:
     QLineEdit* Box() const { return static_cast<QLineEdit*>(widget()); }
+    bool TextFirst() const { return Box()->property(kTextFirstLabel).isValid(); }
 
     // An offset of -2 means the caret; one outside the text is an error, told by -1.
     bool InRange(const QString& shown, int* offset, int* startOffset, int* endOffset) const {
@@ -183,13 +207,25 @@ private:
     }
 };
 
+// The object the screen reader was last told has the focus.
+QPointer<QObject> toldFocus;
+
 // Every accessibility update passes here on its way to the screen reader.
 void PassUpdate(QAccessibleEvent* event) {
-    if (event->type() == QAccessible::TextCaretMoved) {
-        const auto* box = qobject_cast<QLineEdit*>(event->object());
-        if (box != nullptr && !box->hasFocus()) {
-            return;
-        }
+    const auto* box = qobject_cast<QLineEdit*>(event->object());
+    if (event->type() == QAccessible::TextCaretMoved && box != nullptr && !box->hasFocus()) {
+        return;
+    }
+    // Qt selects a box's text as Tab enters it, before it tells of the focus, and drops the
+    // selection as the focus leaves: Orca would say the selected text, then the box with its
+    // text once more, and "Text unselected" on the way out. The box's own presentation says
+    // whether its text is selected.
+    if (event->type() == QAccessible::TextSelectionChanged && box != nullptr &&
+        (!box->hasFocus() || toldFocus != box)) {
+        return;
+    }
+    if (event->type() == QAccessible::Focus) {
+        toldFocus = event->object();
     }
     // Qt's own way to the screen reader is taken only while no handler is installed.
     QAccessible::installUpdateHandler(nullptr);
@@ -206,6 +242,8 @@ QAccessibleInterface* LineEditFactory(const QString& className, QObject* object)
 }
 
 }  // namespace
+
+void TellTextFirst(QLineEdit* box, const QString& label) { box->setProperty(kTextFirstLabel, label); }
 
 void InstallLineEditAccessibility() {
     QAccessible::installFactory(&LineEditFactory);

@@ -20,14 +20,14 @@
 
 #include "common/posix/player_folders.h"
 #include "common/qt/cue_player.h"
+#include "common/qt/late_keys.h"
+#include "common/qt/qt_text.h"
 #include "common/text_file.h"
 
 namespace common::qt {
 namespace {
 
 constexpr const char* kTextViewer = "xdg-open";
-
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A Yes/No box has no cancel: Esc and the close button leave it open, so a habitual Esc under a
 // question never answers it.
@@ -73,20 +73,22 @@ private:
 
 }  // namespace
 
-QtSystem::QtSystem(std::string gameFolder) : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>()) {}
+QtSystem::QtSystem(std::string gameFolder)
+    : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>(gameFolder_)) {}
 
 QtSystem::~QtSystem() = default;
 
 MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons,
                                     TypeAhead typeAhead) {
-    QMessageBox box(owner_.data());
+    // Kept a moment after it closes, for the keys pressed for the window beneath it.
+    QMessageBox& box = *new QMessageBox(owner_.data());
     std::optional<TypeAheadDrop> keysForTheWord;
     if (typeAhead == TypeAhead::Dropped) {
         keysForTheWord.emplace(&box);
     }
     box.setIcon(QMessageBox::NoIcon);
-    box.setWindowTitle(Q(title));
-    box.setText(Q(prompt));
+    box.setWindowTitle(FromUtf8(title));
+    box.setText(FromUtf8(prompt));
     box.setTextFormat(Qt::PlainText);
     QuestionWithoutEscape noEscape;
     if (buttons == MessageButtons::YesNo) {
@@ -98,6 +100,7 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
         box.setDefaultButton(QMessageBox::Ok);
     }
     const int answer = box.exec();
+    LateKeys::Forward(&box, owner_.data());
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
@@ -106,9 +109,9 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
 
 void QtSystem::PlayWave(const std::string& path, SoundMode mode) {
     if (mode == SoundMode::Async) {
-        cues_->Play(Q(path));
+        cues_->Play(path);
     } else {
-        cues_->PlayToEnd(Q(path));
+        cues_->PlayToEnd(path);
     }
 }
 
@@ -160,22 +163,22 @@ bool QtSystem::AnythingAt(const std::string& path) {
     return status.type() != std::filesystem::file_type::not_found;
 }
 
-SaveOutcome QtSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+SaveOutcome QtSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     // The saved-files folder is made on the first save, not before.
     const SaveOutcome folder = posix::MakeFolders(path.substr(0, path.find_last_of('/')));
-    return folder == SaveOutcome::Saved ? common::ReplaceFile(path, bytes) : folder;
+    return folder == SaveOutcome::Saved ? common::ReplaceWholeFile(path, bytes) : folder;
 }
 
 std::string QtSystem::ProgramFolder() { return posix::ProgramFolder(); }
 
-std::string QtSystem::SystemDirectory() {
+std::string QtSystem::WordListFolder() {
     // Installed, the program sits in <prefix>/games and its data in <prefix>/share/games/<game>.
     const std::string program = ProgramFolder();
     return program.substr(0, program.find_last_of('/')) + "/share/games/" + gameFolder_;
 }
 
 std::string QtSystem::DataFolder() {
-    const std::string installed = SystemDirectory();
+    const std::string installed = WordListFolder();
     std::error_code error;
     return std::filesystem::is_directory(installed, error) ? installed : ProgramFolder();
 }
@@ -187,14 +190,15 @@ std::string QtSystem::SavedFilesFolder() {
 }
 
 bool QtSystem::StartTextEditor(const std::string& path) {
-    return QProcess::startDetached(kTextViewer, {Q(path)});
+    return QProcess::startDetached(kTextViewer, {FromUtf8(path)});
 }
 
 std::string QtSystem::TextEditorName() { return kTextViewer; }
 
-bool QtSystem::OpenWithShell(const std::string&, const std::string& target) {
-    const QUrl url = target.starts_with('/') ? QUrl::fromLocalFile(Q(target)) : QUrl(Q(target));
-    return QDesktopServices::openUrl(url);
+bool QtSystem::OpenHelpText(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(FromUtf8(path)));
 }
+
+bool QtSystem::OpenWebAddress(const std::string& address) { return QDesktopServices::openUrl(QUrl(FromUtf8(address))); }
 
 }  // namespace common::qt

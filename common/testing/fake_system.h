@@ -31,7 +31,8 @@ public:
     std::vector<Message> messages;
     std::vector<Sound> sounds;
     std::vector<std::string> editedFiles;  // files the text editor was started on
-    std::vector<std::pair<std::string, std::string>> shellOpens;
+    std::vector<std::string> helpTextsOpened;
+    std::vector<std::string> webAddressesOpened;
     std::vector<std::string> writes;  // paths replaced, in order
     int waits = 0;
 
@@ -45,12 +46,12 @@ public:
     std::set<std::string> hiddenFiles;   // present in files, but FileExists says no and they are not replaced
     std::set<std::string> unreadable;    // there (locked, a read error): reading fails, a replacement would not
     std::string programFolder = "C:\\Games\\Scrambolo";
-    std::string systemDirectory = "C:\\WINDOWS\\SYSTEM";
+    std::string wordListFolder = "C:\\WINDOWS\\SYSTEM";  // the system directory, as on Windows
     std::string dataFolder;        // empty: the program folder, as on Windows
     std::string savedFilesFolder;  // empty: the program folder, as on Windows
     char pathSeparator = '\\';
     bool editorStarts = true;
-    bool shellOpensSucceed = true;
+    bool opensSucceed = true;  // help texts and web addresses open
 
     // --- The clocks: wall time in seconds (local), and a monotonic count that ignores midnight.
     double wallSeconds = 1'800'000'000.0 + 12 * 3600.0;
@@ -117,7 +118,7 @@ public:
 
     bool AnythingAt(const std::string& path) override { return files.count(path) != 0 || unreadable.count(path) != 0; }
 
-    SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) override {
+    SaveOutcome ReplaceWholeFile(const std::string& path, std::string_view bytes) override {
         if (tooLong.count(path) != 0) {
             return SaveOutcome::PathTooLong;
         }
@@ -132,7 +133,7 @@ public:
 
     char PathSeparator() override { return pathSeparator; }
     std::string ProgramFolder() override { return programFolder; }
-    std::string SystemDirectory() override { return systemDirectory; }
+    std::string WordListFolder() override { return wordListFolder; }
     std::string DataFolder() override { return dataFolder.empty() ? programFolder : dataFolder; }
     std::string SavedFilesFolder() override { return savedFilesFolder.empty() ? programFolder : savedFilesFolder; }
 
@@ -142,9 +143,13 @@ public:
     }
     std::string TextEditorName() override { return "NOTEPAD.EXE"; }
 
-    bool OpenWithShell(const std::string& operation, const std::string& target) override {
-        shellOpens.emplace_back(operation, target);
-        return shellOpensSucceed;
+    bool OpenHelpText(const std::string& path) override {
+        helpTextsOpened.push_back(path);
+        return opensSucceed;
+    }
+    bool OpenWebAddress(const std::string& address) override {
+        webAddressesOpened.push_back(address);
+        return opensSucceed;
     }
 
     // Convenience for tests: the names of the sounds played, without their folder.

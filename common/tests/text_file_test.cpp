@@ -38,7 +38,7 @@ protected:
 
 TEST_F(TextFileTest, ReplaceCreatesTheFileWithExactlyTheBytesGiven) {
     const std::string path = PathOf("highscore.dat");
-    ASSERT_EQ(ReplaceFile(path, "6\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, "6\r\n"), SaveOutcome::Saved);
     EXPECT_EQ(ReadWholeFile(path), "6\r\n");
     EXPECT_EQ(fs::file_size(path), 3u);
 }
@@ -46,7 +46,7 @@ TEST_F(TextFileTest, ReplaceCreatesTheFileWithExactlyTheBytesGiven) {
 TEST_F(TextFileTest, LineEndsSurviveTheRoundTripUntranslated) {
     const std::string path = PathOf("list.txt");
     const std::string bytes = "cat\r\ndog\nemu\rfox\r\n\x1a" "after";
-    ASSERT_EQ(ReplaceFile(path, bytes), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, bytes), SaveOutcome::Saved);
     EXPECT_EQ(ReadWholeFile(path), bytes);
     // A bounded read stops one byte past its bound, so a longer file shows as longer.
     EXPECT_EQ(ReadWholeFile(path, 4), "cat\r\n");
@@ -55,8 +55,8 @@ TEST_F(TextFileTest, LineEndsSurviveTheRoundTripUntranslated) {
 
 TEST_F(TextFileTest, ReplaceOverwritesAnExistingFileAndLeavesNoTemporaryBehind) {
     const std::string path = PathOf("diff.dat");
-    ASSERT_EQ(ReplaceFile(path, "a much longer old content\r\n"), SaveOutcome::Saved);
-    ASSERT_EQ(ReplaceFile(path, "6\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, "a much longer old content\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, "6\r\n"), SaveOutcome::Saved);
     EXPECT_EQ(ReadWholeFile(path), "6\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
@@ -65,25 +65,25 @@ TEST_F(TextFileTest, AFailedReplaceKeepsTheOldFileWholeAndLeavesNoTemporaryBehin
     // A folder where the file should be: the new bytes are written, but cannot be put in its place.
     const std::string path = PathOf("highscore.dat");
     fs::create_directory(path);
-    EXPECT_EQ(ReplaceFile(path, "18\r\n"), SaveOutcome::Failed);
+    EXPECT_EQ(ReplaceWholeFile(path, "18\r\n"), SaveOutcome::Failed);
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
 TEST_F(TextFileTest, ReplaceInAMissingFolderFails) {
-    EXPECT_EQ(ReplaceFile(PathOf("no such folder/diff.dat"), "6\r\n"), SaveOutcome::Failed);
+    EXPECT_EQ(ReplaceWholeFile(PathOf("no such folder/diff.dat"), "6\r\n"), SaveOutcome::Failed);
 }
 
 TEST_F(TextFileTest, APathTooLongForTheSystemIsToldApart) {
     const std::string name(300, 'x');
-    EXPECT_EQ(ReplaceFile(PathOf(name), "6\r\n"), SaveOutcome::PathTooLong);
+    EXPECT_EQ(ReplaceWholeFile(PathOf(name), "6\r\n"), SaveOutcome::PathTooLong);
     EXPECT_EQ(ReadWholeFile(PathOf(name)), std::nullopt);
 }
 
 #ifndef _WIN32
 TEST_F(TextFileTest, AWriteThatFailsOnAFullDiskKeepsTheOldFileAndLeavesNoTemporaryBehind) {
     const std::string path = PathOf("highscore.dat");
-    ASSERT_EQ(ReplaceFile(path, "17\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, "17\r\n"), SaveOutcome::Saved);
     // Files may grow to two bytes only, as on a disk that is full: the write meets the limit.
     rlimit before{};
     getrlimit(RLIMIT_FSIZE, &before);
@@ -91,7 +91,7 @@ TEST_F(TextFileTest, AWriteThatFailsOnAFullDiskKeepsTheOldFileAndLeavesNoTempora
     rlimit tiny = before;
     tiny.rlim_cur = 2;
     setrlimit(RLIMIT_FSIZE, &tiny);
-    const SaveOutcome outcome = ReplaceFile(path, "18 and a good deal more\r\n");
+    const SaveOutcome outcome = ReplaceWholeFile(path, "18 and a good deal more\r\n");
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(outcome, SaveOutcome::Failed);
@@ -102,7 +102,7 @@ TEST_F(TextFileTest, AWriteThatFailsOnAFullDiskKeepsTheOldFileAndLeavesNoTempora
 TEST_F(TextFileTest, NothingLeftAtATemporaryNameIsWrittenThroughOrWaitedOn) {
     const std::string path = PathOf("diff.dat");
     const std::string scores = PathOf("highscore.dat");
-    ASSERT_EQ(ReplaceFile(scores, "7\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(scores, "7\r\n"), SaveOutcome::Saved);
     // What a crash or a mischief may leave where a save puts its temporary file: a pipe nobody
     // reads, a link to another saved file, a folder.
     const std::string own = path + "." + std::to_string(getpid());
@@ -110,7 +110,7 @@ TEST_F(TextFileTest, NothingLeftAtATemporaryNameIsWrittenThroughOrWaitedOn) {
     ASSERT_EQ(mkfifo((own + ".new").c_str(), 0600), 0);
     fs::create_symlink(scores, own + "-1.new");
     fs::create_directory(own + "-2.new");
-    ASSERT_EQ(ReplaceFile(path, "6\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, "6\r\n"), SaveOutcome::Saved);
     EXPECT_EQ(ReadWholeFile(path), "6\r\n");
     EXPECT_EQ(ReadWholeFile(scores), "7\r\n");
     EXPECT_TRUE(fs::is_fifo(own + ".new"));
@@ -119,14 +119,14 @@ TEST_F(TextFileTest, NothingLeftAtATemporaryNameIsWrittenThroughOrWaitedOn) {
 TEST_F(TextFileTest, APipeOrALinkAtTheSavedFilesNameIsReplacedNotFollowedAndNeverWaitedOn) {
     const std::string path = PathOf("diff.dat");
     const std::string scores = PathOf("highscore.dat");
-    ASSERT_EQ(ReplaceFile(scores, "7\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(scores, "7\r\n"), SaveOutcome::Saved);
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     EXPECT_EQ(ReadWholeFile(path), std::nullopt);
-    ASSERT_EQ(ReplaceFile(path, "6\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, "6\r\n"), SaveOutcome::Saved);
     EXPECT_EQ(ReadWholeFile(path), "6\r\n");
     fs::remove(path);
     fs::create_symlink(scores, path);
-    ASSERT_EQ(ReplaceFile(path, "45\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, "45\r\n"), SaveOutcome::Saved);
     EXPECT_FALSE(fs::is_symlink(path));
     EXPECT_EQ(ReadWholeFile(scores), "7\r\n");
 }
@@ -135,7 +135,7 @@ TEST_F(TextFileTest, TwoCopiesSavingAtOnceEachSaveWholeBytes) {
     // Two games closing together (a log-off) each replace the same file many times over; every
     // reading in between finds one copy's bytes whole, and no save of either fails.
     const std::string path = PathOf("diff.dat");
-    ASSERT_EQ(ReplaceFile(path, "34\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(ReplaceWholeFile(path, "34\r\n"), SaveOutcome::Saved);
     constexpr int kSaves = 40;
     std::vector<pid_t> copies;
     for (const char* bytes : {"6\r\n", "-1\r\n"}) {
@@ -143,7 +143,7 @@ TEST_F(TextFileTest, TwoCopiesSavingAtOnceEachSaveWholeBytes) {
         if (copy == 0) {
             int failures = 0;
             for (int save = 0; save < kSaves; ++save) {
-                failures += ReplaceFile(path, bytes) == SaveOutcome::Saved ? 0 : 1;
+                failures += ReplaceWholeFile(path, bytes) == SaveOutcome::Saved ? 0 : 1;
             }
             _exit(failures);
         }

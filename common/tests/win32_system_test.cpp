@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/game_text.h"
 #include "common/saved_file.h"
 #include "common/text_file.h"
 #include "common/win32/wide_text.h"
@@ -28,19 +29,19 @@ protected:
 };
 
 TEST_F(Win32SystemFiles, AnOrdinaryFileIsReplacedAndSeen) {
-    ASSERT_EQ(common::ReplaceFile(path_, "17\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(common::ReplaceWholeFile(path_, "17\r\n"), SaveOutcome::Saved);
     EXPECT_TRUE(system_.FileExists(path_));
-    EXPECT_EQ(system_.ReplaceFile(path_, "18\r\n"), SaveOutcome::Saved);
+    EXPECT_EQ(system_.ReplaceWholeFile(path_, "18\r\n"), SaveOutcome::Saved);
     EXPECT_EQ(system_.ReadFile(path_), std::optional<std::string>("18\r\n"));
 }
 
 TEST_F(Win32SystemFiles, AHiddenOrSystemFileIsNeitherSeenNorReplaced) {
     for (DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
         SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ASSERT_EQ(common::ReplaceFile(path_, " 99 \r\n"), SaveOutcome::Saved);
+        ASSERT_EQ(common::ReplaceWholeFile(path_, " 99 \r\n"), SaveOutcome::Saved);
         ASSERT_TRUE(SetFileAttributesA(path_.c_str(), attribute));
         EXPECT_FALSE(system_.FileExists(path_));
-        EXPECT_EQ(system_.ReplaceFile(path_, " 3 \r\n"), SaveOutcome::Failed);
+        EXPECT_EQ(system_.ReplaceWholeFile(path_, " 3 \r\n"), SaveOutcome::Failed);
         EXPECT_EQ(common::ReadWholeFile(path_), std::optional<std::string>(" 99 \r\n"));
     }
 }
@@ -53,7 +54,7 @@ TEST_F(Win32SystemFiles, AFolderIsNotAFileButIsSomething) {
 }
 
 TEST_F(Win32SystemFiles, AFileLockedByAnotherProgramIsThereButCannotBeRead) {
-    ASSERT_EQ(common::ReplaceFile(path_, "17\r\n"), SaveOutcome::Saved);
+    ASSERT_EQ(common::ReplaceWholeFile(path_, "17\r\n"), SaveOutcome::Saved);
     HANDLE lock = CreateFileW(FilePath(path_).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     const SavedFileRead read = ReadSavedFile(system_, path_);
@@ -83,11 +84,11 @@ TEST(Win32FolderNames, FilesAreSavedAndReadUnderAnyNameAndPastTwoHundredSixtyCha
     Win32System system{[] {}};
     const std::string saved = folder + "\\highscore.dat";
     EXPECT_FALSE(system.AnythingAt(saved));
-    EXPECT_EQ(system.ReplaceFile(saved, "6\r\n"), SaveOutcome::Saved);
+    EXPECT_EQ(system.ReplaceWholeFile(saved, "6\r\n"), SaveOutcome::Saved);
     EXPECT_TRUE(system.FileExists(saved));
     EXPECT_TRUE(system.AnythingAt(saved));
     EXPECT_EQ(system.ReadFile(saved), std::optional<std::string>("6\r\n"));
-    EXPECT_EQ(system.ReplaceFile(saved, "7\r\n"), SaveOutcome::Saved);
+    EXPECT_EQ(system.ReplaceWholeFile(saved, "7\r\n"), SaveOutcome::Saved);
     EXPECT_EQ(system.ReadFile(saved), std::optional<std::string>("7\r\n"));
     EXPECT_FALSE(system.AnythingAt(saved + ".new"));
 
@@ -105,6 +106,21 @@ TEST(Win32Text, UnicodeCrossesTheBoundaryWholeAndEightBitWordsAsTheCodePageReads
     ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, "caf\xe9", 4, codePage, 8), 4);
     EXPECT_EQ(Widen("caf\xe9"), std::wstring(codePage, 4));
     EXPECT_EQ(FilePath("C:\\Games\\a\\..\\Scrambolo\\diff.dat"), L"\\\\?\\C:\\Games\\Scrambolo\\diff.dat");
+}
+
+TEST(Win32Text, AWordsLettersReadTheSameOnTheAnsiButtonsAndInTheUtf8Boxes) {
+    // The buttons take a word's bytes through the ANSI calls, in the system's code page; a message
+    // box takes the word as the games' one decoding gives it. Where the system's code page is the
+    // Western one (Wine's, and Windows' in Western Europe and the Americas), every byte reads the same.
+    if (GetACP() != 1252) {
+        GTEST_SKIP() << "the system's code page is " << GetACP();
+    }
+    for (int byte = 1; byte < 256; ++byte) {
+        const char letter = static_cast<char>(byte);
+        wchar_t onButton[2] = {};
+        ASSERT_EQ(MultiByteToWideChar(CP_ACP, 0, &letter, 1, onButton, 2), 1);
+        EXPECT_EQ(Widen(common::Utf8FromGameText(std::string(1, letter))), std::wstring(1, onButton[0])) << byte;
+    }
 }
 
 TEST(Win32Cues, AWavePathOfMoreThan127CharactersIsPlayedFromMemory) {

@@ -58,36 +58,35 @@ globalThis.gamePort = (() => {
     if (enabled && intervalMs > 0) timers.set(id, setInterval(() => post(EventKind.Timer, id), intervalMs));
   }
 
-  // --- Text: the games' words are 8-bit text of the Windows code page; messages may hold both.
-  const codePage = new TextDecoder("windows-1252");
-  const utf8 = new TextDecoder("utf-8", { fatal: true });
-  const encodeTable = new Map();
-  for (let byte = 0; byte < 256; byte += 1) encodeTable.set(codePage.decode(new Uint8Array([byte])), byte);
-
-  function fromGameBytes(bytes) {
-    return codePage.decode(bytes);
-  }
-  function fromMessageBytes(bytes) {
-    try {
-      return utf8.decode(bytes);
-    } catch {
-      return codePage.decode(bytes);
-    }
-  }
-  // Characters the code page lacks become "?", as Windows' conversion makes them.
-  function toGameBytes(text) {
-    const bytes = [];
-    for (const character of text) bytes.push(encodeTable.has(character) ? encodeTable.get(character) : 0x3f);
-    return new Uint8Array(bytes);
+  // --- Text: the game hands the page every text as UTF-8 (its 8-bit words decoded on its side,
+  // once, as every edition decodes them), and takes the page's texts back the same way.
+  function newText(text) {
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
   }
 
   // --- Message boxes: a modal dialog each, the rest of the page out of reach behind it.
   const dialogs = [];
   let nextDialog = 1;
   let pageRoot = null;
+  let gameName = "";
+  // The game's other windows (Scrambolo's "Cheat"), which stand outside its main window.
+  const windows = new Set();
 
-  function setPageRoot(element) {
+  // The game's main window, and the game's name, which the page gives when the game has closed.
+  function setPageRoot(element, game) {
     pageRoot = element;
+    gameName = game;
+  }
+  function addWindow(element) {
+    windows.add(element);
+    document.body.append(element);
+  }
+  function removeWindow(element) {
+    windows.delete(element);
+    element.remove();
   }
 
   function openMessage(prompt, title, yesNo, dropTypeAhead) {
@@ -386,20 +385,25 @@ globalThis.gamePort = (() => {
     }
   }
 
-  // The game has closed its window: the page says so and offers to start it again.
-  function showClosed(game) {
+  // The game has ended, its window closed or a fault met: its clock stops, its boxes and windows
+  // go, and the page says so and offers to start it again.
+  function endGame() {
     for (const timer of timers.values()) clearInterval(timer);
     timers.clear();
+    queue.length = 0;
+    for (const dialog of dialogs.splice(0)) dialog.box.parentElement.remove();
+    for (const element of windows) element.remove();
+    windows.clear();
     const notice = document.createElement("p");
     notice.className = "closed";
     notice.tabIndex = -1;
-    notice.append(`${game} has closed. `);
+    notice.append(`${gameName} has closed. `);
     const again = document.createElement("a");
     again.href = location.pathname;
-    again.textContent = `Play ${game} again`;
+    again.textContent = `Play ${gameName} again`;
     notice.append(again);
     if (pageRoot) pageRoot.replaceWith(notice);
-    document.title = game;
+    document.title = gameName;
     again.focus();
   }
 
@@ -414,8 +418,8 @@ globalThis.gamePort = (() => {
 
   return {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
-    fromGameBytes, fromMessageBytes, toGameBytes,
-    announce, setPageRoot, openMessage, closeMessage, restoreFocus, focusSoon, whenSettled, focusTarget, focusIsRestored, messageBoxOpen,
-    showClosed, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
+    newText, announce, setPageRoot, addWindow, removeWindow, openMessage, closeMessage,
+    restoreFocus, focusSoon, whenSettled, focusTarget, focusIsRestored, messageBoxOpen,
+    endGame, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
   };
 })();

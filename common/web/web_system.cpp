@@ -5,20 +5,13 @@
 
 #include <cstdlib>
 
+#include "common/web/page_text.h"
+
 namespace {
 
-// A string made by the page with malloc, taken over and freed.
-std::string Take(char* text) {
-    std::string taken = text != nullptr ? text : "";
-    std::free(text);
-    return taken;
-}
-
-EM_JS(int, open_message, (const char* prompt, int promptLength, const char* title, int titleLength, int yesNo,
-                          int dropTypeAhead), {
-    return gamePort.openMessage(gamePort.fromMessageBytes(HEAPU8.slice(prompt, prompt + promptLength)),
-                                gamePort.fromMessageBytes(HEAPU8.slice(title, title + titleLength)),
-                                yesNo !== 0, dropTypeAhead !== 0);
+// The prompt and the title are UTF-8, as every message box's.
+EM_JS(int, open_message, (const char* prompt, const char* title, int yesNo, int dropTypeAhead), {
+    return gamePort.openMessage(UTF8ToString(prompt), UTF8ToString(title), yesNo !== 0, dropTypeAhead !== 0);
 });
 
 EM_JS(void, close_message, (int id), { gamePort.closeMessage(id); });
@@ -62,13 +55,7 @@ EM_JS(int, write_saved, (const char* key, const char* bytes, int length), {
     return gamePort.writeSaved(UTF8ToString(key), HEAPU8.slice(bytes, bytes + length)) ? 1 : 0;
 });
 
-EM_JS(char*, page_folder, (), {
-    const folder = gamePort.pageFolder();
-    const size = lengthBytesUTF8(folder) + 1;
-    const copy = _malloc(size);
-    stringToUTF8(folder, copy, size);
-    return copy;
-});
+EM_JS(char*, page_folder, (), { return gamePort.newText(gamePort.pageFolder()); });
 
 EM_JS(int, open_tab, (const char* url), { return gamePort.openTab(UTF8ToString(url)) ? 1 : 0; });
 
@@ -110,8 +97,8 @@ MessageAnswer WebSystem::ShowMessage(const std::string& prompt, const std::strin
     if (ended_) {
         return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
-    const int box = open_message(prompt.data(), static_cast<int>(prompt.size()), title.data(),
-                                 static_cast<int>(title.size()), yesNo ? 1 : 0, typeAhead == TypeAhead::Dropped ? 1 : 0);
+    const int box =
+        open_message(prompt.c_str(), title.c_str(), yesNo ? 1 : 0, typeAhead == TypeAhead::Dropped ? 1 : 0);
     // The box's own loop: the page's other events (the clock's ticks, the page closing) are
     // delivered while it is up, as a modal box lets its owner's timers run.
     for (;;) {
@@ -169,18 +156,18 @@ bool WebSystem::FileExists(const std::string& path) { return ReadFile(path, 0).h
 
 bool WebSystem::AnythingAt(const std::string& path) { return FileExists(path); }
 
-SaveOutcome WebSystem::ReplaceFile(const std::string& path, std::string_view bytes) {
+SaveOutcome WebSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     // The browser's storage writes an entry whole or not at all; full or refused, it fails.
     const bool saved =
         IsSavedFile(path) && write_saved(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
     return saved ? SaveOutcome::Saved : SaveOutcome::Failed;
 }
 
-std::string WebSystem::ProgramFolder() { return Take(page_folder()); }
+std::string WebSystem::ProgramFolder() { return TakePageText(page_folder()); }
 
 // The word list and the dictionary are beside the page: the page's folder is where they are
 // looked for first and second alike.
-std::string WebSystem::SystemDirectory() { return ProgramFolder(); }
+std::string WebSystem::WordListFolder() { return ProgramFolder(); }
 
 std::string WebSystem::DataFolder() { return ProgramFolder(); }
 
@@ -188,6 +175,9 @@ bool WebSystem::StartTextEditor(const std::string& path) { return open_tab(path.
 
 std::string WebSystem::TextEditorName() { return "(a new tab of this browser)"; }
 
-bool WebSystem::OpenWithShell(const std::string&, const std::string& target) { return open_tab(target.c_str()) != 0; }
+// The help text is beside the page, the web address elsewhere: each opens in a tab of its own.
+bool WebSystem::OpenHelpText(const std::string& path) { return open_tab(path.c_str()) != 0; }
+
+bool WebSystem::OpenWebAddress(const std::string& address) { return open_tab(address.c_str()) != 0; }
 
 }  // namespace common::web

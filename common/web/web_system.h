@@ -35,15 +35,16 @@ public:
     std::optional<std::string> ReadFile(const std::string& path, std::size_t maxBytes) override;
     bool FileExists(const std::string& path) override;
     bool AnythingAt(const std::string& path) override;
-    SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) override;
+    SaveOutcome ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
     char PathSeparator() override { return '/'; }
     std::string ProgramFolder() override;
-    std::string SystemDirectory() override;
+    std::string WordListFolder() override;
     std::string DataFolder() override;
     std::string SavedFilesFolder() override { return gameFolder_; }
     bool StartTextEditor(const std::string& path) override;
     std::string TextEditorName() override;
-    bool OpenWithShell(const std::string& operation, const std::string& target) override;
+    bool OpenHelpText(const std::string& path) override;
+    bool OpenWebAddress(const std::string& address) override;
 
 private:
     bool IsSavedFile(const std::string& path) const;

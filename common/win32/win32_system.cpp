@@ -110,14 +110,14 @@ bool Win32System::AnythingAt(const std::string& path) {
     return GetFileAttributesW(FilePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-SaveOutcome Win32System::ReplaceFile(const std::string& path, std::string_view bytes) {
+SaveOutcome Win32System::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     // Writing over a hidden or system file fails on Windows; a rename would silently succeed, so
     // refuse it here and keep what that file holds.
     const DWORD attributes = GetFileAttributesW(FilePath(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0) {
         return SaveOutcome::Failed;
     }
-    return common::ReplaceFile(path, bytes);
+    return common::ReplaceWholeFile(path, bytes);
 }
 
 std::string Win32System::ProgramFolder() {
@@ -133,7 +133,7 @@ std::string Win32System::ProgramFolder() {
     return slash == std::wstring::npos ? std::string() : Narrow(std::wstring_view(path).substr(0, slash));
 }
 
-std::string Win32System::SystemDirectory() {
+std::string Win32System::WordListFolder() {
     wchar_t buffer[255];
     const UINT length = GetSystemDirectoryW(buffer, 255);
     return length < 255 ? Narrow(std::wstring_view(buffer, length)) : std::string();
@@ -157,9 +157,13 @@ bool Win32System::StartTextEditor(const std::string& path) {
     return true;
 }
 
-bool Win32System::OpenWithShell(const std::string& operation, const std::string& target) {
-    const HINSTANCE result = ShellExecuteW(owner_, Widen(operation).c_str(), Widen(target).c_str(), nullptr,
-                                           nullptr, SW_SHOWNORMAL);
+bool Win32System::OpenHelpText(const std::string& path) { return OpenWithShell(path); }
+
+bool Win32System::OpenWebAddress(const std::string& address) { return OpenWithShell(address); }
+
+bool Win32System::OpenWithShell(const std::string& target) {
+    // The shell's open verb on the document or address, as a double-click or the start command.
+    const HINSTANCE result = ShellExecuteW(owner_, L"open", Widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -42,18 +42,23 @@ public:
     std::optional<std::string> ReadFile(const std::string& path, std::size_t maxBytes) override;
     bool FileExists(const std::string& path) override;
     bool AnythingAt(const std::string& path) override;
-    SaveOutcome ReplaceFile(const std::string& path, std::string_view bytes) override;
+    SaveOutcome ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
     char PathSeparator() override { return '\\'; }
     std::string ProgramFolder() override;
-    std::string SystemDirectory() override;
+    // The system directory: both games' word lists are installed there.
+    std::string WordListFolder() override;
     // Cues, help and saved files all live beside the program on Windows.
     std::string DataFolder() override { return ProgramFolder(); }
     std::string SavedFilesFolder() override { return ProgramFolder(); }
     bool StartTextEditor(const std::string& path) override;
     std::string TextEditorName() override { return "NOTEPAD.EXE"; }
-    bool OpenWithShell(const std::string& operation, const std::string& target) override;
+    bool OpenHelpText(const std::string& path) override;
+    bool OpenWebAddress(const std::string& address) override;
 
 private:
+    // Opens a document or a web address with the program the shell associates with it.
+    bool OpenWithShell(const std::string& target);
+
     std::function<void()> deliverPending_;
     HWND owner_ = nullptr;
     // The wave a cue read by the game plays from, kept until the next such cue has replaced it.

@@ -13,19 +13,15 @@ output and, on failure, a screenshot.
 import functools
 import http.server
 import importlib
-import json
 import os
 import shutil
-import subprocess
 import sys
 import threading
-import time
 import traceback
 
 PYTHON = "/usr/bin/python3"
 PRIVATE_BUS_MARK = "WORD_GAMES_ORCA_BUS"
 HERE = os.path.dirname(os.path.abspath(__file__))
-NO_SPEECH_SERVER = os.path.join(HERE, "no_speech_server")
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -41,27 +37,15 @@ def serve(folder):
     return server
 
 
-def start_orca(desktop, folder):
-    """Orca with its speech on, as a player has it, reaching no speech server: each utterance is
-    logged as it would be spoken. Braille is off; a process namespace of its own hides any other
-    Orca of the machine from it."""
-    from desktop import OrcaLog
-    desktop.orca_log = OrcaLog(os.path.join(folder, "orca-debug.log"))
-    preferences = os.path.join(folder, "orca-preferences")
-    os.makedirs(preferences, exist_ok=True)
-    # A page that loads is read whole ("say all") by default; with no speech server to report the
-    # reading's end, Orca would believe it still reading ever after and leave out the titles of
-    # the boxes that come. The players' reading ends; the scenarios' reading is left out.
-    with open(os.path.join(preferences, "user-settings.conf"), "w") as settings:
-        json.dump({"general": {"sayAllOnLoad": False},
-                   "profiles": {"default": {"profile": ["Default", "default"], "sayAllOnLoad": False}},
-                   "pronunciations": {}, "keybindings": {}}, settings)
-    desktop._start("orca", ["env", "PYTHONPATH=" + NO_SPEECH_SERVER,
-                            "unshare", "--pid", "--fork", "--mount-proc",
-                            "orca", "-e", "speech", "-d", "braille",
-                            "--debug-file=" + desktop.orca_log.terminal, "-u", preferences])
-    desktop.wait_until(lambda: any("Startup complete" in line for line in desktop.orca_log.lines()),
-                       30, "Orca to start")
+def start_orca(desktop):
+    """Orca with its speech on, as a player has it, reaching no speech server (desktop.py).
+
+    A page that loads is read whole ("say all") by default; with no speech server to report the
+    reading's end, Orca would believe it still reading ever after and leave out the titles of the
+    boxes that come. The players' reading ends; the scenarios' reading is left out."""
+    desktop.start_screen_reader({"general": {"sayAllOnLoad": False},
+                                 "profiles": {"default": {"profile": ["Default", "default"], "sayAllOnLoad": False}},
+                                 "pronunciations": {}, "keybindings": {}})
 
 
 def main():
@@ -92,7 +76,7 @@ def main():
         server = serve(os.path.join(folder, "site"))
         scenario = BrowserScenario(folder, desktop, "http://127.0.0.1:%d/" % server.server_address[1])
         print("scenario %s in Chromium" % name, flush=True)
-        play(scenario, lambda: start_orca(desktop, folder))
+        play(scenario, lambda: start_orca(desktop))
         passed = True
     except Exception:
         traceback.print_exc()

@@ -1,5 +1,6 @@
 """A private headless desktop for one scenario: a virtual display, a window manager, the accessibility bus and Orca."""
 
+import json
 import os
 import pty
 import re
@@ -9,6 +10,7 @@ import time
 import tty
 
 ATSPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
+NO_SPEECH_SERVER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "no_speech_server")
 
 # Orca's debug log: each entry starts with a time stamp; an utterance reads
 #   12:00:01.000000 - SPEECH OUTPUT: 'l push button.'{'established': False}
@@ -92,6 +94,8 @@ class OrcaLog:
 class Desktop:
     """Xvfb, a window manager, the AT-SPI bus and Orca, started in order and stopped in reverse.
 
+    Orca speaks as it does for a player, to no speech server, so its log holds every utterance.
+
     Runs inside a private D-Bus session (dbus-run-session), so nothing of the player's own desktop
     is touched and scenarios never hear one another.
     """
@@ -103,19 +107,33 @@ class Desktop:
 
     def start(self):
         self.start_without_screen_reader()
+        self.start_screen_reader()
+
+    def start_screen_reader(self, settings=None):
+        """Orca, on the display already there; settings, when given, are its user settings."""
         self.orca_log = OrcaLog(os.path.join(self.folder, "orca-debug.log"))
         preferences = os.path.join(self.folder, "orca-preferences")
         os.makedirs(preferences, exist_ok=True)
-        # With speech and braille off Orca still logs every utterance it would speak; without
-        # -d speech it may wait half a minute for a speech server that never comes.
+        if settings is not None:
+            with open(os.path.join(preferences, "user-settings.conf"), "w") as conf:
+                json.dump(settings, conf)
+        # Speech stays on, as a player has it: only then does Orca log what it presents itself
+        # (its messages, the title read on Insert+KP_Enter) beside what it reads of the game, each
+        # utterance as it would be spoken. It reaches no speech server: the server's client module
+        # is hidden from it (no_speech_server/ comes first on its module path), so it finds none at
+        # once and logs "SPEECH: Not available", where it would otherwise wait for a server that
+        # may be installed and never start. Braille is off.
         # Orca will not start beside another Orca of the same user anywhere on the machine (the
         # developer's own screen reader, another scenario run): a process namespace of its own
         # hides them from it.
         self._start("orca", ["unshare", "--pid", "--fork", "--mount-proc",
-                             "orca", "-d", "speech", "-d", "braille",
-                             "--debug-file=" + self.orca_log.terminal, "-u", preferences])
+                             "orca", "-e", "speech", "-d", "braille",
+                             "--debug-file=" + self.orca_log.terminal, "-u", preferences],
+                    environment={"PYTHONPATH": NO_SPEECH_SERVER})
         self.wait_until(lambda: any("Startup complete" in line for line in self.orca_log.lines()),
                         30, "Orca to start")
+        if not any("SPEECH: Not available" in line for line in self.orca_log.lines()):
+            raise ScenarioFailed("Orca found a speech server; the scenarios' Orca must speak to none")
 
     def start_without_screen_reader(self):
         """The display, the window manager and the accessibility bus, but no Orca."""
@@ -142,9 +160,10 @@ class Desktop:
             raise ScenarioFailed("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + number
 
-    def _start(self, name, command):
+    def _start(self, name, command, environment=None):
         log = open(os.path.join(self.folder, name + ".log"), "w")
-        process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT)
+        process = subprocess.Popen(command, stdout=log, stderr=subprocess.STDOUT,
+                                   env=dict(os.environ, **(environment or {})))
         self._processes.append((name, process))
         return process
 

@@ -1,11 +1,14 @@
 """Pebblix played by keyboard while Orca listens: what it says, what the tree shows, what is saved."""
 
+import os
 import re
 import signal
+import subprocess
 import time
 from collections import Counter
 
 from desktop import ScenarioFailed
+from sound_servers import RecordingSoundServer, SilentSoundServer
 
 # The only word of five letters or more in the scenarios' dictionary, so it is dealt every time.
 DEALT = "planets"
@@ -24,11 +27,14 @@ INSTRUCTIONS = (
     "times, so use them sparingly!")
 ABOUT = ("Pebblix version 1.0\nCopyright (C) 2026 Lanternfold Games\n"
          "Support: support@lanternfold.example.org\nWeb: https://lanternfold.example.org/")
-WORD_BOX = "Given word: read only text."
+# The word box is read text first: the word, then its label; the tree shows it as a paragraph.
+WORD_LABEL = "Given word:"
+WORD_BOX_ROLE = "paragraph"
 GUESS_BOX = "Word: text."
 # Where the installed game's dictionary is.
 INSTALLED_DICTIONARY = "/usr/share/games/pebblix/mswnby32.dll"
 # A word's fifteen seconds, with room for a busy machine.
+FIRST_ROUND_SECONDS = 15
 ROUND_SECONDS = 25
 
 
@@ -56,12 +62,19 @@ def start(s, instructions=False):
     expect_word_read(s)
 
 
-def expect_word_read(s):
-    """The game window back with the word box read: its name, then the dealt word."""
-    s.hear("Pebblix frame.", WORD_BOX, DEALT + ".")
-    s.expect_focus("text", "Given word:")
+def expect_word_read(s, window="Pebblix frame."):
+    """The focus back in the word box with the dealt word heard first: before it nothing but the
+    window's name, as the game window comes back; after it the box's label; the word once."""
+    s.hear_first(DEALT + ".", allowed=(window,))
+    s.hear_next(WORD_LABEL)
+    s.quiet(unsaid=(re.compile(".*%s.*" % DEALT),))
+    s.expect_focus(WORD_BOX_ROLE, "")
     if s.find("text", "Word:").accessible.queryText().getText(0, -1) != "":
         raise ScenarioFailed("the guess box is not empty when a word is dealt")
+
+
+def word_box_text(s):
+    return s.find(WORD_BOX_ROLE, "").accessible.queryText().getText(0, -1)
 
 
 def sounds_item(s, seconds=5):
@@ -111,7 +124,7 @@ def scenario_guess(s):
     s.expect_focus("text", "Word:")
     if guess_box(s) != ("planet", (0, 6)):
         raise ScenarioFailed("after the refusal the guess box holds %r" % (guess_box(s),))
-    if s.find("text", "Given word:").accessible.queryText().getText(0, -1) != DEALT:
+    if word_box_text(s) != DEALT:
         raise ScenarioFailed("a refused guess changed the word")
     # Orca takes the new text as the guess box's selection; its Where Am I (KP_Enter) reads it.
     if not any("New selection for [text | Word:] is 'planet' (0, 6)" in line for line in s.desktop.orca_log.lines()):
@@ -139,6 +152,14 @@ def scenario_guess(s):
     s.hear(GUESS_BOX)
     s.expect_focus("text", "Word:")
 
+    s.step("Alt+W in the guess box selects all of the guess, so the next word typed replaces it")
+    s.type("pla")
+    alt_keys(s, "alt+w")
+    s.hear_first("pla")
+    s.hear_next("selected")
+    if guess_box(s) != ("pla", (0, 3)):
+        raise ScenarioFailed("after Alt+W the guess box holds %r" % (guess_box(s),))
+
     s.step("a second guess sent with Alt+C adds to the total")
     s.type("sent")
     alt_keys(s, "alt+c")
@@ -150,10 +171,12 @@ def scenario_guess(s):
     s.hear_next(GUESS_BOX)
     s.key("Tab")
     s.hear("Check it! push button.")
+    s.step("Tab into the word box reads the word once, selected, then its label; leaving it says no more")
     s.key("Tab")
-    s.hear(WORD_BOX, DEALT + " selected.")
+    s.hear_first(DEALT + " selected.")
+    s.hear_next(WORD_LABEL)
     s.key("shift+Tab")
-    s.hear("Check it! push button.")
+    s.hear_first("Check it! push button.")
 
     s.step("on the button, W alone goes to the guess box, as a Windows dialog takes an access key")
     s.key("w")
@@ -169,7 +192,7 @@ def scenario_guess(s):
 
     s.step("Exit from the File menu ends the game, saving the sounds setting and no score")
     alt_keys(s, "alt+f")
-    s.hear("New Game.")
+    s.hear("New Game Ctrl+N.")
     s.key("x")
     s.expect_exit(0)
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
@@ -191,7 +214,7 @@ def scenario_menus(s):
 
     s.step("S switches sounds on: the menu closes, the word box is read, Sounds shows checked")
     s.key("s")
-    s.hear(WORD_BOX, DEALT + ".")
+    expect_word_read(s, window=None)
     alt_keys(s, "alt+o")
     s.hear("Sounds checked.")
     if "checked" not in sounds_item(s).states:
@@ -200,7 +223,7 @@ def scenario_menus(s):
     s.key("Escape")
     s.hear("Options.")
     s.key("Escape")
-    s.hear(WORD_BOX, DEALT + ".")
+    expect_word_read(s, window=None)
 
     s.step("a guess of 4 points")
     type_guess(s, "pant")
@@ -220,18 +243,29 @@ def scenario_menus(s):
     s.key("Escape")
     s.quiet(0.5)
     s.key("Escape")
-    s.hear(WORD_BOX, DEALT + ".")
+    expect_word_read(s, window=None)
 
     s.step("About from the Help menu; OK gives the focus back to the guess box the player left")
     alt_keys(s, "alt+w")
     s.hear(GUESS_BOX)
     alt_keys(s, "alt+h")
-    s.hear("Contents.")
+    s.hear("Contents F1.")
     s.key("a")
     s.hear("alert About Pebblix.", ABOUT, "OK push button.")
     s.key("Return")
     s.hear("Pebblix frame.", GUESS_BOX)
     s.expect_focus("text", "Word:")
+
+    s.step("a guess typed straight after the box's OK, as a fast typist does, reaches the guess box whole")
+    alt_keys(s, "alt+h", "a")
+    s.hear("alert About Pebblix.", ABOUT, "OK push button.")
+    s.press_together("Return", "t", "a", "p")
+    s.hear("Pebblix frame.", GUESS_BOX)
+    deadline = time.monotonic() + 5
+    while guess_box(s)[0] != "tap":
+        if time.monotonic() > deadline:
+            raise ScenarioFailed("the guess box holds %r, not the letters typed after OK" % (guess_box(s)[0],))
+        time.sleep(0.1)
     alt_keys(s, "alt+h", "a")
     s.hear("alert About Pebblix.", ABOUT, "OK push button.")
 
@@ -258,7 +292,7 @@ def scenario_time_up(s):
     s.expect_saved("pebblixscor.dat", b" 3 \r\n")
 
     s.step("Esc does not answer the question")
-    s.key("Escape")
+    s.answer("Escape")
     s.quiet()
     s.find("alert", "Pebblix")
 
@@ -276,11 +310,37 @@ def scenario_time_up(s):
 
     s.step("No, once the question has been up long enough to take keys, ends the game: the setting is "
            "saved, the best score kept")
-    s.quiet()
-    s.key("n")
+    s.answer("n")
     s.expect_exit(0)
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
     s.expect_saved("pebblixscor.dat", b" 3 \r\n")
+
+
+def scenario_type_ahead(s):
+    """A guess typed on as the round runs out: its letters and Enter never answer "Play again?",
+    which stays and is read out; answered once heard, No ends the game."""
+    s.beside_program("mswnby32.dll", s.words(WORDS))
+    s.start(r"^Pebblix$")
+    s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+    s.key("n")
+    expect_word_read(s)
+    dealt = time.monotonic()
+    alt_keys(s, "alt+w")
+    s.hear(GUESS_BOX)
+
+    s.step("n and Enter typed on from the round's last seconds until the question shows")
+    time.sleep(max(0.0, dealt + FIRST_ROUND_SECONDS - 3 - time.monotonic()))
+    s.type_until_alert(["n", "Return"], r"^Pebblix$")
+
+    s.step("the question is still there, read out, and the game waits for its answer")
+    s.expect_question_waiting(
+        "Pebblix", "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average "
+        "score per word is 0. You did not beat your high score of 0. Play again?")
+
+    s.step("n, pressed once the question is heard, answers No: the game ends")
+    s.answer("n")
+    s.expect_exit(0)
+    s.expect_saved("pebblixscor.dat", None)
 
 
 def scenario_missing_dictionary(s):
@@ -318,8 +378,9 @@ def installed_check(s):
     s.start(r"^Pebblix$")
     s.hear("alert Pebblix.", WELCOME, "Yes push button.")
     s.key("n")
-    word = s.hear("Pebblix frame.", WORD_BOX, re.compile(r"[a-z]{5,}\."))[-1][:-1]
-    s.expect_focus("text", "Given word:")
+    word = s.hear_first(re.compile(r"[a-z]{5,}\."), allowed=("Pebblix frame.",))[:-1]
+    s.hear_next(WORD_LABEL)
+    s.expect_focus(WORD_BOX_ROLE, "")
     guess = an_answer(word, INSTALLED_DICTIONARY)
     s.step("%r for %r" % (guess, word))
     type_guess(s, guess)
@@ -327,10 +388,11 @@ def installed_check(s):
     points = len(guess)
     s.hear("alert Pebblix.", accepted(points, points), "OK push button.")
     s.key("Return")
-    s.hear("Pebblix frame.", WORD_BOX, re.compile(r"[a-z]{5,}\."))
+    s.hear_first(re.compile(r"[a-z]{5,}\."), allowed=("Pebblix frame.",))
+    s.hear_next(WORD_LABEL)
     s.hear("alert Pebblix.", re.compile(r"Times up! .* You beat your old high score, which was 0! Play again\?"),
            "Yes push button.", seconds=ROUND_SECONDS)
-    s.key("n")
+    s.answer("n")
     s.expect_exit(0)
     s.expect_saved("pebblixscor.dat", b" %d \r\n" % points)
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
@@ -359,5 +421,116 @@ def scenario_demo(s):
     s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
 
 
+def keyboard_with(*symbols):
+    """Puts the key symbols on spare keys of the display's keyboard, as a player's own layout has
+    its letters: xdotool then types each with one key. A letter missing from the layout xdotool
+    types by changing the keyboard under the game, and Qt reads the change too late for that key."""
+    layout = subprocess.run(["xkbcomp", "-xkb", os.environ["DISPLAY"], "-"], check=True,
+                            capture_output=True, text=True).stdout
+    spare = ["    key <I%d> { [ %s ] };\n" % (248 - index, symbol) for index, symbol in enumerate(symbols)]
+    start = layout.index("xkb_symbols")
+    end = layout.index("\n};", start)
+    layout = layout[:end + 1] + "".join(spare) + layout[end + 1:]
+    subprocess.run(["xkbcomp", "-", os.environ["DISPLAY"]], input=layout, check=True, text=True,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
+
+def scenario_eight_bit_letters(s):
+    """A given word of the Windows code page's own letters, shown and spoken right, and a typed guess
+    with one of them found in the dictionary and scored one point a letter."""
+    # "oeuvres" and "soeur" with the code page's o-e ligature, 0x9C, a byte Latin-1 would show as nothing.
+    s.beside_program("mswnby32.dll", b"s\x9cur\r\n\x9cuvres\r\n")
+    word = "\u0153uvres"
+    keyboard_with("oe")
+    s.start(r"^Pebblix$")
+    s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+    s.key("n")
+    s.hear(word + ".")
+    shown = word_box_text(s)
+    if shown != word:
+        raise ScenarioFailed("the word box shows %r, expected %r" % (shown, word))
+
+    s.step("the guess typed with the ligature is the dictionary's word: accepted, four points")
+    type_guess(s, "s\u0153ur")
+    s.key("Return")
+    s.hear("alert Pebblix.", accepted(4, 4), "OK push button.")
+    s.key("Return")
+    s.hear(word + ".")
+
+    s.step("Exit ends the game")
+    alt_keys(s, "alt+f")
+    s.hear("New Game Ctrl+N.")
+    s.key("x")
+    s.expect_exit(0)
+    s.expect_saved("pebblixscor.dat", None)
+
+
+def expect_guess_selected(s, guess, seconds=10):
+    """The refused guess back in the guess box, all of it selected."""
+    deadline = time.monotonic() + seconds
+    while guess_box(s) != (guess, (0, len(guess))):
+        if time.monotonic() > deadline:
+            raise ScenarioFailed("the guess box holds %r, not %r refused and selected" % (guess_box(s), guess))
+        time.sleep(0.1)
+
+
+def scenario_silent_sound_server(s):
+    """A sound server that takes the game's connection and never answers costs the game nothing: the
+    welcome comes at once, a refused and an accepted guess are answered at once, Exit ends it at once."""
+    with SilentSoundServer(s.folder) as server:
+        s.beside_program("mswnby32.dll", s.words(WORDS))
+        s.start(r"^Pebblix$", environment=server.environment())
+        s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+        server.expect_first_connection_waiting()
+        s.key("n")
+        s.hear(DEALT + ".")
+
+        s.step("a refused guess, whose cue is waited for, is not held")
+        type_guess(s, "xyz")
+        s.key("Return")
+        expect_guess_selected(s, "xyz")
+
+        s.step("nor is an accepted one")
+        s.type("tap")
+        s.key("Return")
+        answer_report(s, 3, 3)
+        server.expect_first_connection_waiting()
+
+        s.step("Exit ends the game at once, the server's answer still awaited")
+        alt_keys(s, "alt+f")
+        s.hear("New Game Ctrl+N.")
+        s.key("x")
+        s.expect_exit(0, seconds=10)
+        s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+
+
+def scenario_cues_heard_whole(s):
+    """On a real sound server each cue sounds whole before the game goes on: the wrong cue of a
+    refused guess, the right cue of an accepted one."""
+    with RecordingSoundServer(s.folder) as server:
+        s.beside_program("mswnby32.dll", s.words(WORDS))
+        wrong, right = (os.path.join(s.program_folder, name) for name in ("wrong.wav", "right.wav"))
+        s.start(r"^Pebblix$", environment=server.environment())
+        s.hear("alert Pebblix.", WELCOME, "Yes push button.")
+        s.key("n")
+        s.hear(DEALT + ".")
+
+        s.step("a refused guess sounds the wrong cue")
+        type_guess(s, "xyz")
+        s.key("Return")
+        expect_guess_selected(s, "xyz")
+        server.expect_heard(wrong)
+
+        s.step("an accepted guess sounds the right cue, then is reported")
+        s.type("tap")
+        s.key("Return")
+        s.hear("alert Pebblix.", accepted(3, 3), "OK push button.")
+        server.expect_heard(wrong, right)
+        s.key("Return")
+        expect_word_read(s)
+
+        alt_keys(s, "alt+f")
+        s.hear("New Game Ctrl+N.")
+        s.key("x")
+        s.expect_exit(0)
 

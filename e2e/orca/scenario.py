@@ -12,6 +12,11 @@ WORDS_FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "w
 
 # Utterances shown when a step fails: enough to see where the game went, not the whole log.
 CONTEXT_UTTERANCES = 25
+# A question the clock raised takes no key in its first half second, so that keys typed for the
+# word cannot answer it; a player answers once it has been read out, long after that.
+QUESTION_DEAF_SECONDS = 0.5
+# What Orca says of a key as it is pressed: its name and a blank ("return ", "left alt ", "T ").
+KEY_ECHO = re.compile(r"\S+( \S+)? ")
 
 
 class Node:
@@ -148,6 +153,50 @@ class Scenario:
         subprocess.run(["xdotool", action, key], check=True, timeout=10)
         time.sleep(0.08)
 
+    def press_together(self, *keys):
+        """Presses keys in one run, each straight after the one before, as a fast typist does."""
+        self.log("keys " + " ".join(keys) + " in one run")
+        subprocess.run(["xdotool", "key", "--delay", "0"] + list(keys), check=True, timeout=10)
+
+    def answer(self, key):
+        """Answers a question the clock raised, as a player does once it has been read out."""
+        time.sleep(QUESTION_DEAF_SECONDS)
+        self.key(key)
+
+    def type_until_alert(self, keys, title, seconds=30):
+        """Presses keys in turn, over and over, as a player playing on, until a window with a
+        caption matching title shows besides those of the game already there, and once more
+        each as the player goes on a moment before taking it in: the last keys come within the
+        window's first quarter second or so."""
+        def shown():
+            found = subprocess.run(
+                ["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", title],
+                capture_output=True, text=True)
+            return set(found.stdout.split())
+        if self.nodes(lambda node: node.role == "alert"):
+            raise ScenarioFailed("a box was there before the first key")
+        there = shown()
+        deadline = time.monotonic() + seconds
+        pressed = 0
+        while not shown() - there:
+            if time.monotonic() > deadline:
+                raise ScenarioFailed("no window %r within %g s of typing" % (title, seconds))
+            subprocess.run(["xdotool", "key", keys[pressed % len(keys)]], check=True, timeout=10)
+            pressed += 1
+        seen = time.monotonic()
+        subprocess.run(["xdotool", "key", "--delay", "30"] + list(keys), check=True, timeout=10)
+        self.log("pressed %d keys of %s until a window %r showed, and %d more within %.2f s of seeing it"
+                 % (pressed, " ".join(keys), title, len(keys), time.monotonic() - seen))
+
+    def expect_question_waiting(self, title, question):
+        """A Yes/No box read out, alert, question and default button, and still there once Orca
+        is done, the game waiting for its answer."""
+        self.hear("alert %s." % title, question, "Yes push button.")
+        self.quiet()
+        self.find("alert", title)
+        if self.process.poll() is not None:
+            raise ScenarioFailed("the game ended under the question")
+
     def type(self, text):
         self.log("type %r" % text)
         subprocess.run(["xdotool", "type", "--delay", "60", text], check=True, timeout=30)
@@ -207,8 +256,20 @@ class Scenario:
                     seconds, self._describe(expected)))
             time.sleep(0.05)
 
-    def quiet(self, seconds=1.0):
-        """Waits for Orca to fall silent for the given time, then forgets what it said so far."""
+    def hear_first(self, expected, allowed=(), seconds=10):
+        """Like hear, but before the expected utterance Orca may have said only key echoes and the
+        allowed utterances, since what was heard before."""
+        start = self._heard
+        said = self.hear(expected, seconds=seconds)[0]
+        before = [text for text in self.desktop.orca_log.utterances()[start:self._heard - 1]
+                  if not KEY_ECHO.fullmatch(text) and text not in allowed]
+        if before:
+            raise ScenarioFailed("Orca said %r before %r" % (before, said))
+        return said
+
+    def quiet(self, seconds=1.0, unsaid=()):
+        """Waits for Orca to fall silent for the given time, then forgets what it said so far.
+        Fails if it said any of unsaid (texts or patterns) after what was heard before."""
         last = -1
         deadline = time.monotonic() + 15
         while time.monotonic() < deadline:
@@ -217,7 +278,11 @@ class Scenario:
                 break
             last = count
             time.sleep(seconds)
-        self._heard = len(self.desktop.orca_log.utterances())
+        spoken = self.desktop.orca_log.utterances()
+        repeated = [text for text in spoken[self._heard:] if any(self._matches(want, text) for want in unsaid)]
+        if repeated:
+            raise ScenarioFailed("Orca went on to say %r" % repeated)
+        self._heard = len(spoken)
 
     def heard_since_quiet(self):
         return self.desktop.orca_log.utterances()[self._heard:]

@@ -1,13 +1,17 @@
 """Scrambolo played by keyboard while Orca listens: what it says, what the tree shows, what is saved."""
 
+import os
 import re
 import signal
 import time
 
 from desktop import ScenarioFailed
+from sound_servers import RecordingSoundServer, SilentSoundServer
 
 FRAME = re.compile(r"\d\d:\d\d - Scrambolo! frame\.")
 CLOCK = re.compile(r"0[12]:\d\d")
+# The window's caption alone, as Orca's read-title command says it; never spoken unasked.
+CAPTION = re.compile(r"(\d\d:\d\d) - Scrambolo!")
 # libfaketime, from Debian's faketime package: every clock of the game runs ten times as fast, so a
 # word's two minutes, which the game measures on the monotonic clock, pass in twelve seconds (and the
 # game's own timers and pauses run ten times as fast with them).
@@ -32,6 +36,17 @@ def focused_letter(s):
     return next(index for index, button in enumerate(buttons, 1) if "focused" in button.states)
 
 
+def caption(s):
+    """The game window's caption, as the tree shows it now."""
+    return s.find("frame", re.compile(r".*Scrambolo!")).name
+
+
+def seconds_left(text):
+    """The seconds a caption's clock shows."""
+    minutes, seconds = CAPTION.fullmatch(text).group(1).split(":")
+    return int(minutes) * 60 + int(seconds)
+
+
 def tab_to(s, current, target, count):
     """Moves the focus from letter button current to target with Tab, hearing each letter."""
     while current != target:
@@ -53,7 +68,9 @@ def rebuild(s, word):
         s.key("Return")
         focus = tab_to(s, focus, partner, len(word))
         s.key("space")
-        s.step("letters %d and %d swapped" % (place, partner))
+        s.step("letters %d and %d swapped: the letter brought onto the focused button is spoken" % (place, partner))
+        s.hear("space ")
+        s.hear_next(row[place - 1])
         expected = row[:]
         expected[place - 1], expected[partner - 1] = row[partner - 1], row[place - 1]
         wait_for_letters(s, expected)
@@ -77,17 +94,40 @@ def expect_fresh_deal(s, word):
     s.find("label", CLOCK)
 
 
-def judge_rebuilt(s, word):
-    """J on the rebuilt word, the focus off button 1 so that the deal moves it: the next shuffle
-    is dealt and its first letter spoken."""
-    if focused_letter(s) == 1:
+def read_back(s, focus, count):
+    """Tab through every letter from the focused one and on to button 1, as a player reads the
+    word over from its start; each letter is said once after the key."""
+    s.quiet()
+    for _ in range(count + (1 - focus) % count):
         s.key("Tab")
-        s.hear("%s push button." % word[1])
+        focus = focus % count + 1
+        s.hear_next("tab ")
+        s.hear_next("%s push button." % letters(s)[focus - 1])
+    return focus
+
+
+def judge_rebuilt(s, word):
+    """J on the rebuilt word wherever the focus is: the next shuffle is dealt and its first letter
+    spoken, alone when the focus was on button 1 already, with the button's role when the deal
+    brought the focus there."""
+    on_first = focused_letter(s) == 1
+    s.quiet()
     s.key("j")
-    first = s.hear(re.compile(r". push button\."), seconds=5)[0]
+    s.hear_next("j ")
+    said = s.hear_next(re.compile(r".( push button\.)?"), seconds=5)
     expect_fresh_deal(s, word)
-    if first[0] != letters(s)[0]:
-        raise ScenarioFailed("Orca said %r for a deal starting with %r" % (first, letters(s)[0]))
+    expected = letters(s)[0] if on_first else "%s push button." % letters(s)[0]
+    if said != expected:
+        raise ScenarioFailed("Orca said %r for a deal starting with %r, expected %r" % (said, letters(s)[0], expected))
+
+
+def expect_clock_unspoken(s, *asked):
+    """Of everything Orca said in the game, the clock alone was only what the player asked for."""
+    unasked = [text for text in s.desktop.orca_log.utterances() if CAPTION.fullmatch(text)]
+    for text in asked:
+        unasked.remove(text)
+    if unasked:
+        raise ScenarioFailed("Orca spoke the clock unasked: %r" % unasked)
 
 
 def alt_keys(s, *keys):
@@ -124,6 +164,15 @@ def scenario_word(s):
     s.hear(FRAME, "%s push button." % letters(s)[1])
     s.expect_focus("push button", letters(s)[1])
 
+    s.step("a key pressed straight after the box's OK, as a fast typist does, reaches the window: Tab moves on")
+    s.key("h")
+    s.hear("alert High Score.", "Your high score is 7 guessed words!", "OK push button.")
+    s.press_together("Return", "Tab")
+    s.hear(FRAME, "%s push button." % letters(s)[2])
+    s.expect_focus("push button", letters(s)[2])
+    s.key("shift+Tab")
+    s.hear("%s push button." % letters(s)[1])
+
     s.step("J on the dealt shuffle is wrong: nothing moves")
     dealt = letters(s)
     s.key("j")
@@ -131,17 +180,28 @@ def scenario_word(s):
     if letters(s) != dealt or focused_letter(s) != 2:
         raise ScenarioFailed("a wrong verdict changed the board: %r" % letters(s))
 
-    s.step("the word rebuilt by swaps, then read back letter by letter with Tab")
+    s.step("the word rebuilt by swaps, then read back letter by letter with Tab up to its first letter")
     focus = rebuild(s, "lamp")
-    s.quiet()
-    for _ in range(4):
-        s.key("Tab")
-        focus = focus % 4 + 1
-        s.hear_next("tab ")
-        s.hear_next("%s push button." % "lamp"[focus - 1])
+    read_back(s, focus, 4)
 
-    s.step("J on the rebuilt word: the next shuffle is dealt and its first letter spoken")
+    s.step("J on button 1: the next shuffle is dealt onto it and its first letter spoken")
     judge_rebuilt(s, "lamp")
+
+    s.step("Orca's read-title command says the clock as it is now; the clock is never spoken unasked")
+    s.quiet(2.5)
+    s.key("Insert+KP_Enter")
+    said = s.hear_next(CAPTION)
+    shown = caption(s)
+    # The clock counts down: the caption read after Orca spoke may be a tick or two further on.
+    if not 0 <= seconds_left(said) - seconds_left(shown) <= 2:
+        raise ScenarioFailed("Orca read the title %r while the window's caption is %r" % (said, shown))
+    expect_clock_unspoken(s, said)
+
+    s.step("the Help menu says Contents' shortcut; Esc and Esc give the keyboard back to the letter")
+    alt_keys(s, "alt+h")
+    s.hear("Contents F1.")
+    s.key("Escape", "Escape")
+    s.hear("%s push button." % letters(s)[0])
 
     s.step("Exit from the File menu ends the game and saves the letter range, not the score")
     alt_keys(s, "alt+f")
@@ -229,7 +289,7 @@ def scenario_time_up(s):
            "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! "
            "The word was cat. Play again?",
            "Yes push button.", seconds=20)
-    s.key("Escape")
+    s.answer("Escape")
     s.quiet()
     s.find("alert", "Time Is Up")
 
@@ -243,11 +303,44 @@ def scenario_time_up(s):
     s.hear("alert Time Is Up.",
            "Oops! You didn't beat your high score of 1 words! You guessed 0 words! The word was cat. Play again?",
            "Yes push button.", seconds=20)
-    s.quiet()
-    s.key("n")
+    s.answer("n")
     s.expect_exit(0)
     s.expect_saved("highscore.dat", b"1\r\n")
     s.expect_saved("diff.dat", b"-1\r\n")
+
+
+def scenario_type_ahead(s):
+    """A word's two minutes in real time, the clock never spoken unasked; swaps and verdicts
+    pressed on as the time runs out: none answers "Time Is Up", which stays and is read out;
+    answered once heard, it plays again. Real time, as the question's first half second, in
+    which it takes no key, is then what a player meets."""
+    s.beside_program("jmsit32.dll", s.words("cat.txt"))
+    s.start(r"^Scrambolo!$")
+    s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+
+    s.step("the word's clock runs down to its last second, unspoken")
+    deadline = time.monotonic() + 150
+    while not CAPTION.fullmatch(caption(s)) or seconds_left(caption(s)) > 1:
+        if time.monotonic() > deadline:
+            raise ScenarioFailed("the clock still reads %r" % caption(s))
+        time.sleep(0.1)
+
+    s.step("Enter, Space and J pressed on until the question shows, and a moment after")
+    s.type_until_alert(["Return", "space", "j"], r"^Time Is Up$")
+
+    s.step("the question is still there, read out, and the game waits for its answer")
+    s.expect_question_waiting(
+        "Time Is Up", "Oops! You didn't beat your high score of 0 words! You guessed 0 words! The word was cat. "
+        "Play again?")
+    expect_clock_unspoken(s)
+
+    s.step("Enter, pressed once the question is heard, answers Yes: a new game")
+    s.answer("Return")
+    s.hear(FRAME, re.compile(r". push button\."))
+    expect_fresh_deal(s, "cat")
+    alt_keys(s, "alt+F4")
+    s.expect_exit(0)
+    s.expect_saved("highscore.dat", None)
 
 
 def scenario_missing_word_list(s):
@@ -301,4 +394,98 @@ def scenario_demo(s):
     alt_keys(s, "alt+F4")
     s.expect_exit(0)
     s.expect_saved("diff.dat", b"-1\r\n")
+
+
+
+def scenario_eight_bit_letters(s):
+    """A word of the Windows code page's own letters: shown and spoken right on the buttons, in the
+    hint and in the Time Is Up box, the same letter everywhere."""
+    # "oeuvre" with the code page's o-e ligature, 0x9C, a byte Latin-1 would show as nothing.
+    s.beside_program("jmsit32.dll", b"\x9cuvre\r\n")
+    s.start(r"Scrambolo!$", environment=dict(FAST_CLOCK, FAKETIME="+0 x4"))
+    # At four times the pace the first tick may have named the window before Orca reads it.
+    s.hear(re.compile(r"(\d\d:\d\d - )?Scrambolo! frame\."), re.compile(r". push button\."))
+    word = "\u0153uvre"
+    row = letters(s)
+    if sorted(row) != sorted(word):
+        raise ScenarioFailed("the buttons read %r, not the letters of %r" % (row, word))
+
+    s.step("Tab reads every letter, the ligature included")
+    focus = focused_letter(s)
+    for _ in range(len(word)):
+        s.key("Tab")
+        focus = focus % len(word) + 1
+        s.hear("%s push button." % row[focus - 1])
+
+    s.step("the hint shows the same letter")
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", "\u0153*v**")
+    s.key("Escape")
+    s.hear(FRAME)
+
+    s.step("the word's time runs out: the box quotes the word as the buttons showed it")
+    s.hear("alert Time Is Up.",
+           "Oops! You didn't beat your high score of 0 words! You guessed 0 words! The word was %s. Play again?"
+           % word, "Yes push button.", seconds=60)
+    # The player hears the question out before answering it.
+    s.quiet(0.5)
+    s.key("n")
+    s.expect_exit(0)
+
+
+def scenario_silent_sound_server(s):
+    """A sound server that takes the game's connection and never answers costs the game nothing: the
+    window and its first letter come at once, swaps and verdicts go on in silence, Exit ends it at once."""
+    with SilentSoundServer(s.folder) as server:
+        s.beside_program("jmsit32.dll", s.words("lamp.txt"))
+        s.start(r"^Scrambolo!$", environment=server.environment())
+        s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+        server.expect_first_connection_waiting()
+
+        s.step("a move to a letter, a swap and a wrong verdict, each with its cue, are answered at once")
+        row = letters(s)
+        s.key("Tab")
+        s.hear("%s push button." % row[1])
+        s.key("Return")
+        s.key("shift+Tab")
+        s.hear("%s push button." % row[0])
+        s.key("space")
+        row[0], row[1] = row[1], row[0]
+        wait_for_letters(s, row)
+        s.key("j")
+        s.key("h")
+        s.hear("alert High Score.", "Your high score is 0 guessed words!", "OK push button.")
+        s.key("Return")
+        s.hear(FRAME)
+        server.expect_first_connection_waiting()
+
+        s.step("Exit ends the game at once, the server's answer still awaited")
+        alt_keys(s, "alt+f")
+        s.hear("Exit.")
+        s.key("x")
+        s.expect_exit(0, seconds=10)
+        s.expect_saved("diff.dat", b"-1\r\n")
+
+
+def scenario_cues_heard_whole(s):
+    """On a real sound server every cue sounds whole: the click of the first letter, asked for while
+    the game is still connecting, that of a move back to it, and the buzzer of a wrong verdict."""
+    with RecordingSoundServer(s.folder) as server:
+        s.beside_program("jmsit32.dll", s.words("lamp.txt"))
+        click, buzzer = (os.path.join(s.program_folder, name) for name in ("click.wav", "buzzer.wav"))
+        s.start(r"^Scrambolo!$", environment=server.environment())
+        s.hear("Scrambolo! frame.", re.compile(r". push button\."))
+        server.expect_heard(click)
+
+        s.step("back on the first letter it clicks; J on the dealt shuffle buzzes")
+        s.key("Tab")
+        s.hear(re.compile(r". push button\."))
+        s.key("shift+Tab")
+        s.hear(re.compile(r". push button\."))
+        server.expect_heard(click, click)
+        s.key("j")
+        server.expect_heard(click, click, buzzer)
+
+        alt_keys(s, "alt+f", "x")
+        s.expect_exit(0)
 

@@ -1,14 +1,16 @@
-// What the game's handlers may ask of the main window; the Win32 window and the test fake provide it.
+// What the hidden-word game's handlers ask of its window; the Win32 and Qt main windows and the tests' FakeWindow implement it.
 #pragma once
 
 #include <string>
 
+#include "common/timer_control.h"
+
 namespace pebblix {
 
-class GameWindow {
+// The window's timer is the round's, tmrWord. The boxes' texts are the games' 8-bit text, one byte
+// a letter (common/game_text.h).
+class GameWindow : public common::WindowTimer {
 public:
-    virtual ~GameWindow() = default;
-
     // txtWord, the dealt word (read-only for the player).
     virtual void SetWordText(const std::string& text) = 0;
     // txtGuess, the player's guess.
@@ -19,11 +21,6 @@ public:
     virtual void FocusGuess() = 0;
     // Selects the whole text of txtGuess (start 0, length the text's length).
     virtual void SelectAllGuess() = 0;
-
-    // tmrWord: fires once per Interval while enabled; an interval of 0 never fires. Enabling it
-    // or setting its interval starts its countdown afresh.
-    virtual void SetTimerEnabled(bool enabled) = 0;
-    virtual void SetTimerInterval(int milliseconds) = 0;
 
     // The check mark of the Sounds menu item.
     virtual void SetSoundsChecked(bool checked) = 0;

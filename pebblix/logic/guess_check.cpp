@@ -52,7 +52,7 @@ void PebblixGame::AcceptGuess(const std::string& guess) {
     state.WordsGuessed = newWordsGuessed;
 
     // The time must not run out while the report is open.
-    window_.SetTimerEnabled(false);
+    tmrWord_.SetEnabled(false);
     PlayCue(kRightSound);
     system_.ShowMessage(AcceptReport(guess.size(), state.Score), kTitle, common::MessageButtons::Ok);
 

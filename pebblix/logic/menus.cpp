@@ -9,7 +9,7 @@ namespace pebblix {
 using common::MessageButtons;
 
 void PebblixGame::mnuFileNew_Click() {
-    window_.SetTimerEnabled(false);
+    tmrWord_.SetEnabled(false);
     // The program gives this report no title of its own, so it carries the program's name, as the
     // platform's default caption for the program's message boxes would.
     system_.ShowMessage(NewGameReport(state.Score), kTitle, MessageButtons::Ok);
@@ -27,13 +27,13 @@ void PebblixGame::mnuOptionsSounds_Click() {
 // Help and the web site open in the player's default viewer; the round's countdown keeps running.
 void PebblixGame::mnuHelpContents_Click() {
     const std::string helpPath = DataFile(kHelpFile);
-    if (!system_.OpenWithShell("open", helpPath)) {
+    if (!system_.OpenHelpText(helpPath)) {
         system_.ShowMessage(HelpNotOpenedMessage(helpPath), kTitle, MessageButtons::Ok);
     }
 }
 
 void PebblixGame::mnuHelpVisit_Click() {
-    if (!system_.OpenWithShell("open", common::maker::kWebAddress)) {
+    if (!system_.OpenWebAddress(common::maker::kWebAddress)) {
         system_.ShowMessage(WebNotOpenedMessage(common::maker::kWebAddress), kTitle, MessageButtons::Ok);
     }
 }

@@ -15,12 +15,11 @@ namespace pebblix {
 using common::MessageAnswer;
 using common::MessageButtons;
 
-void PebblixGame::Form_Load() {
-    state.SystemDirectory = system_.SystemDirectory();
+bool PebblixGame::Form_Load() {
+    state.SystemDirectory = system_.WordListFolder();
     if (state.SystemDirectory.size() < 3) {
         system_.ShowMessage(kSystemDirectoryError, kErrorTitle, MessageButtons::Ok);
-        window_.EndProgram();
-        return;
+        return false;
     }
 
     const std::string optionsPath = SavedFile(kOptionsFile);
@@ -32,19 +31,21 @@ void PebblixGame::Form_Load() {
         window_.SetSoundsChecked(false);
     }
 
-    if (!LoadDictionaryOrEnd()) {
-        return;
+    if (!FindAndLoadDictionary()) {
+        return false;
     }
 
     if (system_.ShowMessage(kWelcomeQuestion, kTitle, MessageButtons::YesNo) == MessageAnswer::Yes) {
         system_.ShowMessage(kInstructions, kTitle, MessageButtons::Ok);
     }
     NewGame();
+    return true;
 }
 
 // The dictionary lives in the system directory; a copy beside the program serves when that one is
-// missing, so the game also runs from a folder of its own. False when the program has ended.
-bool PebblixGame::LoadDictionaryOrEnd() {
+// missing, so the game also runs from a folder of its own. False, the player told why, when there
+// is none the game can play from.
+bool PebblixGame::FindAndLoadDictionary() {
     const std::string systemPath = system_.JoinPath(state.SystemDirectory, kDictionaryFile);
     const std::string besidePath = system_.JoinPath(system_.ProgramFolder(), kDictionaryFile);
     std::string path = systemPath;
@@ -55,18 +56,15 @@ bool PebblixGame::LoadDictionaryOrEnd() {
     }
     if (!text) {
         system_.ShowMessage(DictionaryMissingMessage(systemPath, besidePath), kErrorTitle, MessageButtons::Ok);
-        window_.EndProgram();
         return false;
     }
     if (LoadDictionary(std::move(*text), state.AllWords, state.WordCount) == DictionaryLoad::TooManyWords) {
         system_.ShowMessage(DictionaryTooLargeMessage(path), kErrorTitle, MessageButtons::Ok);
-        window_.EndProgram();
         return false;
     }
     // PickWord draws until it meets a word it may deal; without one it would draw for ever.
     if (!HasWordToDeal(state.AllWords, state.WordCount)) {
         system_.ShowMessage(DictionaryWithoutLongWordMessage(path), kErrorTitle, MessageButtons::Ok);
-        window_.EndProgram();
         return false;
     }
     return true;
@@ -76,7 +74,7 @@ void PebblixGame::Form_Unload() {
     const std::string optionsPath = SavedFile(kOptionsFile);
     if (optionsFileUnreadable_) {
         system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
-    } else if (const common::SaveOutcome outcome = system_.ReplaceFile(optionsPath, FormatOptionsFile(state.SoundsOn));
+    } else if (const common::SaveOutcome outcome = system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn));
                outcome != common::SaveOutcome::Saved) {
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
     }
@@ -97,9 +95,9 @@ void PebblixGame::PickWord() {
         const std::int32_t slot = SlotFromDraw(random_.Draw(), state.WordCount);
         state.CurrentWord = state.AllWords[slot];
     } while (!CanDeal(state.CurrentWord));
-    window_.SetTimerEnabled(false);
-    window_.SetTimerEnabled(true);
-    window_.SetTimerInterval(TimeAllowed(state.Score));
+    tmrWord_.SetEnabled(false);
+    tmrWord_.SetEnabled(true);
+    tmrWord_.SetInterval(TimeAllowed(state.Score));
 }
 
 void PebblixGame::PlayCue(const char* waveFile) {

@@ -5,6 +5,7 @@
 
 #include "common/random_source.h"
 #include "common/system_port.h"
+#include "common/timer_control.h"
 #include "pebblix/logic/game_state.h"
 #include "pebblix/logic/game_window.h"
 
@@ -15,11 +16,13 @@ public:
     PebblixGame(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
         : window_(window), system_(system), random_(random) {}
 
+    // The program-wide variables, read and written by every handler.
     GameState state;
 
     // Start-up, before the window is first shown: system directory, options, dictionary,
-    // welcome, first game. Ends the program (EndProgram) when the game cannot run.
-    void Form_Load();
+    // welcome, first game. False when the program must end at once, without the unload handling
+    // (no system directory, no dictionary to play from); the player has been told why.
+    bool Form_Load();
     // Whenever the main window is unloaded: saves the sounds option.
     void Form_Unload();
 
@@ -39,7 +42,7 @@ public:
     void PickWord();
 
 private:
-    bool LoadDictionaryOrEnd();
+    bool FindAndLoadDictionary();
     void CheckGuess();
     void AcceptGuess(const std::string& guess);
     void RefuseGuess();
@@ -53,6 +56,8 @@ private:
     GameWindow& window_;
     common::SystemPort& system_;
     common::RandomSource& random_;
+    // tmrWord, as created: switched on, with an interval of 0 until the first word is dealt.
+    common::TimerControl tmrWord_{window_, true, 0};
     // The options file was there at start-up but could not be read: it is never written over.
     bool optionsFileUnreadable_ = false;
 };

@@ -1,11 +1,12 @@
 // frmMain as it is created: its size, its controls' places in twips, their captions and font, for every window to build from.
 #pragma once
 
+#include "common/twips_layout.h"
+
 namespace pebblix {
 
-struct Layout {
-    int left, top, width, height;  // twips from the client area's top left corner
-};
+using common::Layout;
+
 inline constexpr Layout kTxtWord{1200, 1200, 3015, 390};
 inline constexpr Layout kLblWord{120, 1200, 1215, 495};
 inline constexpr Layout kTxtGuess{1200, 1800, 3015, 390};

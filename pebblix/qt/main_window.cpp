@@ -12,30 +12,27 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 
+#include "common/qt/accessible_line_edit.h"
+#include "common/qt/fault_exit.h"
+#include "common/qt/menu_keys.h"
+#include "common/qt/qt_text.h"
 #include "common/qt/window_units.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
 
 namespace pebblix::qt {
-namespace {
 
 // The boxes hold the game's 8-bit text, one byte a character as in the Windows edition, so a
 // word's length and its points are the same on both.
-QString FromGameText(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
+using common::qt::FromGameText;
+using common::qt::RunHandler;
+using common::qt::ToGameText;
 
-std::string ToGameText(const QString& text) { return text.toLatin1().toStdString(); }
-
-}  // namespace
-
-MainWindow::MainWindow() : tmrWord_([this] { Run([this] { game_->tmrWord_Timer(); }); }) {
+MainWindow::MainWindow() : tmrWord_([this] { RunHandler([this] { game_->tmrWord_Timer(); }); }) {
     // A fixed frame without a maximize box: the layout never changes size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -60,7 +57,8 @@ void MainWindow::CreateControls() {
     // Creation order is the tab order: word box, guess box, Check it!.
     txtWord_ = new QLineEdit(client);
     txtWord_->setReadOnly(true);
-    txtWord_->setAccessibleName(kWordBoxName);
+    // The round's seconds run from the moment the word is dealt: the word is heard before its label.
+    common::qt::TellTextFirst(txtWord_, kWordBoxName);
     place(txtWord_, kTxtWord);
 
     lblWord_ = new QLabel(kWordLabel, client);
@@ -71,11 +69,12 @@ void MainWindow::CreateControls() {
     place(txtGuess_, kTxtGuess);
     // The label stands beside txtWord, but its access key leads to txtGuess, the next stop after it.
     lblWord_->setBuddy(txtGuess_);
+    lblWord_->installEventFilter(this);
 
     cmdEnter_ = new QPushButton(kCheckCaption, client);
     place(cmdEnter_, kCmdEnter);
     cmdEnter_->setDefault(true);
-    connect(cmdEnter_, &QPushButton::clicked, this, [this] { Run([this] { game_->cmdEnter_Click(); }); });
+    connect(cmdEnter_, &QPushButton::clicked, this, [this] { RunHandler([this] { game_->cmdEnter_Click(); }); });
 
     // The label overlaps txtWord a little; the box is drawn over it, as on Windows.
     txtWord_->raise();
@@ -92,7 +91,8 @@ void MainWindow::CreateControls() {
 void MainWindow::CreateMenus() {
     const auto item = [this](QMenu* menu, const char* caption, void (PebblixGame::*handler)()) {
         QAction* action = menu->addAction(FromGameText(caption));
-        connect(action, &QAction::triggered, this, [this, handler] { Run([this, handler] { (game_->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunHandler([this, handler] { (game_->*handler)(); }); });
         return action;
     };
 
@@ -110,34 +110,22 @@ void MainWindow::CreateMenus() {
     item(help, VisitMenuCaption().c_str(), &PebblixGame::mnuHelpVisit_Click);
     item(help, "&About Pebblix...", &PebblixGame::mnuHelpAbout_Click);
 
-    // F10 opens the menu bar, as it does on Windows.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(f10, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+    common::qt::OpenFirstMenuOnF10(*this);
 }
 
 bool MainWindow::LoadAndShow(PebblixGame& game) {
     game_ = &game;
-    Run([this] { game_->Form_Load(); });
+    bool started = false;
+    RunHandler([&] { started = game_->Form_Load(); });
+    if (!started) {
+        EndProgram();
+    }
     if (closing_) {
         return false;
     }
     show();
     activateWindow();
     return true;
-}
-
-template <typename Handler>
-void MainWindow::Run(Handler handler) {
-    try {
-        handler();
-    } catch (...) {
-        QMessageBox box(this);
-        box.setIcon(QMessageBox::NoIcon);
-        box.setWindowTitle(kErrorTitle);
-        box.setText(kUnexpectedProblem);
-        box.exec();
-        EndProgram();
-    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -169,10 +157,18 @@ bool MainWindow::PressAccessKey(QKeyEvent* event) {
         return true;
     }
     if (matches(lblWord_->text())) {
-        lblWord_->buddy()->setFocus(Qt::ShortcutFocusReason);
+        GoToGuessByAccessKey();
         return true;
     }
     return false;
+}
+
+// The label's access key leads to the guess box with all of the guess selected, as a Windows
+// dialog selects an edit box's text whenever its access key is pressed, even in the box
+// already: typing then replaces the guess. Qt selects it only when the focus arrives.
+void MainWindow::GoToGuessByAccessKey() {
+    txtGuess_->setFocus(Qt::ShortcutFocusReason);
+    txtGuess_->selectAll();
 }
 
 // When a menu closes, the control that had the focus before it gets it back without Qt telling the
@@ -180,6 +176,10 @@ bool MainWindow::PressAccessKey(QKeyEvent* event) {
 // standing on the menu and said nothing. Windows readers speak the focused control again when a
 // menu ends; so is it told here, once the menu is done.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lblWord_ && event->type() == QEvent::Shortcut) {
+        GoToGuessByAccessKey();
+        return true;
+    }
     if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
         QTimer::singleShot(0, this, [this, control = QPointer<QObject>(watched)] {
             if (control != nullptr && control == focusWidget() && QApplication::activePopupWidget() == nullptr) {
@@ -217,9 +217,9 @@ void MainWindow::FocusGuess() { txtGuess_->setFocus(Qt::OtherFocusReason); }
 
 void MainWindow::SelectAllGuess() { txtGuess_->selectAll(); }
 
-void MainWindow::SetTimerEnabled(bool enabled) { tmrWord_.SetEnabled(enabled); }
+void MainWindow::StartTimer(int milliseconds) { tmrWord_.Start(milliseconds); }
 
-void MainWindow::SetTimerInterval(int milliseconds) { tmrWord_.SetInterval(milliseconds); }
+void MainWindow::StopTimer() { tmrWord_.Stop(); }
 
 void MainWindow::SetSoundsChecked(bool checked) { mnuOptionsSounds_->setChecked(checked); }
 

@@ -30,8 +30,8 @@ public:
     void FocusWord() override;
     void FocusGuess() override;
     void SelectAllGuess() override;
-    void SetTimerEnabled(bool enabled) override;
-    void SetTimerInterval(int milliseconds) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
     void UnloadMainWindow() override;
     void EndProgram() override;
@@ -46,14 +46,10 @@ private:
     void CreateMenus();
     // What a Windows dialog does with a plain letter while a push button has the focus.
     bool PressAccessKey(QKeyEvent* event);
+    void GoToGuessByAccessKey();
     // Closes the window and ends the program; the unload handler runs first unless the program is
     // ending at once.
     void Close(bool runUnloadHandler);
-
-    // Runs a handler; anything it throws ends the program with a plain message instead of leaving
-    // the Qt event handler.
-    template <typename Handler>
-    void Run(Handler handler);
 
     PebblixGame* game_ = nullptr;
     QLineEdit* txtWord_ = nullptr;

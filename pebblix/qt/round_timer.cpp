@@ -1,4 +1,4 @@
-// The round timer: the handlers' Enabled and Interval turned into starting and stopping a Qt timer.
+// The round timer: counts each round's time on a Qt timer exact enough for a fifteen-second round.
 #include "pebblix/qt/round_timer.h"
 
 #include <utility>
@@ -14,27 +14,17 @@ RoundTimer::RoundTimer(std::function<void()> onFire) {
     QObject::connect(&timer_, &QTimer::timeout, std::move(onFire));
 }
 
-void RoundTimer::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Apply();
+void RoundTimer::Start(int milliseconds) {
+    if (!shutDown_) {
+        timer_.start(milliseconds);
+    }
 }
 
-void RoundTimer::SetInterval(int milliseconds) {
-    interval_ = milliseconds;
-    Apply();
-}
+void RoundTimer::Stop() { timer_.stop(); }
 
 void RoundTimer::Shutdown() {
     shutDown_ = true;
-    Apply();
-}
-
-void RoundTimer::Apply() {
-    if (enabled_ && interval_ > 0 && !shutDown_) {
-        timer_.start(interval_);
-    } else {
-        timer_.stop();
-    }
+    timer_.stop();
 }
 
 }  // namespace pebblix::qt

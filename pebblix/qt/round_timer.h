@@ -1,4 +1,4 @@
-// tmrWord on Linux: a Qt timer that keeps the Windows timer's rules, which the game's handlers rely on.
+// tmrWord on Linux: a precise, repeating Qt timer, as the Windows timer is, that stays stopped once the window goes.
 #pragma once
 
 #include <QTimer>
@@ -9,23 +9,18 @@ namespace pebblix::qt {
 
 class RoundTimer {
 public:
-    // onFire runs on the program's thread each time an interval has passed while switched on.
+    // onFire runs on the program's thread each time the interval has passed while it counts.
     explicit RoundTimer(std::function<void()> onFire);
 
-    // Created switched on with an interval of 0, which never fires. Switching it on, or setting
-    // its interval, starts the countdown afresh, as SetTimer does on a running timer.
-    void SetEnabled(bool enabled);
-    void SetInterval(int milliseconds);
+    // Counts the interval afresh, as SetTimer does on a running Windows timer.
+    void Start(int milliseconds);
+    void Stop();
 
     // The window is going away: the timer stops and nothing starts it again.
     void Shutdown();
 
 private:
-    void Apply();
-
     QTimer timer_;
-    bool enabled_ = true;
-    int interval_ = 0;
     bool shutDown_ = false;
 };
 

@@ -16,9 +16,9 @@ public:
     std::string guessText;
     Focus focus = Focus::None;
     bool guessSelected = false;  // the whole guess selected, so the next key replaces it
-    bool timerEnabled = true;    // as created: switched on, interval 0
-    int timerInterval = 0;
-    int timerRestarts = 0;       // how often the countdown was started afresh with an interval set
+    bool timerRunning = false;
+    int timerInterval = 0;       // what the timer last counted
+    int timerRestarts = 0;       // how often the countdown was started afresh
     bool soundsChecked = true;   // as created
     int unloads = 0;
     bool ended = false;
@@ -34,18 +34,12 @@ public:
     void FocusWord() override { focus = Focus::Word; }
     void FocusGuess() override { focus = Focus::Guess; }
     void SelectAllGuess() override { guessSelected = true; }
-    void SetTimerEnabled(bool enabled) override {
-        if (enabled && !timerEnabled && timerInterval > 0) {
-            ++timerRestarts;
-        }
-        timerEnabled = enabled;
-    }
-    void SetTimerInterval(int milliseconds) override {
+    void StartTimer(int milliseconds) override {
+        timerRunning = true;
         timerInterval = milliseconds;
-        if (timerEnabled && milliseconds > 0) {
-            ++timerRestarts;
-        }
+        ++timerRestarts;
     }
+    void StopTimer() override { timerRunning = false; }
     void SetSoundsChecked(bool checked) override { soundsChecked = checked; }
     void UnloadMainWindow() override {
         ++unloads;
@@ -55,8 +49,8 @@ public:
     }
     void EndProgram() override { ended = true; }
 
-    // The timer would fire: switched on with a non-zero interval.
-    bool TimerRunning() const { return timerEnabled && timerInterval > 0; }
+    // The timer is counting and would fire.
+    bool TimerRunning() const { return timerRunning; }
 };
 
 }  // namespace pebblix::testing

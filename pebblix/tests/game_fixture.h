@@ -42,7 +42,7 @@ class GameFixture : public ::testing::Test {
 protected:
     GameFixture() {
         system.programFolder = kProgramFolder;
-        system.systemDirectory = kSystemDirectory;
+        system.wordListFolder = kSystemDirectory;
         window.onUnload = [this] { game.Form_Unload(); };
     }
 
@@ -51,8 +51,7 @@ protected:
     void Start(const std::vector<std::string>& words) {
         system.files[kDictionaryPath] = DictionaryText(words);
         system.answers.push_back(common::MessageAnswer::No);
-        game.Form_Load();
-        ASSERT_FALSE(window.ended);
+        ASSERT_TRUE(game.Form_Load());
         system.messages.clear();
         system.sounds.clear();
     }

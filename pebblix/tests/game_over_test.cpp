@@ -27,7 +27,7 @@ protected:
 TEST_F(GameOver, StopsTheTimerPlaysTheCueAndAsksToPlayAgain) {
     bool timerStoppedDuringReport = false;
     system.onMessage = [&](const common::testing::FakeSystem::Message&) {
-        timerStoppedDuringReport = !window.timerEnabled;
+        timerStoppedDuringReport = !window.TimerRunning();
     };
     TimeRunsOut(0, 0);
     EXPECT_TRUE(timerStoppedDuringReport);

@@ -141,7 +141,7 @@ TEST_F(GuessCheck, AcceptReportsThePointsWithTheTimerStoppedThenDealsAgain) {
     bool timerStoppedDuringReport = false;
     bool rightCueBeforeReport = false;
     system.onMessage = [&](const common::testing::FakeSystem::Message&) {
-        timerStoppedDuringReport = !window.timerEnabled;
+        timerStoppedDuringReport = !window.TimerRunning();
         rightCueBeforeReport = system.SoundNames() == std::vector<std::string>{"right.wav"};
     };
     DealNext("teacher");

@@ -19,7 +19,7 @@ TEST_F(Menus, NewGameReportsTheAbandonedScoreAndStartsOver) {
     window.focus = FakeWindow::Focus::Guess;
     bool timerStoppedDuringReport = false;
     system.onMessage = [&](const common::testing::FakeSystem::Message&) {
-        timerStoppedDuringReport = !window.timerEnabled;
+        timerStoppedDuringReport = !window.TimerRunning();
     };
     game.mnuFileNew_Click();
     ASSERT_EQ(system.messages.size(), 1u);
@@ -91,15 +91,14 @@ TEST_F(Menus, UnwritableOptionsFileIsReportedAndTheOldOneKept) {
 TEST_F(Menus, HelpAndWebOpenInTheDefaultViewerAndTheRoundGoesOn) {
     game.mnuHelpContents_Click();
     game.mnuHelpVisit_Click();
-    ASSERT_EQ(system.shellOpens.size(), 2u);
-    EXPECT_EQ(system.shellOpens[0], (std::pair<std::string, std::string>{"open", kProgramFolder + "\\readme.txt"}));
-    EXPECT_EQ(system.shellOpens[1], (std::pair<std::string, std::string>{"open", "https://lanternfold.example.org/"}));
+    EXPECT_EQ(system.helpTextsOpened, std::vector<std::string>{kProgramFolder + "\\readme.txt"});
+    EXPECT_EQ(system.webAddressesOpened, std::vector<std::string>{"https://lanternfold.example.org/"});
     EXPECT_TRUE(system.messages.empty());
     EXPECT_TRUE(window.TimerRunning());
 }
 
 TEST_F(Menus, HelpOrWebThatCannotBeOpenedIsReported) {
-    system.shellOpensSucceed = false;
+    system.opensSucceed = false;
     game.mnuHelpContents_Click();
     game.mnuHelpVisit_Click();
     ASSERT_EQ(system.messages.size(), 2u);

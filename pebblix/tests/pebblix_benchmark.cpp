@@ -40,7 +40,7 @@ const std::string& FullDictionaryText() {
 const std::string& FullDictionaryPath() {
     static const std::string path = [] {
         const auto file = std::filesystem::temp_directory_path() / "pebblix_benchmark_mswnby32.dll";
-        common::ReplaceFile(file.string(), FullDictionaryText());
+        common::ReplaceWholeFile(file.string(), FullDictionaryText());
         return file.string();
     }();
     return path;

@@ -15,7 +15,7 @@ class Startup : public GameFixture {};
 TEST_F(Startup, AsksWelcomeThenDealsTheFirstWordWithFifteenSeconds) {
     system.files[kDictionaryPath] = DictionaryText({"at", "eagle", "tea"});
     system.answers = {MessageAnswer::No};
-    game.Form_Load();
+    const bool started = game.Form_Load();
 
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].prompt, "Welcome to Pebblix! Do you want instructions?");
@@ -31,7 +31,7 @@ TEST_F(Startup, AsksWelcomeThenDealsTheFirstWordWithFifteenSeconds) {
     EXPECT_EQ(window.timerInterval, 15000);
     EXPECT_TRUE(game.state.SoundsOn);
     EXPECT_TRUE(window.soundsChecked);
-    EXPECT_FALSE(window.ended);
+    EXPECT_TRUE(started);
     EXPECT_TRUE(system.writes.empty());
 }
 
@@ -92,33 +92,31 @@ TEST_F(Startup, UnreadableOrHiddenOptionsLeaveSoundsOnSilently) {
 }
 
 TEST_F(Startup, ShortSystemDirectoryEndsAtOnce) {
-    system.systemDirectory = "C:";
+    system.wordListFolder = "C:";
     system.files[kDictionaryPath] = DictionaryText({"eagle"});
-    game.Form_Load();
+    const bool started = game.Form_Load();
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].prompt,
               "There was an error starting the program, please try again. The program will now exit.");
     EXPECT_EQ(system.messages[0].title, "Error");
-    EXPECT_TRUE(window.ended);
+    EXPECT_FALSE(started);
     EXPECT_EQ(window.unloads, 0);
     EXPECT_TRUE(system.writes.empty());
 
     // Three characters, a drive's root, is a system directory.
     FakeWindow rootWindow;
     PebblixGame atRoot{rootWindow, system, random};
-    system.systemDirectory = "C:\\";
+    system.wordListFolder = "C:\\";
     system.files["C:\\\\mswnby32.dll"] = DictionaryText({"eagle"});
     system.answers = {MessageAnswer::No};
-    atRoot.Form_Load();
-    EXPECT_FALSE(rootWindow.ended);
+    EXPECT_TRUE(atRoot.Form_Load());
     EXPECT_EQ(atRoot.state.CurrentWord, "eagle");
 }
 
 TEST_F(Startup, DictionaryBesideTheProgramServesWhenTheSystemOneIsMissing) {
     system.files[kProgramFolder + "\\mswnby32.dll"] = DictionaryText({"beside"});
     system.answers = {MessageAnswer::No};
-    game.Form_Load();
-    EXPECT_FALSE(window.ended);
+    EXPECT_TRUE(game.Form_Load());
     EXPECT_EQ(game.state.CurrentWord, "beside");
 
     // The system directory's copy wins when both are there.
@@ -129,14 +127,14 @@ TEST_F(Startup, DictionaryBesideTheProgramServesWhenTheSystemOneIsMissing) {
 }
 
 TEST_F(Startup, MissingDictionaryNamesBothPlacesAndEndsWithoutWriting) {
-    game.Form_Load();
+    const bool started = game.Form_Load();
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");
     EXPECT_EQ(system.messages[0].prompt,
               "Pebblix cannot read its dictionary, the file mswnby32.dll. It looked for it here:\r\n"
               "C:\\WINDOWS\\SYSTEM32\\mswnby32.dll\r\nC:\\Games\\Pebblix\\mswnby32.dll\r\n"
               "The program will now exit.");
-    EXPECT_TRUE(window.ended);
+    EXPECT_FALSE(started);
     EXPECT_EQ(window.unloads, 0);
     EXPECT_TRUE(system.writes.empty());
     EXPECT_EQ(random.drawCount, 0);
@@ -148,24 +146,24 @@ TEST_F(Startup, OversizedDictionaryEndsWithAClearMessage) {
         text.append("word").append(std::to_string(i)).append("\r\n");
     }
     system.files[kDictionaryPath] = text;
-    game.Form_Load();
+    const bool started = game.Form_Load();
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");
     EXPECT_EQ(system.messages[0].prompt,
               "The dictionary C:\\WINDOWS\\SYSTEM32\\mswnby32.dll is too large: Pebblix can hold 110000 words at "
               "most, in a file of 16 MB at most. The program will now exit.");
-    EXPECT_TRUE(window.ended);
+    EXPECT_FALSE(started);
     EXPECT_TRUE(system.writes.empty());
 }
 
 TEST_F(Startup, AFaultyDictionaryBesideTheProgramIsNamedInTheMessage) {
     system.files[kProgramFolder + "\\mswnby32.dll"] = DictionaryText({"a", "ant"});
-    game.Form_Load();
+    const bool started = game.Form_Load();
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].prompt,
               "The dictionary C:\\Games\\Pebblix\\mswnby32.dll holds no word of five or more letters, so Pebblix "
               "has no word to give you. The program will now exit.");
-    EXPECT_TRUE(window.ended);
+    EXPECT_FALSE(started);
 }
 
 TEST_F(Startup, AnEntryWithACharacterThatCannotBeShownIsNeverDealt) {
@@ -183,19 +181,18 @@ TEST_F(Startup, AnEntryWithACharacterThatCannotBeShownIsNeverDealt) {
     PebblixGame onlyDamaged{onlyDamagedWindow, system, random};
     system.files[kDictionaryPath] = std::string("\0\0\0\0\0\r\n", 7) + DictionaryText({"ant", "pl\x01nets"});
     system.messages.clear();
-    onlyDamaged.Form_Load();
-    EXPECT_TRUE(onlyDamagedWindow.ended);
+    EXPECT_FALSE(onlyDamaged.Form_Load());
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");
 }
 
 TEST_F(Startup, DictionaryWithoutAFiveLetterWordEndsInsteadOfDrawingForEver) {
     system.files[kDictionaryPath] = DictionaryText({"a", "an", "ant", "ants"});
-    game.Form_Load();
+    const bool started = game.Form_Load();
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].title, "Error");
     EXPECT_NE(system.messages[0].prompt.find("no word of five or more letters"), std::string::npos);
-    EXPECT_TRUE(window.ended);
+    EXPECT_FALSE(started);
     EXPECT_EQ(random.drawCount, 0);
     EXPECT_TRUE(system.writes.empty());
 }

@@ -2,10 +2,13 @@
 #include <emscripten.h>
 
 #include <cstdint>
+#include <string>
 
+#include "common/fault_report.h"
 #include "common/random_source.h"
 #include "common/web/web_system.h"
 #include "pebblix/logic/pebblix_game.h"
+#include "pebblix/logic/reports.h"
 #include "pebblix/web/main_window.h"
 
 namespace {
@@ -15,6 +18,7 @@ EM_JS(double, random_seed, (), { return Math.floor(Math.random() * 2 ** 53); });
 }  // namespace
 
 int main() {
+    common::SetFaultReport([](const std::string&) { return std::string(pebblix::kUnexpectedProblem); });
     common::web::WebSystem system("pebblix");
     common::FoldingRandomSource random(static_cast<std::uint64_t>(random_seed()));
     pebblix::web::MainWindow window(system);

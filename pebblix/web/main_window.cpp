@@ -4,15 +4,19 @@
 
 #include <emscripten.h>
 
-#include <cstdlib>
-
+#include "common/game_text.h"
+#include "common/web/fault_exit.h"
+#include "common/web/page_text.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
 
 namespace pebblix::web {
 namespace {
 
+using common::GameTextFromUtf8;
+using common::Utf8FromGameText;
 using common::web::EventKind;
+using common::web::RunHandler;
 
 constexpr int kRoundTimer = 2;
 // The page's targets and menu items (pebblixPage.Menu).
@@ -35,26 +39,17 @@ EM_JS(void, set_menu_caption, (int item, const char* caption), {
     pebblixPage.setMenuCaption(item, UTF8ToString(caption));
 });
 EM_JS(void, show_window, (), { pebblixPage.show(); });
-EM_JS(void, set_word_text, (const char* text, int length), {
-    pebblixPage.setWordText(gamePort.fromGameBytes(HEAPU8.slice(text, text + length)));
-});
-EM_JS(void, set_guess_text, (const char* text, int length), {
-    pebblixPage.setGuessText(gamePort.fromGameBytes(HEAPU8.slice(text, text + length)));
-});
-// The guess as the game's 8-bit text, malloc'd, its length written beside it.
-EM_JS(char*, guess_text, (int* length), {
-    const bytes = gamePort.toGameBytes(pebblixPage.guessText());
-    const copy = _malloc(bytes.length + 1);
-    HEAPU8.set(bytes, copy);
-    HEAP32[length >> 2] = bytes.length;
-    return copy;
-});
+// The boxes' texts go to the page and come back as UTF-8: they are the game's 8-bit text, decoded
+// and encoded here, once, as every edition does.
+EM_JS(void, set_word_text, (const char* text), { pebblixPage.setWordText(UTF8ToString(text)); });
+EM_JS(void, set_guess_text, (const char* text), { pebblixPage.setGuessText(UTF8ToString(text)); });
+EM_JS(char*, guess_text, (), { return gamePort.newText(pebblixPage.guessText()); });
 EM_JS(void, focus_word, (), { pebblixPage.focusWord(); });
 EM_JS(void, focus_guess, (), { pebblixPage.focusGuess(); });
 EM_JS(void, select_all_guess, (), { pebblixPage.selectAllGuess(); });
-EM_JS(void, set_timer, (int id, int enabled, int interval), { gamePort.setTimer(id, enabled !== 0, interval); });
+EM_JS(void, set_timer, (int id, int interval), { gamePort.setTimer(id, interval > 0, interval); });
 EM_JS(void, set_sounds_checked, (int checked), { pebblixPage.setSoundsChecked(checked !== 0); });
-EM_JS(void, close_window, (), { pebblixPage.close(); });
+EM_JS(void, close_window, (), { gamePort.endGame(); });
 
 }  // namespace
 
@@ -62,13 +57,17 @@ MainWindow::MainWindow(common::web::WebSystem& system) : system_(system) {
     lay_out(kTxtWord.left, kTxtWord.top, kTxtWord.width, kTxtWord.height, kLblWord.left, kLblWord.top, kLblWord.width,
             kLblWord.height, kTxtGuess.left, kTxtGuess.top, kTxtGuess.width, kTxtGuess.height, kCmdEnter.left,
             kCmdEnter.top, kCmdEnter.width, kCmdEnter.height, kClientWidth, kClientHeight);
-    set_captions(kWordLabel, kCheckCaption, kWordBoxName);
-    set_menu_caption(kMenuVisit, VisitMenuCaption().c_str());
+    set_captions(Utf8FromGameText(kWordLabel).c_str(), Utf8FromGameText(kCheckCaption).c_str(), kWordBoxName);
+    set_menu_caption(kMenuVisit, Utf8FromGameText(VisitMenuCaption()).c_str());
 }
 
 bool MainWindow::LoadAndShow(PebblixGame& game) {
     game_ = &game;
-    Run([this] { game_->Form_Load(); });
+    bool started = false;
+    RunHandler([&] { started = game_->Form_Load(); });
+    if (!started) {
+        EndProgram();
+    }
     if (closing_) {
         return false;
     }
@@ -76,80 +75,64 @@ bool MainWindow::LoadAndShow(PebblixGame& game) {
     return true;
 }
 
-template <typename Handler>
-void MainWindow::Run(Handler handler) {
-    try {
-        handler();
-    } catch (...) {
-        system_.ShowMessage(kUnexpectedProblem, kErrorTitle, common::MessageButtons::Ok);
-        EndProgram();
-    }
-}
-
 void MainWindow::Dispatch(const common::web::PageEvent& event) {
     if (game_ == nullptr || closing_) {
         return;
     }
-    switch (event.kind) {
-        case EventKind::Timer:
-            if (event.target == kRoundTimer) {
-                Run([this] { game_->tmrWord_Timer(); });
-            }
-            break;
-        case EventKind::Click:
-            if (event.target == kCheckIt) {
-                Run([this] { game_->cmdEnter_Click(); });
-            }
-            break;
-        case EventKind::Menu:
-            DispatchMenu(event.target);
-            break;
-        case EventKind::Close:
-            Close(true);
-            break;
-        default:
-            break;
-    }
+    RunHandler([&] {
+        switch (event.kind) {
+            case EventKind::Timer:
+                if (event.target == kRoundTimer) {
+                    game_->tmrWord_Timer();
+                }
+                break;
+            case EventKind::Click:
+                if (event.target == kCheckIt) {
+                    game_->cmdEnter_Click();
+                }
+                break;
+            case EventKind::Menu:
+                DispatchMenu(event.target);
+                break;
+            case EventKind::Close:
+                Close(true);
+                break;
+            default:
+                break;
+        }
+    });
 }
 
 void MainWindow::DispatchMenu(int item) {
     switch (item) {
         case kMenuNew:
-            Run([this] { game_->mnuFileNew_Click(); });
+            game_->mnuFileNew_Click();
             break;
         case kMenuExit:
-            Run([this] { game_->mnuFileExit_Click(); });
+            game_->mnuFileExit_Click();
             break;
         case kMenuSounds:
-            Run([this] { game_->mnuOptionsSounds_Click(); });
+            game_->mnuOptionsSounds_Click();
             break;
         case kMenuContents:
-            Run([this] { game_->mnuHelpContents_Click(); });
+            game_->mnuHelpContents_Click();
             break;
         case kMenuVisit:
-            Run([this] { game_->mnuHelpVisit_Click(); });
+            game_->mnuHelpVisit_Click();
             break;
         case kMenuAbout:
-            Run([this] { game_->mnuHelpAbout_Click(); });
+            game_->mnuHelpAbout_Click();
             break;
         default:
             break;
     }
 }
 
-void MainWindow::SetWordText(const std::string& text) { set_word_text(text.data(), static_cast<int>(text.size())); }
+void MainWindow::SetWordText(const std::string& text) { set_word_text(Utf8FromGameText(text).c_str()); }
 
-std::string MainWindow::GuessText() {
-    int length = 0;
-    char* bytes = guess_text(&length);
-    std::string guess(bytes, static_cast<std::size_t>(length));
-    std::free(bytes);
-    return guess;
-}
+std::string MainWindow::GuessText() { return GameTextFromUtf8(common::web::TakePageText(guess_text())); }
 
-void MainWindow::SetGuessText(const std::string& text) {
-    set_guess_text(text.data(), static_cast<int>(text.size()));
-}
+void MainWindow::SetGuessText(const std::string& text) { set_guess_text(Utf8FromGameText(text).c_str()); }
 
 void MainWindow::FocusWord() { focus_word(); }
 
@@ -157,20 +140,13 @@ void MainWindow::FocusGuess() { focus_guess(); }
 
 void MainWindow::SelectAllGuess() { select_all_guess(); }
 
-void MainWindow::SetTimerEnabled(bool enabled) {
-    timerEnabled_ = enabled;
-    ApplyTimer();
+void MainWindow::StartTimer(int milliseconds) {
+    if (!closing_) {
+        set_timer(kRoundTimer, milliseconds);
+    }
 }
 
-void MainWindow::SetTimerInterval(int milliseconds) {
-    timerInterval_ = milliseconds;
-    ApplyTimer();
-}
-
-void MainWindow::ApplyTimer() {
-    const bool running = timerEnabled_ && timerInterval_ > 0 && !closing_;
-    set_timer(kRoundTimer, running ? 1 : 0, timerInterval_);
-}
+void MainWindow::StopTimer() { set_timer(kRoundTimer, 0); }
 
 void MainWindow::SetSoundsChecked(bool checked) { set_sounds_checked(checked ? 1 : 0); }
 
@@ -180,7 +156,7 @@ void MainWindow::Close(bool runUnloadHandler) {
     }
     closing_ = true;
     // No game over may start while the unload handler is busy, say with a message box.
-    ApplyTimer();
+    StopTimer();
     if (runUnloadHandler && game_ != nullptr) {
         try {
             game_->Form_Unload();

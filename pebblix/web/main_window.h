@@ -27,26 +27,20 @@ public:
     void FocusWord() override;
     void FocusGuess() override;
     void SelectAllGuess() override;
-    void SetTimerEnabled(bool enabled) override;
-    void SetTimerInterval(int milliseconds) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
     void UnloadMainWindow() override { Close(true); }
     void EndProgram() override { Close(false); }
 
 private:
     void DispatchMenu(int item);
-    // The timer's rules: on with an interval above 0 it fires each interval, counted afresh from
-    // each change, as a Windows timer does.
-    void ApplyTimer();
+    // Closes the window and ends the program; the unload handler runs first unless the program is
+    // ending at once.
     void Close(bool runUnloadHandler);
-    // Runs a handler; anything it throws ends the program with a plain message.
-    template <typename Handler>
-    void Run(Handler handler);
 
     common::web::WebSystem& system_;
     PebblixGame* game_ = nullptr;
-    bool timerEnabled_ = true;
-    int timerInterval_ = 0;
     bool closing_ = false;
 };
 

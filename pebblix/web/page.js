@@ -10,7 +10,7 @@ globalThis.pebblixPage = (() => {
   const px = (twips) => `${twips / TwipsPerPixel}px`;
 
   const root = document.getElementById("game");
-  port.setPageRoot(root);
+  port.setPageRoot(root, "Pebblix");
 
   const menuBar = document.createElement("div");
   menuBar.className = "menu-bar";
@@ -136,9 +136,6 @@ globalThis.pebblixPage = (() => {
     },
     setSoundsChecked(checked) {
       menus.setChecked(Menu.Sounds, checked);
-    },
-    close() {
-      port.showClosed("Pebblix");
     },
   };
 })();

@@ -2,6 +2,8 @@
 // out what the handlers ask. No rule of the game lives here.
 #include "pebblix/win32/main_window.h"
 
+#include "common/win32/fault_exit.h"
+#include "common/win32/window_procedure.h"
 #include "common/win32/window_units.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
@@ -22,22 +24,15 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create(PebblixGame& game) {
     game_ = &game;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance_;
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWindowClass;
-    if (RegisterClassExA(&windowClass) == 0) {
+    if (!common::win32::RegisterWindowClass<MainWindow>(instance_, kWindowClass,
+                                                        LoadIconA(instance_, MAKEINTRESOURCEA(1)))) {
         return false;
     }
     HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MAIN_MENU));
     // A fixed frame: the layout never changes size.
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    CreateWindowExA(WS_EX_CONTROLPARENT, kWindowClass, kTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance_, this);
+    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kWindowClass, kTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu, instance_, this);
     if (window_ == nullptr) {
         return false;
     }
@@ -67,12 +62,12 @@ void MainWindow::CreateControls() {
     // Screen readers name an edit box after the label just before it, which leaves txtWord with
     // none; a label of no size, without an access key, gives it its name and changes nothing else.
     constexpr Layout kNoSize{0, 0, 0, 0};
-    wordName_ = make(0, "STATIC", kWordBoxName, SS_LEFT | SS_NOPREFIX, kNoSize, ID_LBL_WORD_NAME);
+    wordName_ = make(0, "STATIC", kWordBoxName, SS_LEFT | SS_NOPREFIX, kNoSize, IDC_LBL_WORD_NAME);
     txtWord_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
-                    kTxtWord, ID_TXT_WORD);
-    lblWord_ = make(0, "STATIC", kWordLabel, WS_CLIPSIBLINGS | SS_LEFT, kLblWord, ID_LBL_WORD);
-    txtGuess_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, kTxtGuess, ID_TXT_GUESS);
-    cmdEnter_ = make(0, "BUTTON", kCheckCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, kCmdEnter, ID_CMD_ENTER);
+                    kTxtWord, IDC_TXT_WORD);
+    lblWord_ = make(0, "STATIC", kWordLabel, WS_CLIPSIBLINGS | SS_LEFT, kLblWord, IDC_LBL_WORD);
+    txtGuess_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, kTxtGuess, IDC_TXT_GUESS);
+    cmdEnter_ = make(0, "BUTTON", kCheckCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, kCmdEnter, IDC_CMD_ENTER);
 
     // Pin the z-order, which the dialog keys walk, to the tab order whatever the defaults are.
     SetWindowPos(wordName_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -83,7 +78,11 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::LoadAndShow(int showCommand) {
-    Run([this] { game_->Form_Load(); });
+    bool started = false;
+    common::win32::RunHandler([&] { started = game_->Form_Load(); });
+    if (!started) {
+        EndProgram();
+    }
     if (window_ == nullptr || closing_) {
         return;
     }
@@ -93,59 +92,29 @@ void MainWindow::LoadAndShow(int showCommand) {
     SetFocus(txtWord_);
 }
 
-template <typename Handler>
-void MainWindow::Run(Handler handler) {
-    try {
-        handler();
-    } catch (...) {
-        MessageBoxA(window_, kUnexpectedProblem, kErrorTitle, MB_OK);
-        EndProgram();
-    }
-}
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND window = window_;
+LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_TIMER:
-        if (wParam == ID_TMR_WORD) {
-            Run([this] { game_->tmrWord_Timer(); });
+        if (wParam == IDT_TMR_WORD) {
+            game_->tmrWord_Timer();
         }
         return 0;
     case DM_GETDEFID:
-        return MAKELRESULT(ID_CMD_ENTER, DC_HASDEFID);
+        return MAKELRESULT(IDC_CMD_ENTER, DC_HASDEFID);
     case WM_NEXTDLGCTL:
-        MoveFocus(wParam, lParam);
+        // Alt+W: the label's access key leads to txtGuess this way.
+        common::win32::MoveDialogFocus(window, wParam, lParam);
         return 0;
     case WM_ACTIVATE:
-        // A plain window forgets its focused control when a message box takes the activation.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = GetFocus();
-            if (focus != nullptr && IsChild(window_, focus)) {
-                savedFocus_ = focus;
-            }
-        } else if (savedFocus_ != nullptr && IsWindow(savedFocus_)) {
-            SetFocus(savedFocus_);
+        if (focus_.OnActivate(window, wParam)) {
             return 0;
         }
         break;
     case WM_SETFOCUS:
-        SetFocus(savedFocus_ != nullptr && IsWindow(savedFocus_) ? savedFocus_ : txtWord_);
+        SetFocus(focus_.Saved() != nullptr ? focus_.Saved() : txtWord_);
         return 0;
     case WM_CLOSE:
         Close(true);
@@ -157,9 +126,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_DESTROY:
-        KillTimer(window, ID_TMR_WORD);
+        KillTimer(window, IDT_TMR_WORD);
         SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         window_ = nullptr;
+        focus_.Forget();
         PostQuitMessage(0);
         return 0;
     default:
@@ -170,47 +140,32 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnCommand(int id, int notification) {
     switch (id) {
-    case ID_CMD_ENTER:
+    case IDC_CMD_ENTER:
         if (notification == BN_CLICKED) {
-            Run([this] { game_->cmdEnter_Click(); });
+            game_->cmdEnter_Click();
         }
         break;
     case IDM_FILE_NEW:
-        Run([this] { game_->mnuFileNew_Click(); });
+        game_->mnuFileNew_Click();
         break;
     case IDM_FILE_EXIT:
-        Run([this] { game_->mnuFileExit_Click(); });
+        game_->mnuFileExit_Click();
         break;
     case IDM_OPTIONS_SOUNDS:
-        Run([this] { game_->mnuOptionsSounds_Click(); });
+        game_->mnuOptionsSounds_Click();
         break;
     case IDM_HELP_CONTENTS:
-        Run([this] { game_->mnuHelpContents_Click(); });
+        game_->mnuHelpContents_Click();
         break;
     case IDM_HELP_VISIT:
-        Run([this] { game_->mnuHelpVisit_Click(); });
+        game_->mnuHelpVisit_Click();
         break;
     case IDM_HELP_ABOUT:
-        Run([this] { game_->mnuHelpAbout_Click(); });
+        game_->mnuHelpAbout_Click();
         break;
     default:
         // IDCANCEL from Esc among them: the window has no cancel button, so Esc does nothing.
         break;
-    }
-}
-
-// What a dialog does for WM_NEXTDLGCTL, which the dialog keys send: to the named control, or to
-// the next or previous tab stop. A label's access key first names the label, then asks for the
-// next stop, which is how Alt+W reaches txtGuess.
-void MainWindow::MoveFocus(WPARAM wParam, LPARAM lParam) {
-    HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                      : GetNextDlgTabItem(window_, GetFocus(), wParam != 0);
-    if (target == nullptr) {
-        return;
-    }
-    SetFocus(target);
-    if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-        SendMessageA(target, EM_SETSEL, 0, -1);
     }
 }
 
@@ -232,25 +187,17 @@ void MainWindow::FocusGuess() { SetFocus(txtGuess_); }
 
 void MainWindow::SelectAllGuess() { SendMessageA(txtGuess_, EM_SETSEL, 0, GetWindowTextLengthA(txtGuess_)); }
 
-void MainWindow::SetTimerEnabled(bool enabled) {
-    timerEnabled_ = enabled;
-    ApplyTimer();
-}
-
-void MainWindow::SetTimerInterval(int milliseconds) {
-    timerInterval_ = milliseconds;
-    ApplyTimer();
-}
-
-// SetTimer on a running timer starts its countdown afresh; an interval of 0 never fires.
-void MainWindow::ApplyTimer() {
-    if (window_ == nullptr) {
-        return;
+// SetTimer on a running timer starts its countdown afresh. Once the window is closing, no round
+// starts again.
+void MainWindow::StartTimer(int milliseconds) {
+    if (window_ != nullptr && !closing_) {
+        SetTimer(window_, IDT_TMR_WORD, static_cast<UINT>(milliseconds), nullptr);
     }
-    if (timerEnabled_ && timerInterval_ > 0 && !closing_) {
-        SetTimer(window_, ID_TMR_WORD, static_cast<UINT>(timerInterval_), nullptr);
-    } else {
-        KillTimer(window_, ID_TMR_WORD);
+}
+
+void MainWindow::StopTimer() {
+    if (window_ != nullptr) {
+        KillTimer(window_, IDT_TMR_WORD);
     }
 }
 
@@ -272,7 +219,7 @@ void MainWindow::Close(bool runUnloadHandler) {
     }
     closing_ = true;
     // No game over may start while the unload handler is busy, say with a message box.
-    KillTimer(window_, ID_TMR_WORD);
+    KillTimer(window_, IDT_TMR_WORD);
     if (runUnloadHandler) {
         try {
             game_->Form_Unload();

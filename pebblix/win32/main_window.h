@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/win32/plain_window.h"
 #include "pebblix/logic/game_window.h"
 #include "pebblix/logic/pebblix_game.h"
 
@@ -31,27 +32,20 @@ public:
     void FocusWord() override;
     void FocusGuess() override;
     void SelectAllGuess() override;
-    void SetTimerEnabled(bool enabled) override;
-    void SetTimerInterval(int milliseconds) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
     void UnloadMainWindow() override;
     void EndProgram() override;
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Answers one message of the window (through RouteToWindow).
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+private:
     void CreateControls();
     void OnCommand(int id, int notification);
-    void MoveFocus(WPARAM wParam, LPARAM lParam);
-    void ApplyTimer();
     // Closes the window; the unload handler runs first unless the program is ending at once.
     void Close(bool runUnloadHandler);
-
-    // Runs a handler; anything it throws ends the program with a plain message instead of
-    // leaving the window procedure.
-    template <typename Handler>
-    void Run(Handler handler);
 
     HINSTANCE instance_;
     PebblixGame* game_ = nullptr;
@@ -61,10 +55,8 @@ private:
     HWND lblWord_ = nullptr;
     HWND txtGuess_ = nullptr;
     HWND cmdEnter_ = nullptr;
-    HWND savedFocus_ = nullptr;
+    common::win32::FocusMemory focus_;
     HFONT font_ = nullptr;
-    bool timerEnabled_ = true;  // tmrWord is created switched on, with an interval of 0
-    int timerInterval_ = 0;
     bool closing_ = false;
 };
 

@@ -1,24 +1,24 @@
-// Ids of the main window's controls, menu items, accelerators and timer, shared with pebblix.rc.
+/* Ids of the hidden-word program's resources, menu items, timer and controls, shared by the .rc file and the code. */
 #pragma once
 
-// Controls; every id stays clear of IDOK (1) and IDCANCEL (2), which the dialog keys send.
-#define ID_TXT_WORD 101
-#define ID_LBL_WORD 102
-#define ID_TXT_GUESS 103
-#define ID_CMD_ENTER 104
-#define ID_LBL_WORD_NAME 105
+/* Resources: 100 and up. */
+#define IDR_MAIN_MENU 100
+#define IDR_ACCELERATORS 101
 
-// Menu items.
-#define IDM_FILE_NEW 201
-#define IDM_FILE_EXIT 202
-#define IDM_OPTIONS_SOUNDS 211
-#define IDM_HELP_CONTENTS 221
-#define IDM_HELP_VISIT 222
-#define IDM_HELP_ABOUT 223
+/* Menu items: 200 and up, clear of IDOK (1) and IDCANCEL (2), which the dialog keys send. */
+#define IDM_FILE_NEW 200
+#define IDM_FILE_EXIT 201
+#define IDM_OPTIONS_SOUNDS 210
+#define IDM_HELP_CONTENTS 220
+#define IDM_HELP_VISIT 221
+#define IDM_HELP_ABOUT 222
 
-// Resources.
-#define IDR_MAIN_MENU 401
-#define IDR_ACCELERATORS 402
+/* The timer tmrWord, the round. */
+#define IDT_TMR_WORD 300
 
-// The round timer tmrWord.
-#define ID_TMR_WORD 301
+/* Controls of the main window, in tab order. */
+#define IDC_LBL_WORD_NAME 1000
+#define IDC_TXT_WORD 1001
+#define IDC_LBL_WORD 1002
+#define IDC_TXT_GUESS 1003
+#define IDC_CMD_ENTER 1004

@@ -4,34 +4,39 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "scrambolo/qt/handler_guard.h"
+#include "common/qt/fault_exit.h"
+#include "common/qt/qt_text.h"
 #include "common/qt/window_units.h"
+#include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::qt {
+
+using common::qt::RunHandler;
 
 CheatWindow::CheatWindow(double dpi, std::function<void()> onClose)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       onClose_(std::move(onClose)) {
     const common::qt::Twips twips(dpi);
-    setWindowTitle("Cheat");
-    setFixedSize(twips(4680), twips(3195));
+    setWindowTitle(kCheatCaption);
+    setFixedSize(twips(kCheatClientWidth), twips(kCheatClientHeight));
 
     // Tab order is creation order: the text, then Close.
-    text_ = new QLineEdit("Text1", this);
-    text_->setGeometry(twips(50), twips(1320), twips(1215), twips(495));
-    text_->setFont(common::qt::PointFont(14.25));
+    text_ = new QLineEdit(kText1Caption, this);
+    text_->setGeometry(twips(kText1.left), twips(kText1.top), twips(kText1.width), twips(kText1.height));
+    text_->setFont(common::qt::PointFont(kText1FontPoints));
     // The same name a screen reader gives the box on Windows, where a label of no size names it.
-    text_->setAccessibleName("Hint:");
+    text_->setAccessibleName(kHintBoxName);
 
-    close_ = new QPushButton("&Close", this);
-    close_->setGeometry(twips(3000), twips(1320), twips(1215), twips(495));
-    close_->setFont(common::qt::PointFont(12));
+    close_ = new QPushButton(kCmdCloseCaption, this);
+    close_->setGeometry(twips(kCmdClose.left), twips(kCmdClose.top), twips(kCmdClose.width),
+                        twips(kCmdClose.height));
+    close_->setFont(common::qt::PointFont(kCmdCloseFontPoints));
     connect(close_, &QPushButton::clicked, this, [this] { RunHandler(onClose_); });
 }
 
 void CheatWindow::SetText(const std::string& text) {
-    text_->setText(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    text_->setText(common::qt::FromGameText(text));
     // As in a Windows text box given new text, the caret stands before the first letter, where a
     // screen reader reads the whole line from.
     text_->setCursorPosition(0);

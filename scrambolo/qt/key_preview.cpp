@@ -6,9 +6,11 @@
 #include <QMenuBar>
 #include <QWindow>
 
-#include "scrambolo/qt/handler_guard.h"
+#include "common/qt/fault_exit.h"
 
 namespace scrambolo::qt {
+
+using common::qt::RunHandler;
 
 int WindowsKeyCode(int qtKey) {
     // Letters and digits carry the same codes in both worlds.

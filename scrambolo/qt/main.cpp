@@ -3,12 +3,15 @@
 
 #include <chrono>
 
+#include "common/fault_report.h"
 #include "common/qt/accessible_line_edit.h"
+#include "common/qt/accessible_menu_item.h"
+#include "common/qt/fault_exit.h"
 #include "common/qt/qt_system.h"
 #include "common/qt/session_end.h"
 #include "common/random_source.h"
 #include "scrambolo/window/game.h"
-#include "scrambolo/qt/handler_guard.h"
+#include "scrambolo/window/game_texts.h"
 #include "scrambolo/qt/key_preview.h"
 #include "scrambolo/qt/main_window.h"
 
@@ -18,6 +21,8 @@ int main(int argc, char** argv) {
     // The program ends when the game closes its main window, not when Qt sees no window left.
     QApplication::setQuitOnLastWindowClosed(false);
     common::qt::InstallLineEditAccessibility();
+    common::qt::InstallMenuItemAccessibility();
+    common::SetFaultReport(&FaultMessage);
 
     common::qt::QtSystem system("scrambolo");
     common::FoldingRandomSource random(
@@ -28,10 +33,10 @@ int main(int argc, char** argv) {
     window.SetGame(&game);
     qt::KeyPreview preview(&window, [&game](int keyCode, int shift) { game.Form_KeyDown(keyCode, shift); });
     // A session that ends closes the game as its close box does, so the setting is saved.
-    common::qt::SessionEnd sessionEnd([&game] { qt::RunHandler([&] { game.Form_Unload(); }); });
+    common::qt::SessionEnd sessionEnd([&game] { common::qt::RunHandler([&] { game.Form_Unload(); }); });
 
     bool started = false;
-    qt::RunHandler([&] { started = game.Form_Load(); });
+    common::qt::RunHandler([&] { started = game.Form_Load(); });
     if (!started) {
         window.DestroyWithoutUnload();
         return 0;

@@ -8,20 +8,20 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QShortcut>
 
-#include "common/maker.h"
-#include "scrambolo/qt/handler_guard.h"
+#include "common/qt/fault_exit.h"
+#include "common/qt/menu_keys.h"
+#include "common/qt/qt_text.h"
+#include "scrambolo/qt/spoken_caption.h"
+#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::qt {
 namespace {
 
-constexpr int kClockInterval = 250;
-
-// Captions are the word list's own 8-bit characters, kept byte for byte.
-QString Q(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string S(const QString& text) { return text.toLatin1().toStdString(); }
+using common::qt::FromGameText;
+using common::qt::RunHandler;
+using common::qt::ToGameText;
 
 // Focus given back when a window, a menu or the menu bar lets go of it is not the player moving it.
 bool PlayerMovedFocus(Qt::FocusReason reason) {
@@ -36,17 +36,16 @@ MainWindow::MainWindow()
       dpi_(common::qt::ScreenDpi()),
       twips_(dpi_),
       client_(new QWidget(this)) {
-    setWindowTitle("Scrambolo!");
+    setWindowTitle(kMainCaption);
     setCentralWidget(client_);
     BuildMenus();
 
     // Tab order is creation order: buttons 0 to 6, then the label, which takes no focus.
     for (int index = 0; index <= 6; ++index) {
-        auto* button = new QPushButton("Command1", client_);
-        const int left = index == 0 ? 100 : 0;
-        const int top = index == 0 ? 1400 : 0;
-        button->setGeometry(twips_(left), twips_(top), twips_(1215), twips_(495));
-        button->setFont(common::qt::PointFont(18));
+        auto* button = new QPushButton(kButtonCaption, client_);
+        const Layout& place = index == 0 ? kButton0 : kLetterButton;
+        button->setGeometry(twips_(place.left), twips_(place.top), twips_(place.width), twips_(place.height));
+        button->setFont(common::qt::PointFont(kButtonFontPoints));
         button->installEventFilter(this);
         buttons_.at(static_cast<std::size_t>(index)) = button;
         if (index >= 1) {
@@ -57,20 +56,20 @@ MainWindow::MainWindow()
             });
         }
     }
-    clockLabel_ = new QLabel("Label1", client_);
+    clockLabel_ = new QLabel(kLblTimeCaption, client_);
     clockLabel_->setTextFormat(Qt::PlainText);
-    clockLabel_->setGeometry(twips_(4200), twips_(1320), twips_(1215), twips_(495));
-    clockLabel_->setFont(common::qt::PointFont(9.75));
+    clockLabel_->setGeometry(twips_(kLblTime.left), twips_(kLblTime.top), twips_(kLblTime.width),
+                             twips_(kLblTime.height));
+    clockLabel_->setFont(common::qt::PointFont(kLblTimeFontPoints));
     clockLabel_->installEventFilter(this);
 
-    timer_.setInterval(kClockInterval);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (game_ != nullptr) {
             RunHandler([&] { game_->Timer1_Timer(); });
         }
     });
-    // The client area below the menu bar is 9480 by 3195 twips, as on Windows.
-    setFixedSize(twips_(9480), twips_(3195) + menuBar()->sizeHint().height());
+    // The client area below the menu bar has the twips of the Windows edition.
+    setFixedSize(twips_(kMainClientWidth), twips_(kMainClientHeight) + menuBar()->sizeHint().height());
 }
 
 QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, void (Game::*handler)()) {
@@ -86,9 +85,6 @@ QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, void (Game::*h
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     AddItem(file, "E&xit", &Game::mnuFileExit_Click);
-    // F10 goes to the menus, as Alt does; like other Linux programs it opens the first one.
-    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
-    connect(menuKey, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
 
     QMenu* options = menuBar()->addMenu("&Options");
     QMenu* letters = options->addMenu("&Number Of Letters");
@@ -104,8 +100,9 @@ void MainWindow::BuildMenus() {
 
     QMenu* help = menuBar()->addMenu("&Help");
     AddItem(help, "&Contents", &Game::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
-    AddItem(help, QString("&Visit ") + common::maker::kName + " On The Web...", &Game::mnuHelpWeb_Click);
+    AddItem(help, FromGameText(WebMenuCaption()), &Game::mnuHelpWeb_Click);
     AddItem(help, "&About Scrambolo...", &Game::mnuHelpAbout_Click);
+    common::qt::OpenFirstMenuOnF10(*this);
 }
 
 void MainWindow::DestroyWithoutUnload() {
@@ -123,7 +120,9 @@ int MainWindow::LetterButtonIndex(const QObject* widget) const {
     return -1;
 }
 
-void MainWindow::SetButtonCaption(int index, const std::string& caption) { Button(index)->setText(Q(caption)); }
+void MainWindow::SetButtonCaption(int index, const std::string& caption) {
+    SetCaptionHeard(Button(index), FromGameText(caption));
+}
 
 void MainWindow::SetButtonShown(int index, bool shown) {
     QPushButton* button = Button(index);
@@ -148,7 +147,7 @@ void MainWindow::FocusButton(int index) {
     }
 }
 
-std::string MainWindow::ButtonCaption(int index) { return S(Button(index)->text()); }
+std::string MainWindow::ButtonCaption(int index) { return ToGameText(Button(index)->text()); }
 
 void MainWindow::PlaceButton(int index, int left, int top, int width) {
     QPushButton* button = Button(index);
@@ -166,30 +165,33 @@ void MainWindow::ShowMainWindow() {
 }
 
 void MainWindow::SetClockText(const std::string& text) {
-    clockLabel_->setText(Q(text));
+    clockLabel_->setText(FromGameText(text));
     clockLabel_->repaint();
 }
 
-std::string MainWindow::ClockText() { return S(clockLabel_->text()); }
+std::string MainWindow::ClockText() { return ToGameText(clockLabel_->text()); }
 
 void MainWindow::SetWindowCaption(const std::string& text) {
-    if (windowTitle() == Q(text)) {
+    if (windowTitle() == FromGameText(text)) {
         return;
     }
-    setWindowTitle(Q(text));
+    setWindowTitle(FromGameText(text));
     // Qt does not tell screen readers of a new title by itself, and the caption is the window's
-    // name: without this they would go on calling the window by its first caption.
+    // name: without this they would go on calling the window by its first caption, its read-title
+    // command too. Qt 6.4 tells the change by a reference to the window, which has Orca read the
+    // caption afresh when asked and say nothing now; told the new name as text, Orca would speak
+    // the clock at every tick, so the caption never goes the way of the letter buttons.
     QAccessibleEvent renamed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
 }
 
-void MainWindow::SetTimer(bool enabled) {
-    if (enabled && !closed_) {
-        timer_.start();
-    } else {
-        timer_.stop();
+void MainWindow::StartTimer(int milliseconds) {
+    if (!closed_) {
+        timer_.start(milliseconds);
     }
 }
+
+void MainWindow::StopTimer() { timer_.stop(); }
 
 void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
     rangeItems_.at(static_cast<std::size_t>(item))->setChecked(checked);

@@ -39,7 +39,8 @@ public:
     void SetClockText(const std::string& text) override;
     std::string ClockText() override;
     void SetWindowCaption(const std::string& text) override;
-    void SetTimer(bool enabled) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
     void SetMenuCheck(RangeItem item, bool checked) override;
     bool HintWindowExists() override;
     void CreateHintWindow() override;

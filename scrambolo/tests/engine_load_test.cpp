@@ -103,6 +103,9 @@ TEST(WordRules, DealableWordsAndRanges) {
     EXPECT_FALSE(IsDealable("ca\tt"));
     EXPECT_FALSE(IsDealable("d\x7fg"));
     EXPECT_TRUE(IsDealable("caf\xe9"));
+    EXPECT_TRUE(IsDealable("\x8a" "af\x9c"));
+    EXPECT_FALSE(IsDealable("caf\x81")) << "a byte the code page leaves undefined is shown as nothing";
+    EXPECT_FALSE(IsDealable("\x9d" "cat"));
     EXPECT_FALSE(IsDealable(""));
     EXPECT_TRUE(FitsLetterRange(2, kAllRanges));
     EXPECT_FALSE(FitsLetterRange(5, kRange34));

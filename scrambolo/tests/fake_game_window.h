@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "scrambolo/window/game_window.h"
+#include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::testing {
 
@@ -19,8 +20,8 @@ public:
         int width = -1;
     };
 
-    std::array<std::string, 7> captions{"Command1", "Command1", "Command1", "Command1",
-                                        "Command1", "Command1", "Command1"};
+    std::array<std::string, 7> captions{kButtonCaption, kButtonCaption, kButtonCaption, kButtonCaption,
+                                        kButtonCaption, kButtonCaption, kButtonCaption};
     std::array<bool, 7> shown{true, true, true, true, true, true, true};
     std::array<Placement, 7> placements{};
     int focused = 0;  // 0: no letter button has the focus
@@ -28,13 +29,14 @@ public:
     std::function<void(int)> onFocus;
 
     int outerWidth = 0;
-    Placement clockLabel{4200, 1320, 1215};
+    Placement clockLabel{kLblTime.left, kLblTime.top, kLblTime.width};
     bool mainShown = false;
-    std::string clockText = "Label1";
+    std::string clockText = kLblTimeCaption;
     std::vector<std::string> clockTexts;  // every caption the clock label was given
-    std::string windowCaption = "Scrambolo!";
+    std::string windowCaption = kMainCaption;
     int captionWrites = 0;
     bool timerOn = false;
+    int timerInterval = 0;  // what the timer last counted
     std::map<RangeItem, bool> checks;
 
     bool hintExists = false;
@@ -113,9 +115,14 @@ public:
         windowCaption = text;
         ++captionWrites;
     }
-    void SetTimer(bool enabled) override {
+    void StartTimer(int milliseconds) override {
         Touch();
-        timerOn = enabled;
+        timerOn = true;
+        timerInterval = milliseconds;
+    }
+    void StopTimer() override {
+        Touch();
+        timerOn = false;
     }
     void SetMenuCheck(RangeItem item, bool checked) override {
         Touch();
@@ -129,7 +136,7 @@ public:
         Touch();
         hintExists = true;
         hintShown = false;
-        hintText = "Text1";
+        hintText = kText1Caption;
         ++hintWindowsCreated;
     }
     void SetHintText(const std::string& text) override {

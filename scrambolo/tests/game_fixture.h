@@ -33,7 +33,7 @@ protected:
         ASSERT_TRUE(game.Form_Load());
     }
 
-    GameState& State() { return game.State(); }
+    GameState& State() { return game.state; }
     std::string Word() { return std::string(State().PlayWords.at(static_cast<std::size_t>(State().CurrentWordIndex))); }
 
     // Rebuilds the word with real presses of the letter buttons, two at a time.

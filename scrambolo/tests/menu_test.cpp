@@ -31,7 +31,7 @@ TEST_F(MenuTest, TheSavedRangeIsReadByTheFieldRuleWithAllRangesForAnythingUnread
         Game fresh(freshWindow, system, random);
         system.files[kDiffPath] = text;
         fresh.LoadLetterRange();
-        EXPECT_EQ(fresh.State().LetterRange, expected) << text;
+        EXPECT_EQ(fresh.state.LetterRange, expected) << text;
         EXPECT_EQ(freshWindow.CheckedItems().size(), 1u) << text;
     }
     system.files.erase(kDiffPath);
@@ -174,11 +174,10 @@ TEST_F(MenuTest, HelpOpensTheTextInTheEditorAndSaysSoWhenItCannot) {
 TEST_F(MenuTest, TheWebItemOpensTheMakersAddressAndSaysSoWhenItCannot) {
     Start(kWords);
     game.mnuHelpWeb_Click();
-    ASSERT_EQ(system.shellOpens.size(), 1u);
-    EXPECT_EQ(system.shellOpens[0].first, "Open");
-    EXPECT_EQ(system.shellOpens[0].second, common::maker::kWebAddress);
+    ASSERT_EQ(system.webAddressesOpened.size(), 1u);
+    EXPECT_EQ(system.webAddressesOpened[0], common::maker::kWebAddress);
     EXPECT_TRUE(system.messages.empty());
-    system.shellOpensSucceed = false;
+    system.opensSucceed = false;
     game.mnuHelpWeb_Click();
     ASSERT_EQ(system.messages.size(), 1u);
     EXPECT_EQ(system.messages[0].prompt, std::string("The web site ") + common::maker::kWebAddress +

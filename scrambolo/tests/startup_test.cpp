@@ -55,7 +55,7 @@ TEST_F(StartupTest, LaysOutTheRowDealsAndStartsTheClock) {
 }
 
 TEST_F(StartupTest, NoSystemDirectoryShowsOnlyTheErrorAndEnds) {
-    system.systemDirectory = "C:";
+    system.wordListFolder = "C:";
     system.files[kDiffPath] = "56\r\n";
     EXPECT_FALSE(game.Form_Load());
     ASSERT_EQ(system.messages.size(), 1u);
@@ -71,10 +71,10 @@ TEST_F(StartupTest, NoSystemDirectoryShowsOnlyTheErrorAndEnds) {
     // Three characters, a drive's root, is a system directory.
     testing::FakeGameWindow rootWindow;
     Game atRoot(rootWindow, system, random);
-    system.systemDirectory = "C:\\";
+    system.wordListFolder = "C:\\";
     system.files["C:\\\\jmsit32.dll"] = "planet\r\n";
     EXPECT_TRUE(atRoot.Form_Load());
-    EXPECT_EQ(atRoot.State().WordListPath, "C:\\\\jmsit32.dll");
+    EXPECT_EQ(atRoot.state.WordListPath, "C:\\\\jmsit32.dll");
 }
 
 TEST_F(StartupTest, AMissingWordListNamesTheFileAndPlacesAndEndsWithoutWriting) {
@@ -134,7 +134,7 @@ TEST_F(StartupTest, AListOfMoreWordsThanTheGameHoldsIsRefusedNamingTheFileRead) 
     Game full(fullWindow, system, random);
     system.files["C:\\Games\\Scrambolo\\jmsit32.dll"] = words;
     ASSERT_TRUE(full.Form_Load());
-    EXPECT_EQ(full.State().AllWords.size(), kWordListCapacity);
+    EXPECT_EQ(full.state.AllWords.size(), kWordListCapacity);
 
     // A file past the byte bound is refused from its first bytes, never read whole.
     testing::FakeGameWindow hugeWindow;

@@ -13,7 +13,7 @@ namespace scrambolo::web {
 // Carries out the handlers' requests on the page and turns the page's events into handler calls.
 class MainWindow final : public GameWindow {
 public:
-    // The page has built the window hidden, as laid out at design time; the menus get their captions.
+    // The page's window is laid out and captioned as the window is created on the desktop.
     MainWindow();
 
     void SetGame(Game* game) { game_ = game; }
@@ -32,7 +32,8 @@ public:
     void SetClockText(const std::string& text) override;
     std::string ClockText() override { return clockText_; }
     void SetWindowCaption(const std::string& text) override;
-    void SetTimer(bool enabled) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
     void SetMenuCheck(RangeItem item, bool checked) override;
     bool HintWindowExists() override { return hintWindowExists_; }
     void CreateHintWindow() override;
@@ -45,10 +46,10 @@ private:
     void DispatchMenu(int item);
 
     Game* game_ = nullptr;
-    // The captions as the game set them, byte for byte, so that reading one back gives the same bytes.
-    std::array<std::string, 7> captions_{"Command1", "Command1", "Command1", "Command1", "Command1", "Command1",
-                                         "Command1"};
-    std::string clockText_ = "Label1";
+    // The captions and the clock as the game set them, byte for byte: the page holds them as
+    // text, and reading one back gives the game's own bytes.
+    std::array<std::string, 7> captions_;
+    std::string clockText_;
     bool hintWindowExists_ = false;
     bool closed_ = false;
 };

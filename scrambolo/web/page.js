@@ -11,7 +11,7 @@ globalThis.scramboloPage = (() => {
   const TwipsPerPixel = 15;
 
   const root = document.getElementById("game");
-  port.setPageRoot(root);
+  port.setPageRoot(root, "Scrambolo");
   const px = (twips) => `${twips / TwipsPerPixel}px`;
 
   const menuBar = document.createElement("div");
@@ -46,10 +46,6 @@ globalThis.scramboloPage = (() => {
     const button = document.createElement("button");
     button.type = "button";
     button.className = "letter";
-    button.textContent = "Command1";
-    button.style.left = px(index === 0 ? 100 : 0);
-    button.style.top = px(index === 0 ? 1400 : 0);
-    button.style.width = px(1215);
     if (index >= 1) {
       button.addEventListener("click", () => port.post(Kind.Click, index));
       button.addEventListener("focus", () => {
@@ -61,9 +57,6 @@ globalThis.scramboloPage = (() => {
   }
   const clock = document.createElement("div");
   clock.className = "clock";
-  clock.textContent = "Label1";
-  clock.style.left = px(4200);
-  clock.style.top = px(1320);
   clock.addEventListener("dblclick", () => port.post(Kind.DoubleClick, Target.ClockLabel));
   client.append(letters, clock);
 
@@ -97,24 +90,25 @@ globalThis.scramboloPage = (() => {
   // The "Cheat" window: the hint pattern in a text box with the focus, and Close.
   let hint = null;
   let focusBeforeHint = null;
+  let hintCaptions = null;
   function createHint() {
     hint = document.createElement("div");
     hint.className = "hint-window";
     hint.setAttribute("role", "dialog");
-    hint.setAttribute("aria-label", "Cheat");
+    hint.setAttribute("aria-label", hintCaptions.caption);
     hint.hidden = true;
     const heading = document.createElement("h2");
-    heading.textContent = "Cheat";
+    heading.textContent = hintCaptions.caption;
     heading.setAttribute("aria-hidden", "true");
     const text = document.createElement("input");
     text.type = "text";
-    text.value = "Text1";
-    text.setAttribute("aria-label", "Hint:");
+    text.value = hintCaptions.text;
+    text.setAttribute("aria-label", hintCaptions.boxName);
     text.autocomplete = "off";
     text.spellcheck = false;
     const close = document.createElement("button");
     close.type = "button";
-    gameMenus.label(close, "&Close");
+    gameMenus.label(close, hintCaptions.close);
     close.addEventListener("click", () => port.post(Kind.Click, Target.HintClose));
     hint.addEventListener("keydown", (event) => {
       const altC = event.altKey && event.key.toLowerCase() === "c";
@@ -125,7 +119,7 @@ globalThis.scramboloPage = (() => {
       }
     });
     hint.append(heading, text, close);
-    document.body.append(hint);
+    port.addWindow(hint);
   }
 
   function focusLetter(index) {
@@ -135,6 +129,24 @@ globalThis.scramboloPage = (() => {
 
   return {
     Target, Menu,
+    // The window as it is created: button 0's place and the letter buttons' size, the clock's
+    // place, the client area, and the first captions.
+    layout(button0, size, clockPlace, clientWidth, clientHeight, buttonCaption, clockCaption) {
+      // Written out: the build's script minifier loses the names of a destructuring declaration.
+      buttons.forEach((button, index) => {
+        const place = index === 0 ? button0 : [0, 0];
+        Object.assign(button.style, { left: px(place[0]), top: px(place[1]), width: px(size[0]), height: px(size[1]) });
+        button.textContent = buttonCaption;
+      });
+      Object.assign(clock.style, { left: px(clockPlace[0]), top: px(clockPlace[1]), width: px(clockPlace[2]),
+        height: px(clockPlace[3]) });
+      clock.textContent = clockCaption;
+      root.style.setProperty("--window-width", px(clientWidth));
+      client.style.height = px(clientHeight);
+    },
+    hintCaptions(caption, boxName, text, close) {
+      hintCaptions = { caption, boxName, text, close };
+    },
     setButtonCaption(index, caption) {
       const button = buttons[index];
       const changed = button.textContent !== caption;
@@ -190,13 +202,10 @@ globalThis.scramboloPage = (() => {
     },
     closeHintWindow() {
       const wasFocused = hint.contains(document.activeElement);
-      hint.remove();
+      port.removeWindow(hint);
       hint = null;
       if (wasFocused && focusBeforeHint && focusBeforeHint.isConnected) port.focusSoon(focusBeforeHint, true);
       focusBeforeHint = null;
-    },
-    closeMainWindow() {
-      port.showClosed("Scrambolo");
     },
   };
 })();

@@ -1,9 +1,10 @@
 // Creates the hint window from its twips layout and turns its messages into the Close handler.
 #include "scrambolo/win32/cheat_window.h"
 
+#include "common/win32/window_procedure.h"
 #include "common/win32/window_units.h"
 #include "scrambolo/win32/resource_ids.h"
-#include "scrambolo/win32/window_procedure.h"
+#include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::win32 {
 namespace {
@@ -23,46 +24,37 @@ CheatWindow::~CheatWindow() {
 }
 
 void CheatWindow::Create(int dpi) {
-    using common::win32::TwipsToPixels;
-    static const bool registered = [this] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &RouteToWindow<CheatWindow>;
-        windowClass.hInstance = instance_;
-        windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassExA(&windowClass) != 0;
-    }();
-    if (!registered) {
+    const auto pixels = [dpi](int twips) { return common::win32::TwipsToPixels(twips, dpi); };
+    if (!common::win32::RegisterWindowClass<CheatWindow>(instance_, kClassName)) {
         return;
     }
     if (textFont_ == nullptr) {
-        textFont_ = common::win32::CreatePointFont("Arial", 14.25, dpi);
-        buttonFont_ = common::win32::CreatePointFont("Arial", 12, dpi);
+        textFont_ = common::win32::CreatePointFont(kFontFace, kText1FontPoints, dpi);
+        buttonFont_ = common::win32::CreatePointFont(kFontFace, kCmdCloseFontPoints, dpi);
     }
-    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "Cheat",
+    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, kCheatCaption,
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                               CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
     if (window_ == nullptr) {
         return;
     }
-    common::win32::SetClientSize(window_, TwipsToPixels(4680, dpi), TwipsToPixels(3195, dpi));
+    common::win32::SetClientSize(window_, pixels(kCheatClientWidth), pixels(kCheatClientHeight));
     // Screen readers name an edit box after the label just before it; a label of no size gives the
     // hint box its name without changing what the window shows or where the focus goes.
-    CreateWindowExA(0, "STATIC", "Hint:", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_,
+    CreateWindowExA(0, "STATIC", kHintBoxName, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_,
                     reinterpret_cast<HMENU>(IDC_HINT_NAME), instance_, nullptr);
-    text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "Text1", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                            TwipsToPixels(50, dpi), TwipsToPixels(1320, dpi), TwipsToPixels(1215, dpi),
-                            TwipsToPixels(495, dpi), window_, reinterpret_cast<HMENU>(IDC_TEXT1), instance_, nullptr);
-    HWND close = CreateWindowExA(0, "BUTTON", "&Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                 TwipsToPixels(3000, dpi), TwipsToPixels(1320, dpi), TwipsToPixels(1215, dpi),
-                                 TwipsToPixels(495, dpi), window_, reinterpret_cast<HMENU>(IDC_CMD_CLOSE), instance_,
-                                 nullptr);
+    text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kText1Caption,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, pixels(kText1.left),
+                            pixels(kText1.top), pixels(kText1.width), pixels(kText1.height), window_,
+                            reinterpret_cast<HMENU>(IDC_TEXT1), instance_, nullptr);
+    HWND close = CreateWindowExA(0, "BUTTON", kCmdCloseCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                 pixels(kCmdClose.left), pixels(kCmdClose.top), pixels(kCmdClose.width),
+                                 pixels(kCmdClose.height), window_, reinterpret_cast<HMENU>(IDC_CMD_CLOSE),
+                                 instance_, nullptr);
     SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_), FALSE);
     SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), FALSE);
-    savedFocus_ = text_;
-    pump_.SetHintWindow(window_);
+    focus_.Remember(text_);
+    pump_.SetSecondWindow(window_);
 }
 
 void CheatWindow::SetText(const std::string& text) {
@@ -78,7 +70,7 @@ void CheatWindow::Show() {
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
     SetActiveWindow(window_);
-    savedFocus_ = text_;
+    focus_.Remember(text_);
     SetFocus(text_);
 }
 
@@ -101,21 +93,15 @@ LRESULT CheatWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
             }
             return 0;
         case WM_ACTIVATE:
-            // A plain window forgets its focused control; keep it across a switch of windows.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(window, focus)) {
-                    savedFocus_ = focus;
-                }
-            } else if (savedFocus_ != nullptr && IsWindow(savedFocus_)) {
-                SetFocus(savedFocus_);
+            if (focus_.OnActivate(window, wParam)) {
+                return 0;
             }
-            return 0;
+            break;
         case WM_NCDESTROY:
             window_ = nullptr;
             text_ = nullptr;
-            savedFocus_ = nullptr;
-            pump_.SetHintWindow(nullptr);
+            focus_.Forget();
+            pump_.SetSecondWindow(nullptr);
             SetWindowLongPtrA(window, GWLP_USERDATA, 0);
             break;
         default:

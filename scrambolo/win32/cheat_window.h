@@ -6,13 +6,14 @@
 #include <functional>
 #include <string>
 
-#include "scrambolo/win32/message_pump.h"
+#include "common/win32/message_pump.h"
+#include "common/win32/plain_window.h"
 
 namespace scrambolo::win32 {
 
 class CheatWindow {
 public:
-    CheatWindow(HINSTANCE instance, MessagePump& pump) : instance_(instance), pump_(pump) {}
+    CheatWindow(HINSTANCE instance, common::win32::MessagePump& pump) : instance_(instance), pump_(pump) {}
     ~CheatWindow();
 
     // What a press of Close (or Esc, or the close box) does: the game decides, and closes us.
@@ -29,13 +30,12 @@ public:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-
     HINSTANCE instance_;
-    MessagePump& pump_;
+    common::win32::MessagePump& pump_;
     std::function<void()> onClose_;
     HWND window_ = nullptr;
     HWND text_ = nullptr;
-    HWND savedFocus_ = nullptr;
+    common::win32::FocusMemory focus_;
     HFONT textFont_ = nullptr;
     HFONT buttonFont_ = nullptr;
 };

@@ -1,17 +1,16 @@
 // Builds the main window from its twips layout and passes each message to the matching handler.
 #include "scrambolo/win32/main_window.h"
 
-#include "common/maker.h"
+#include "common/win32/window_procedure.h"
 #include "common/win32/window_units.h"
 #include "scrambolo/win32/resource_ids.h"
-#include "scrambolo/win32/window_procedure.h"
+#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::win32 {
 namespace {
 
 constexpr const char* kClassName = "ScramboloMain";
-constexpr UINT_PTR kClockTimer = 1;
-constexpr UINT kClockInterval = 250;
 
 int MenuId(RangeItem item) {
     switch (item) {
@@ -41,7 +40,7 @@ std::string TextOf(HWND control) {
 
 }  // namespace
 
-MainWindow::MainWindow(HINSTANCE instance, MessagePump& pump)
+MainWindow::MainWindow(HINSTANCE instance, common::win32::MessagePump& pump)
     : instance_(instance), pump_(pump), cheat_(instance, pump) {}
 
 MainWindow::~MainWindow() {
@@ -54,47 +53,39 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create() {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = &RouteToWindow<MainWindow>;
-    windowClass.hInstance = instance_;
-    windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    windowClass.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(1));
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kClassName;
-    if (RegisterClassExA(&windowClass) == 0) {
+    if (!common::win32::RegisterWindowClass<MainWindow>(instance_, kClassName,
+                                                        LoadIconA(instance_, MAKEINTRESOURCEA(1)))) {
         return false;
     }
     dpi_ = common::win32::ScreenDpi();
-    buttonFont_ = common::win32::CreatePointFont("Arial", 18, dpi_);
-    labelFont_ = common::win32::CreatePointFont("Arial", 9.75, dpi_);
+    buttonFont_ = common::win32::CreatePointFont(kFontFace, kButtonFontPoints, dpi_);
+    labelFont_ = common::win32::CreatePointFont(kFontFace, kLblTimeFontPoints, dpi_);
 
     HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MAIN_MENU));
-    const std::string webItem = std::string("&Visit ") + common::maker::kName + " On The Web...";
-    ModifyMenuA(menu, IDM_HELP_WEB, MF_BYCOMMAND | MF_STRING, IDM_HELP_WEB, webItem.c_str());
+    ModifyMenuA(menu, IDM_HELP_WEB, MF_BYCOMMAND | MF_STRING, IDM_HELP_WEB, WebMenuCaption().c_str());
 
-    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, "Scrambolo!",
+    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, kMainCaption,
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
                               CW_USEDEFAULT, 100, 100, nullptr, menu, instance_, this);
     if (window_ == nullptr) {
         return false;
     }
-    common::win32::SetClientSize(window_, Pixels(9480), Pixels(3195));
+    common::win32::SetClientSize(window_, Pixels(kMainClientWidth), Pixels(kMainClientHeight));
 
     // Tab order is creation order: buttons 0 to 6, then the label, which takes no focus.
     for (int index = 0; index <= 6; ++index) {
-        const int left = index == 0 ? 100 : 0;
-        const int top = index == 0 ? 1400 : 0;
+        const Layout& place = index == 0 ? kButton0 : kLetterButton;
         buttons_[static_cast<std::size_t>(index)] = CreateWindowExA(
-            0, "BUTTON", "Command1", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY, Pixels(left),
-            Pixels(top), Pixels(1215), Pixels(495), window_, reinterpret_cast<HMENU>(IDC_BUTTON_ARRAY + index),
-            instance_, nullptr);
+            0, "BUTTON", kButtonCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY,
+            Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height), window_,
+            reinterpret_cast<HMENU>(IDC_BUTTON_ARRAY + index), instance_, nullptr);
         SendMessageA(buttons_[static_cast<std::size_t>(index)], WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_),
                      FALSE);
     }
-    clockLabel_ = CreateWindowExA(0, "STATIC", "Label1", WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX,
-                                  Pixels(4200), Pixels(1320), Pixels(1215), Pixels(495), window_,
-                                  reinterpret_cast<HMENU>(IDC_LBL_TIME), instance_, nullptr);
+    clockLabel_ = CreateWindowExA(0, "STATIC", kLblTimeCaption, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX,
+                                  Pixels(kLblTime.left), Pixels(kLblTime.top), Pixels(kLblTime.width),
+                                  Pixels(kLblTime.height), window_, reinterpret_cast<HMENU>(IDC_LBL_TIME),
+                                  instance_, nullptr);
     SendMessageA(clockLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), FALSE);
 
     cheat_.SetCloseHandler([this] {
@@ -177,14 +168,15 @@ void MainWindow::SetWindowCaption(const std::string& text) {
     }
 }
 
-void MainWindow::SetTimer(bool enabled) {
-    if (window_ == nullptr) {
-        return;
+void MainWindow::StartTimer(int milliseconds) {
+    if (window_ != nullptr) {
+        SetTimer(window_, IDT_TIMER1, static_cast<UINT>(milliseconds), nullptr);
     }
-    if (enabled) {
-        ::SetTimer(window_, kClockTimer, kClockInterval, nullptr);
-    } else {
-        KillTimer(window_, kClockTimer);
+}
+
+void MainWindow::StopTimer() {
+    if (window_ != nullptr) {
+        KillTimer(window_, IDT_TIMER1);
     }
 }
 
@@ -221,35 +213,19 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             const int index = LetterButtonIndex(GetFocus());
             return index < 0 ? 0 : MAKELRESULT(IDC_BUTTON_ARRAY + index, DC_HASDEFID);
         }
-        case WM_NEXTDLGCTL: {
-            HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                               : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
-            if (target != nullptr) {
-                SetFocus(target);
-            }
+        case WM_NEXTDLGCTL:
+            common::win32::MoveDialogFocus(window, wParam, lParam);
             return 0;
-        }
         case WM_TIMER:
-            if (wParam == kClockTimer && game_ != nullptr) {
+            if (wParam == IDT_TIMER1 && game_ != nullptr) {
                 game_->Timer1_Timer();
             }
             return 0;
         case WM_ACTIVATE:
-            // A plain window forgets its focused control; keep it across message boxes and
-            // window switches, without replaying the focus cue on the way back.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(window, focus)) {
-                    savedFocus_ = focus;
-                }
-            } else if (savedFocus_ != nullptr && IsWindow(savedFocus_) && IsWindowVisible(savedFocus_)) {
-                restoringFocus_ = true;
-                SetFocus(savedFocus_);
-                restoringFocus_ = false;
-            } else {
-                break;
+            if (focus_.OnActivate(window, wParam)) {
+                return 0;
             }
-            return 0;
+            break;
         case WM_CLOSE:
             if (game_ != nullptr) {
                 game_->Form_Unload();
@@ -265,14 +241,14 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             }
             return 0;
         case WM_DESTROY:
-            KillTimer(window, kClockTimer);
+            KillTimer(window, IDT_TIMER1);
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:
             window_ = nullptr;
             buttons_.fill(nullptr);
             clockLabel_ = nullptr;
-            savedFocus_ = nullptr;
+            focus_.Forget();
             SetWindowLongPtrA(window, GWLP_USERDATA, 0);
             break;
         default:
@@ -291,7 +267,7 @@ void MainWindow::OnCommand(int id, int code) {
         // notify, for their focus events); it is a press all the same.
         if (code == BN_CLICKED || code == BN_DBLCLK) {
             game_->ButtonArray_Click(index);
-        } else if (code == BN_SETFOCUS && !restoringFocus_) {
+        } else if (code == BN_SETFOCUS && !focus_.Restoring()) {
             game_->ButtonArray_GotFocus(index);
         }
         return;

@@ -8,15 +8,16 @@
 
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
+#include "common/win32/message_pump.h"
+#include "common/win32/plain_window.h"
 #include "scrambolo/win32/cheat_window.h"
-#include "scrambolo/win32/message_pump.h"
 
 namespace scrambolo::win32 {
 
 // Carries out the handlers' requests on real controls and turns Windows messages into handler calls.
 class MainWindow final : public GameWindow {
 public:
-    MainWindow(HINSTANCE instance, MessagePump& pump);
+    MainWindow(HINSTANCE instance, common::win32::MessagePump& pump);
     ~MainWindow() override;
 
     // Creates the window and its controls, hidden, as laid out at design time.
@@ -37,7 +38,8 @@ public:
     void SetClockText(const std::string& text) override;
     std::string ClockText() override;
     void SetWindowCaption(const std::string& text) override;
-    void SetTimer(bool enabled) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
     void SetMenuCheck(RangeItem item, bool checked) override;
     bool HintWindowExists() override;
     void CreateHintWindow() override;
@@ -55,15 +57,14 @@ private:
     int Pixels(int twips) const;
 
     HINSTANCE instance_;
-    MessagePump& pump_;
+    common::win32::MessagePump& pump_;
     Game* game_ = nullptr;
     CheatWindow cheat_;
     HWND window_ = nullptr;
     std::array<HWND, 7> buttons_{};
     HWND clockLabel_ = nullptr;
-    HWND savedFocus_ = nullptr;
     // Focus put back on reactivation is not the player moving it: no focus event then.
-    bool restoringFocus_ = false;
+    common::win32::FocusMemory focus_;
     int dpi_ = 96;
     HFONT buttonFont_ = nullptr;
     HFONT labelFont_ = nullptr;

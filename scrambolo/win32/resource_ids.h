@@ -1,10 +1,11 @@
-/* Ids of the anagram program's resources, menu items and controls, shared by the .rc file and the code. */
+/* Ids of the anagram program's resources, menu items, timer and controls, shared by the .rc file and the code. */
 #pragma once
 
+/* Resources: 100 and up. */
 #define IDR_MAIN_MENU 100
 #define IDR_ACCELERATORS 101
 
-/* Menu items: 200 and up, clear of IDOK (1) and IDCANCEL (2). */
+/* Menu items: 200 and up, clear of IDOK (1) and IDCANCEL (2), which the dialog keys send. */
 #define IDM_FILE_EXIT 200
 #define IDM_OPTIONS_34 210
 #define IDM_OPTIONS_45 211
@@ -14,6 +15,9 @@
 #define IDM_HELP_CONTENTS 220
 #define IDM_HELP_WEB 221
 #define IDM_HELP_ABOUT 222
+
+/* The timer Timer1, the clock. */
+#define IDT_TIMER1 300
 
 /* Controls of the main window: the letter buttons 0 to 6, then the clock label. */
 #define IDC_BUTTON_ARRAY 1000

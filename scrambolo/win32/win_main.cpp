@@ -2,20 +2,21 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <exception>
-
 #include "common/random_source.h"
+#include "common/win32/fault_exit.h"
+#include "common/win32/message_pump.h"
 #include "common/win32/win32_system.h"
 #include "scrambolo/window/game.h"
+#include "scrambolo/window/game_texts.h"
 #include "scrambolo/win32/main_window.h"
-#include "scrambolo/win32/message_pump.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     using namespace scrambolo;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
+    common::SetFaultReport(&FaultMessage);
 
-    win32::MessagePump pump;
+    common::win32::MessagePump pump;
     common::win32::Win32System system([&pump] { pump.DeliverPending(); });
     common::FoldingRandomSource random(GetTickCount64());
     win32::MainWindow window(instance, pump);
@@ -29,13 +30,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     window.SetGame(&game);
     pump.SetKeyPreview([&game](int keyCode, int shift) { game.Form_KeyDown(keyCode, shift); });
 
-    try {
-        if (!game.Form_Load()) {
-            window.DestroyWithoutUnload();
-            return 0;
-        }
-    } catch (const std::exception& fault) {
-        win32::EndAfterFault(fault.what());
+    bool started = false;
+    common::win32::RunHandler([&] { started = game.Form_Load(); });
+    if (!started) {
+        window.DestroyWithoutUnload();
+        return 0;
     }
     return pump.Run();
 }

@@ -7,6 +7,7 @@
 
 #include "common/random_source.h"
 #include "common/system_port.h"
+#include "common/timer_control.h"
 #include "scrambolo/engine/game_state.h"
 #include "scrambolo/engine/puzzle_engine.h"
 #include "scrambolo/window/game_texts.h"
@@ -18,12 +19,17 @@ namespace scrambolo {
 inline constexpr int kVerdictWrong = 1;
 inline constexpr int kVerdictRight = 2;
 
+// Timer1, the clock, ticks four times a second: each new second is shown within a quarter of one.
+inline constexpr int kClockTickMilliseconds = 250;
+
 // Owns the game state and reaches the world only through the window and the system interfaces.
 class Game {
 public:
     Game(GameWindow& window, common::SystemPort& system, common::RandomSource& random);
 
-    GameState& State() { return state_; }
+    // The program-wide variables, read and written by every handler.
+    GameState state;
+
     // True once the main window has been unloaded: no handler touches the windows afterwards.
     bool Unloaded() const { return unloaded_; }
 
@@ -74,7 +80,6 @@ private:
     std::string DataFile(const char* name);
     std::string SavedFile(const char* name);
     void PlayCue(const char* name);
-    void SetTimer(bool enabled);
     void EndOfGame();
     // Saves a high score beaten in the game whose end question is up, once.
     void SaveBeatenHighScore();
@@ -85,11 +90,11 @@ private:
 
     GameWindow& window_;
     common::SystemPort& system_;
-    GameState state_;
     PuzzleEngine engine_;
 
     bool unloaded_ = false;
-    bool timerEnabled_ = false;
+    // Timer1, switched off until the first word's clock starts.
+    common::TimerControl Timer1_{window_, false, kClockTickMilliseconds};
     // Between a right verdict and the deal of the next word: the word on the buttons is solved.
     bool rightVerdictPending_ = false;
     // A hint asked for while a solved word waits for its successor, given to that successor.

@@ -12,10 +12,10 @@
 namespace scrambolo {
 
 void Game::StartClock() {
-    state_.TimeLimit = 120;
+    state.TimeLimit = 120;
     window_.SetClockText("");
-    window_.SetClockText(FormatClock(state_.TimeLimit));
-    state_.StartTime = system_.CurrentDateTime();
+    window_.SetClockText(FormatClock(state.TimeLimit));
+    state.StartTime = system_.CurrentDateTime();
     // The word's time is measured on the monotonic clock, so that a change of the system time or of
     // daylight saving neither ends a word early nor stretches it. Counting from the fraction of a
     // second the wall clock had at the start keeps the display stepping when the wall clock's second
@@ -23,19 +23,19 @@ void Game::StartClock() {
     const double timeOfDay = system_.TimeOfDay();
     clockStartFraction_ = timeOfDay - std::floor(timeOfDay);
     clockStartMonotonic_ = system_.MonotonicSeconds();
-    SetTimer(true);
+    Timer1_.SetEnabled(true);
 }
 
 void Game::Timer1_Timer() {
     // A tick already queued when the clock stopped is dropped.
-    if (unloaded_ || !timerEnabled_) {
+    if (unloaded_ || !Timer1_.Enabled()) {
         return;
     }
     const double elapsed = std::floor(system_.MonotonicSeconds() - clockStartMonotonic_ + clockStartFraction_);
-    state_.ElapsedSeconds = static_cast<std::int32_t>(
+    state.ElapsedSeconds = static_cast<std::int32_t>(
         std::clamp<double>(elapsed, 0, std::numeric_limits<std::int32_t>::max()));
-    if (state_.ElapsedSeconds <= state_.TimeLimit) {
-        ShowClock(state_.TimeLimit, state_.ElapsedSeconds);
+    if (state.ElapsedSeconds <= state.TimeLimit) {
+        ShowClock(state.TimeLimit, state.ElapsedSeconds);
         return;
     }
     // A word rebuilt in time is not lost to the tick that falls into its verdict's pause: its
@@ -66,13 +66,13 @@ void Game::ShowClock(std::int32_t Limit, std::int32_t Elapsed) {
 }
 
 void Game::EndOfGame() {
-    SetTimer(false);
+    Timer1_.SetEnabled(false);
     PlayCue("buzzer.wav");
     engine_.CatchUpWithSavedHighScore();
-    const bool beaten = state_.WordsGuessed > state_.HighScore;
+    const bool beaten = state.WordsGuessed > state.HighScore;
     beatenScoreUnsaved_ = beaten;
     const common::MessageAnswer answer =
-        system_.ShowMessage(TimeIsUpMessage(state_.WordsGuessed, state_.HighScore, CurrentWord()), "Time Is Up",
+        system_.ShowMessage(TimeIsUpMessage(state.WordsGuessed, state.HighScore, CurrentWord()), "Time Is Up",
                             common::MessageButtons::YesNo, common::TypeAhead::Dropped);
     // Saved whatever the answer: the player earned it. A log-off or shutdown under the question
     // has saved it already, while the window was being closed.
@@ -84,12 +84,12 @@ void Game::EndOfGame() {
         Form_Unload();
         return;
     }
-    state_.HintsLeft = 10;
+    state.HintsLeft = 10;
     if (beaten) {
-        state_.HighScore = state_.WordsGuessed;
+        state.HighScore = state.WordsGuessed;
     }
-    state_.WordsGuessed = 0;
-    state_.SwapPending = false;
+    state.WordsGuessed = 0;
+    state.SwapPending = false;
     DealWord();
     StartClock();
 }
@@ -103,14 +103,14 @@ void Game::SaveBeatenHighScore() {
 
 void Game::SaveHighScore() {
     const std::string path = SavedFile(kHighScoreName);
-    const std::string score = common::FormatPlain(state_.WordsGuessed);
+    const std::string score = common::FormatPlain(state.WordsGuessed);
     if (engine_.HighScoreFileUnreadable()) {
         system_.ShowMessage("Your high score of " + score + " words was not saved: the file " + path +
                                 " could not be read, so it was left as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
         return;
     }
-    const common::SaveOutcome saved = system_.ReplaceFile(path, common::CrLfLine(score));
+    const common::SaveOutcome saved = system_.ReplaceWholeFile(path, common::CrLfLine(score));
     if (saved != common::SaveOutcome::Saved) {
         system_.ShowMessage("Your high score of " + score + " words could not be saved" +
                                 common::WhereNotSaved(path, saved) + ". The high score saved before is kept as it was.",

@@ -12,11 +12,11 @@ void Game::ShowHint() {
         hintDeferred_ = true;
         return;
     }
-    if (state_.HintsLeft <= 0) {
+    if (state.HintsLeft <= 0) {
         PlayCue("buzzer.wav");
         return;
     }
-    state_.HintsLeft -= 1;
+    state.HintsLeft -= 1;
     if (!window_.HintWindowExists()) {
         window_.CreateHintWindow();
     }

@@ -17,12 +17,12 @@ void Game::PickLetterRange(std::int32_t value, RangeItem item) {
     if (unloaded_) {
         return;
     }
-    state_.LetterRange = value;
+    state.LetterRange = value;
     for (RangeItem each : {RangeItem::Options34, RangeItem::Options45, RangeItem::Options56, RangeItem::Options6,
                            RangeItem::OptionsAllRanges}) {
         window_.SetMenuCheck(each, each == item);
     }
-    state_.SwapPending = false;
+    state.SwapPending = false;
     // Start-up has proved that the list holds a dealable word, so the fallback always deals.
     SettleDeal(engine_.ApplyLetterRange());
 }
@@ -32,7 +32,7 @@ void Game::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    SetTimer(false);
+    Timer1_.SetEnabled(false);
     // Windows may end the program as soon as a log-off has closed the window.
     SaveBeatenHighScore();
     const std::string path = SavedFile("diff.dat");
@@ -41,7 +41,7 @@ void Game::Form_Unload() {
                                 " could not be read when the game started, so it was left as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
     } else if (const common::SaveOutcome saved =
-                   system_.ReplaceFile(path, common::CrLfLine(common::FormatPlain(state_.LetterRange)));
+                   system_.ReplaceWholeFile(path, common::CrLfLine(common::FormatPlain(state.LetterRange)));
                saved != common::SaveOutcome::Saved) {
         system_.ShowMessage("The number of letters you chose could not be saved" + common::WhereNotSaved(path, saved) +
                                 ". The setting saved before is kept as it was.",
@@ -65,7 +65,7 @@ void Game::mnuHelpContents_Click() {
 }
 
 void Game::mnuHelpWeb_Click() {
-    if (!system_.OpenWithShell("Open", common::maker::kWebAddress)) {
+    if (!system_.OpenWebAddress(common::maker::kWebAddress)) {
         system_.ShowMessage(std::string("The web site ") + common::maker::kWebAddress +
                                 " could not be opened: no web browser could be started.",
                             "Scrambolo", common::MessageButtons::Ok);

@@ -22,7 +22,7 @@ void Game::Form_KeyDown(int KeyCode, int /*Shift*/) {
     }
     switch (KeyCode) {
         case kKeyH:
-            system_.ShowMessage(HighScoreMessage(state_.HighScore), "High Score", common::MessageButtons::Ok);
+            system_.ShowMessage(HighScoreMessage(state.HighScore), "High Score", common::MessageButtons::Ok);
             break;
         case kKeyC:
             ShowHint();
@@ -38,9 +38,9 @@ void Game::Form_KeyDown(int KeyCode, int /*Shift*/) {
 void Game::ButtonArray_GotFocus(int Index) {
     if (Index == 1) {
         PlayCue("click.wav");
-        state_.ActiveButton = 1;
+        state.ActiveButton = 1;
     } else if (Index >= 2 && Index <= 6) {
-        state_.ActiveButton = Index;
+        state.ActiveButton = Index;
     }
 }
 
@@ -49,16 +49,16 @@ void Game::ButtonArray_Click(int Index) {
         return;
     }
     if (Index >= 1 && Index <= 6) {
-        state_.ActiveButton = Index;
+        state.ActiveButton = Index;
     }
-    if (!state_.SwapPending) {
-        window_.SetButtonCaption(0, window_.ButtonCaption(state_.ActiveButton));
-        state_.SwapFirst = state_.ActiveButton;
-        state_.SwapPending = true;
+    if (!state.SwapPending) {
+        window_.SetButtonCaption(0, window_.ButtonCaption(state.ActiveButton));
+        state.SwapFirst = state.ActiveButton;
+        state.SwapPending = true;
     } else {
-        window_.SetButtonCaption(state_.SwapFirst, window_.ButtonCaption(state_.ActiveButton));
-        window_.SetButtonCaption(state_.ActiveButton, window_.ButtonCaption(0));
-        state_.SwapPending = false;
+        window_.SetButtonCaption(state.SwapFirst, window_.ButtonCaption(state.ActiveButton));
+        window_.SetButtonCaption(state.ActiveButton, window_.ButtonCaption(0));
+        state.SwapPending = false;
     }
 }
 
@@ -89,18 +89,18 @@ void Game::ReportGuess(int Verdict) {
     }
     rightVerdictPending_ = true;
     const std::uint64_t dealsBefore = deals_;
-    state_.SwapPending = false;
+    state.SwapPending = false;
     PlayCue("bell.wav");
     Pause(1.5);
     rightVerdictPending_ = false;
     if (unloaded_) {
         return;  // the window was closed during the pause: nothing is left to deal onto
     }
-    state_.SwapPending = false;
-    if (state_.WordsGuessed == std::numeric_limits<std::int32_t>::max()) {
+    state.SwapPending = false;
+    if (state.WordsGuessed == std::numeric_limits<std::int32_t>::max()) {
         throw std::overflow_error("Overflow");
     }
-    state_.WordsGuessed += 1;
+    state.WordsGuessed += 1;
     // A letter range picked during the pause has already put a new word on the buttons.
     if (deals_ == dealsBefore) {
         DealWord();

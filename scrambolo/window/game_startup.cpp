@@ -20,7 +20,7 @@ constexpr int kClockTop = 100;
 }  // namespace
 
 Game::Game(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
-    : window_(window), system_(system), engine_(state_, window, random, system) {}
+    : window_(window), system_(system), engine_(state, window, random, system) {}
 
 bool Game::Form_Load() {
     if (!LocateSystemDirectory()) {
@@ -58,21 +58,21 @@ bool Game::Form_Load() {
         return false;
     }
 
-    state_.SwapPending = false;
-    state_.WordsGuessed = 0;
-    state_.HintsLeft = 10;
+    state.SwapPending = false;
+    state.WordsGuessed = 0;
+    state.HintsLeft = 10;
     StartClock();
     return true;
 }
 
 bool Game::LocateSystemDirectory() {
-    state_.SystemDirectory = system_.SystemDirectory();
-    if (state_.SystemDirectory.size() < 3) {
+    state.SystemDirectory = system_.WordListFolder();
+    if (state.SystemDirectory.size() < 3) {
         system_.ShowMessage("There was an error starting the program, please try again. The program will now exit.",
                             "Error", common::MessageButtons::Ok);
         return false;
     }
-    state_.WordListPath = system_.JoinPath(state_.SystemDirectory, kWordListName);
+    state.WordListPath = system_.JoinPath(state.SystemDirectory, kWordListName);
     return true;
 }
 
@@ -80,8 +80,8 @@ void Game::LoadLetterRange() {
     const common::SavedFileRead saved = common::ReadSavedFile(system_, SavedFile(kLetterRangeName));
     letterRangeFileUnreadable_ = saved.unreadable;
     // A missing, empty or unreadable setting starts with every range, the widest choice.
-    state_.LetterRange = common::ParseInt32(common::ReadFirstField(saved.text.value_or(""))).ValueOr(kAllRanges);
-    switch (state_.LetterRange) {
+    state.LetterRange = common::ParseInt32(common::ReadFirstField(saved.text.value_or(""))).ValueOr(kAllRanges);
+    switch (state.LetterRange) {
         case kRange6:
             window_.SetMenuCheck(RangeItem::Options6, true);
             break;
@@ -118,8 +118,8 @@ bool Game::SettleDeal(DealResult result) {
 void Game::DealWord() { SettleDeal(engine_.DealWord()); }
 
 std::string_view Game::CurrentWord() const {
-    const auto index = static_cast<std::size_t>(state_.CurrentWordIndex);
-    return state_.CurrentWordIndex >= 0 && index < state_.PlayWords.size() ? state_.PlayWords[index]
+    const auto index = static_cast<std::size_t>(state.CurrentWordIndex);
+    return state.CurrentWordIndex >= 0 && index < state.PlayWords.size() ? state.PlayWords[index]
                                                                           : std::string_view();
 }
 
@@ -128,10 +128,5 @@ std::string Game::DataFile(const char* name) { return system_.JoinPath(system_.D
 std::string Game::SavedFile(const char* name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
 
 void Game::PlayCue(const char* name) { system_.PlayWave(DataFile(name), common::SoundMode::Async); }
-
-void Game::SetTimer(bool enabled) {
-    timerEnabled_ = enabled;
-    window_.SetTimer(enabled);
-}
 
 }  // namespace scrambolo

@@ -2,6 +2,7 @@
 #include "scrambolo/window/game_texts.h"
 
 #include "common/field_values.h"
+#include "common/game_text.h"
 #include "common/maker.h"
 
 namespace scrambolo {
@@ -38,7 +39,7 @@ std::string HighScoreMessage(std::int32_t highScore) {
 std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, std::string_view word) {
     const std::string high = common::FormatPlain(highScore);
     const std::string guessed = common::FormatPlain(wordsGuessed);
-    const std::string ending = " words! The word was " + std::string(word) + ". Play again?";
+    const std::string ending = " words! The word was " + common::Utf8FromGameText(word) + ". Play again?";
     if (wordsGuessed > highScore) {
         return "Congradulations! You beat your high score of " + high + " words! Your new high score is " +
                guessed + ending;
@@ -49,6 +50,13 @@ std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, s
 std::string AboutMessage() {
     return std::string("Scrambolo version 1.0\r\n") + common::maker::kRightsLine + "\r\nSupport: " +
            common::maker::kSupportAddress + "\r\nWeb: " + common::maker::kWebHost;
+}
+
+std::string WebMenuCaption() { return std::string("&Visit ") + common::maker::kName + " On The Web..."; }
+
+std::string FaultMessage(const std::string& what) {
+    return "Scrambolo met a problem it cannot recover from and will now close (" + what +
+           "). Your saved high score and settings are kept as they were.";
 }
 
 }  // namespace scrambolo

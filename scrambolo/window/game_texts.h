@@ -17,9 +17,16 @@ std::optional<std::string> HintPattern(std::string_view word);
 
 std::string HighScoreMessage(std::int32_t highScore);
 
-// The question at the end of a game, for a beaten high score or not.
+// The question at the end of a game, for a beaten high score or not; the missed word is the list's
+// 8-bit text, the question UTF-8 as every message box's.
 std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, std::string_view word);
 
 std::string AboutMessage();
+
+// The Help menu's web item, with the maker's name.
+std::string WebMenuCaption();
+
+// What the player is told when a fault the game cannot recover from ends it, with the fault's words.
+std::string FaultMessage(const std::string& what);
 
 }  // namespace scrambolo

@@ -1,8 +1,9 @@
-// What the anagram game's handlers ask of its windows; the Win32 windows and the test fake implement it.
+// What the anagram game's handlers ask of its windows; the Win32 and Qt main windows and the tests' FakeGameWindow implement it.
 #pragma once
 
 #include <string>
 
+#include "common/timer_control.h"
 #include "scrambolo/engine/letter_buttons.h"
 
 namespace scrambolo {
@@ -10,8 +11,10 @@ namespace scrambolo {
 // The five letter-range items of the Options menu, in menu order.
 enum class RangeItem { Options34, Options45, Options56, Options6, OptionsAllRanges };
 
-// Positions and widths are in twips; the window turns them into pixels at the real DPI.
-class GameWindow : public LetterButtons {
+// Positions and widths are in twips; the window turns them into pixels at the real DPI. Captions
+// and texts are the games' 8-bit text, one byte a letter (common/game_text.h).
+// The window's timer is the clock's, Timer1.
+class GameWindow : public LetterButtons, public common::WindowTimer {
 public:
     // Buttons 0 (the hidden swap buffer) to 6.
     virtual std::string ButtonCaption(int index) = 0;
@@ -25,7 +28,6 @@ public:
     virtual void SetClockText(const std::string& text) = 0;
     virtual std::string ClockText() = 0;
     virtual void SetWindowCaption(const std::string& text) = 0;
-    virtual void SetTimer(bool enabled) = 0;
     virtual void SetMenuCheck(RangeItem item, bool checked) = 0;
 
     // The hint window: created hidden, filled, shown (active, focus in its text), closed.

@@ -1,10 +1,9 @@
-// Accelerators, key preview and dialog keys, applied alike in the main loop and inside the pause.
-#include "scrambolo/win32/message_pump.h"
+// Accelerators, key preview and dialog keys, applied alike in the main loop and inside a pause.
+#include "common/win32/message_pump.h"
 
-#include <exception>
-#include <string>
+#include "common/win32/fault_exit.h"
 
-namespace scrambolo::win32 {
+namespace common::win32 {
 namespace {
 
 // The shift state of a key event: 1 Shift, 2 Ctrl, 4 Alt.
@@ -37,7 +36,7 @@ int MessagePump::Run() {
     return static_cast<int>(message.wParam);
 }
 
-bool MessagePump::Within(HWND window, HWND target) const {
+bool MessagePump::Within(HWND window, HWND target) {
     return window != nullptr && IsWindow(window) && (target == window || IsChild(window, target));
 }
 
@@ -47,28 +46,17 @@ void MessagePump::Process(MSG& message) {
             return;
         }
         if (message.message == WM_KEYDOWN && keyPreview_) {
-            try {
-                keyPreview_(static_cast<int>(message.wParam), ShiftState());
-            } catch (const std::exception& fault) {
-                EndAfterFault(fault.what());
-            }
+            RunHandler([&] { keyPreview_(static_cast<int>(message.wParam), ShiftState()); });
         }
         // The key handler may have let events through, the close among them.
         if (IsWindow(main_) && IsDialogMessageA(main_, &message)) {
             return;
         }
-    } else if (Within(hint_, message.hwnd) && IsDialogMessageA(hint_, &message)) {
+    } else if (Within(second_, message.hwnd) && IsDialogMessageA(second_, &message)) {
         return;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }
 
-void EndAfterFault(const char* what) {
-    const std::string text = std::string("Scrambolo met a problem it cannot recover from and will now close (") +
-                             what + "). Your saved high score and settings are kept as they were.";
-    MessageBoxA(nullptr, text.c_str(), "Error", MB_OK);
-    ExitProcess(1);
-}
-
-}  // namespace scrambolo::win32
+}  // namespace common::win32
