@@ -291,6 +291,21 @@ globalThis.gamePort = (() => {
     spoken.textContent = lastSpoken;
   }
 
+  // --- The files beside the page, or, in a page made into one file to play from a disk, inside
+  // it: a browser fetches nothing from a disk.
+  function embeddedFile(url) {
+    const files = globalThis.embeddedFiles;
+    const at = url.lastIndexOf("/");
+    if (!files || url.slice(0, at) !== pageFolder() || !Object.hasOwn(files, url.slice(at + 1))) return null;
+    return Uint8Array.from(atob(files[url.slice(at + 1)]), (c) => c.charCodeAt(0));
+  }
+  async function fetchBytes(url) {
+    const embedded = embeddedFile(url);
+    if (embedded) return embedded;
+    const response = await fetch(url, { cache: "no-cache" });
+    return response.ok ? new Uint8Array(await response.arrayBuffer()) : null;
+  }
+
   // --- Sounds: Web Audio buffers, fetched once. Before the player's first key or tap a browser
   // may refuse to play; a cue is then skipped, never waited for.
   let audio = null;
@@ -303,8 +318,7 @@ globalThis.gamePort = (() => {
     if (!sounds.has(url)) {
       const context = audioContext();
       sounds.set(url, context
-        ? fetch(url).then((r) => (r.ok ? r.arrayBuffer() : null))
-          .then((data) => (data ? context.decodeAudioData(data) : null)).catch(() => null)
+        ? fetchBytes(url).then((data) => (data ? context.decodeAudioData(data.buffer) : null)).catch(() => null)
         : Promise.resolve(null));
     }
     return sounds.get(url);
@@ -365,18 +379,21 @@ globalThis.gamePort = (() => {
   // --- Data files beside the page; a missing one (or an error) reads as nothing.
   async function fetchFile(url, maxBytes) {
     try {
-      const response = await fetch(url, { cache: "no-cache" });
-      if (!response.ok) return null;
-      const data = new Uint8Array(await response.arrayBuffer());
+      const data = await fetchBytes(url);
+      if (!data) return null;
       return data.length > maxBytes ? data.subarray(0, maxBytes + 1) : data;
     } catch {
       return null;
     }
   }
 
+  // A help text inside the page opens as the text file it stands for, in the games' code page.
   function openTab(url) {
     try {
-      const tab = window.open(url, "_blank");
+      const embedded = embeddedFile(url);
+      const address = embedded
+        ? URL.createObjectURL(new Blob([embedded], { type: "text/plain; charset=windows-1252" })) : url;
+      const tab = window.open(address, "_blank");
       if (!tab) return false;
       tab.opener = null;
       return true;

@@ -7,10 +7,16 @@ import { serveSite } from "./site_server.mjs";
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const siteFolder = process.env.WEB_SITE || join(here, "..", "..", "build", "web", "site");
+export const oneFileFolder = process.env.WEB_ONE_FILE || join(siteFolder, "..", "one-file");
 export const wordsFolder = join(here, "..", "words");
 
 // As root and in a container Chromium needs its sandbox off; sound may play before any key.
 export const chromiumFlags = ["--no-sandbox", "--autoplay-policy=no-user-gesture-required"];
+
+// Debian's Chromium, headless.
+export function launchChromium() {
+  return chromium.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags });
+}
 
 export async function words(name) {
   return readFile(join(wordsFolder, name));
@@ -18,9 +24,11 @@ export async function words(name) {
 
 // The site served with the given changes, a browser and one page on it; closed by close().
 // With clock, the page's time stands still from the start and moves only as the test moves it.
-export async function open(game, { missing = [], replaced = {}, beforeLoad = null, path = "index.html", clock = false } = {}) {
-  const site = await serveSite(siteFolder, { missing, replaced });
-  const browser = await chromium.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags });
+// From disk, the game's one-file page is opened from its file instead, with no server at all.
+export async function open(game, { missing = [], replaced = {}, beforeLoad = null, path = "index.html", clock = false,
+  fromDisk = false } = {}) {
+  const site = fromDisk ? { url: null, close: async () => {} } : await serveSite(siteFolder, { missing, replaced });
+  const browser = await launchChromium();
   const context = await browser.newContext();
   if (beforeLoad) await context.addInitScript(beforeLoad);
   const page = await context.newPage();
@@ -37,7 +45,7 @@ export async function open(game, { missing = [], replaced = {}, beforeLoad = nul
     await site.close().catch(() => {});
     if (errors.length > 0) throw new Error(`the page met errors: ${errors.join("; ")}`);
   };
-  await page.goto(`${site.url}${game}/${path}`);
+  await page.goto(fromDisk ? `file://${join(oneFileFolder, `${game}.html`)}` : `${site.url}${game}/${path}`);
   return tab;
 }
 

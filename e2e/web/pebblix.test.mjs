@@ -86,3 +86,21 @@ test("Sounds switched off from the menu is saved when the page closes, and read 
     await tab.close();
   }
 });
+
+test("the one-file page plays from a disk: its own dictionary read, the given word itself refused", async () => {
+  const tab = await open("pebblix", { fromDisk: true });
+  try {
+    const word = await pastWelcome(tab);
+    assert.ok(word.length >= 5);
+    await tab.key("Tab");
+    await tab.page.keyboard.type(word);
+    await tab.key("Enter");
+    await tab.until("the refused guess selected", () => tab.page.evaluate((given) => {
+      const box = document.activeElement;
+      return box.value === given && box.selectionStart === 0 && box.selectionEnd === given.length;
+    }, word));
+    assert.equal((await tab.find("dialog")).length, 0);
+  } finally {
+    await tab.close();
+  }
+});

@@ -217,3 +217,22 @@ test("after a first visit the page plays offline", async () => {
     await tab.close();
   }
 });
+
+test("the one-file page plays from a disk: a word dealt and swapped by buttons, the help text opened from inside it", async () => {
+  const tab = await open("scrambolo", { fromDisk: true });
+  try {
+    const row = await dealt(tab);
+    const buttons = tab.page.getByRole("toolbar", { name: "Letters" }).getByRole("button");
+    await buttons.nth(0).click();
+    await buttons.nth(1).click();
+    await tab.until("the first two letters swapped", async () => {
+      const now = await letters(tab);
+      return now[0] === row[1] && now[1] === row[0];
+    });
+    const [help] = await Promise.all([tab.page.waitForEvent("popup"), tab.key("F1")]);
+    await help.waitForLoadState();
+    assert.match(await help.innerText("body"), /^Scrambolo Help\s/);
+  } finally {
+    await tab.close();
+  }
+});
