@@ -7,6 +7,8 @@
 globalThis.gamePort = (() => {
   const EventKind = { Timer: 1, Click: 2, DoubleClick: 3, Focus: 4, Key: 5, Menu: 6, Close: 7, Answer: 8 };
   const TypeAheadDropMs = 500;
+  // How long a closed box stays in the screen reader's view after the focus has moved back.
+  const ClosedBoxKeptMs = 1000;
   const queue = [];
   let wake = null;
 
@@ -91,6 +93,7 @@ globalThis.gamePort = (() => {
 
   function openMessage(prompt, title, yesNo, dropTypeAhead) {
     const id = nextDialog++;
+    removeClosedBoxes();
     if (dropTypeAhead) dropInput();
     // A move of the focus not yet landed is where the focus goes back to; the box takes it now.
     const returnFocus = focusTarget();
@@ -222,7 +225,21 @@ globalThis.gamePort = (() => {
     if (dialog.returnFocus && dialog.returnFocus.isConnected && typeof dialog.returnFocus.focus === "function") {
       focusSoon(dialog.returnFocus, true);
     }
-    whenSettled(() => requestAnimationFrame(() => setTimeout(() => dialog.box.parentElement.remove(), 0)));
+    const layer = dialog.box.parentElement;
+    layer.classList.add("closing");
+    closedBoxes.add(layer);
+    // Firefox lets the screen reader see the box gone before it has handled the focus's move
+    // back, and it then takes the control the focus came to silently: the box stays a moment.
+    whenSettled(() => setTimeout(() => removeClosedBox(layer), ClosedBoxKeptMs));
+  }
+  // Boxes closed but kept for the screen reader; the next box does not wait for them.
+  const closedBoxes = new Set();
+  function removeClosedBox(layer) {
+    closedBoxes.delete(layer);
+    layer.remove();
+  }
+  function removeClosedBoxes() {
+    for (const layer of closedBoxes) removeClosedBox(layer);
   }
 
   // The game's moves of the focus land once the browser has told screen readers of what changed
@@ -409,6 +426,7 @@ globalThis.gamePort = (() => {
     timers.clear();
     queue.length = 0;
     for (const dialog of dialogs.splice(0)) dialog.box.parentElement.remove();
+    removeClosedBoxes();
     for (const element of windows) element.remove();
     windows.clear();
     const notice = document.createElement("p");
