@@ -12,7 +12,7 @@ packages=(
   dbus dbus-x11 at-spi2-core orca python3-pyatspi xdotool openbox
   faketime
   dpkg-dev desktop-file-utils appstream
-  emscripten chromium
+  emscripten chromium firefox-esr
 )
 
 # The browser tests drive Debian's Chromium with playwright-core, at the version the lock file pins.

@@ -1,13 +1,14 @@
-"""Plays one scenario of a game's page in Chromium with Orca listening, on a private desktop of its own.
+"""Plays one scenario of a game's page in Chromium or Firefox with Orca listening, on a private desktop of its own.
 
-usage: browser_run.py SITE_FOLDER SCENARIO OUTPUT_FOLDER
+usage: [WEB_BROWSER=chromium|firefox] browser_run.py SITE_FOLDER SCENARIO OUTPUT_FOLDER
 
 SITE_FOLDER is the built site (build/web/site); it is copied into the scenario's folder, where the
 scenario may put its own word list, and served on 127.0.0.1. The scenario is scenario_<SCENARIO>
-of browser_scenarios.py beside this file. Chromium starts on the site's first page before Orca
-does (Orca started first may stay in "Loading. Please wait."), with a profile of its own, so the
-browser's storage starts empty. OUTPUT_FOLDER/<scenario>/ keeps Orca's debug log, Chromium's
-output and, on failure, a screenshot.
+of browser_scenarios.py beside this file. The browser, Chromium unless WEB_BROWSER says firefox
+(Firefox ESR), starts on the site's first page before Orca does (Orca started first may stay in
+"Loading. Please wait."), with a profile of its own, so the browser's storage starts empty.
+OUTPUT_FOLDER/<scenario>/ keeps Orca's debug log, the browser's output and, on failure, a
+screenshot.
 """
 
 import functools
@@ -74,8 +75,9 @@ def main():
     try:
         desktop.start_without_screen_reader()
         server = serve(os.path.join(folder, "site"))
-        scenario = BrowserScenario(folder, desktop, "http://127.0.0.1:%d/" % server.server_address[1])
-        print("scenario %s in Chromium" % name, flush=True)
+        browser = os.environ.get("WEB_BROWSER", "chromium")
+        scenario = BrowserScenario(folder, desktop, "http://127.0.0.1:%d/" % server.server_address[1], browser)
+        print("scenario %s in %s" % (name, browser), flush=True)
         play(scenario, lambda: start_orca(desktop))
         passed = True
     except Exception:

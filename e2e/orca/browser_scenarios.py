@@ -1,4 +1,4 @@
-"""Both games' pages played by keyboard in Chromium while Orca listens, from the site's first page on."""
+"""Both games' pages played by keyboard in Chromium or Firefox while Orca listens, from the site's first page on."""
 
 import re
 import time
@@ -9,7 +9,7 @@ LETTER = re.compile(r"(.) push button\.")
 
 
 def open_game(s, start_orca, link, title):
-    """The site's first page in Chromium, then Orca; the player follows the game's link."""
+    """The site's first page in the browser, then Orca; the player follows the game's link."""
     window = s.open_browser("index.html", r"^Scrambolo and Pebblix")
     start_orca()
     s.activate(window)
