@@ -9,6 +9,8 @@ globalThis.gamePort = (() => {
   const TypeAheadDropMs = 500;
   // How long a closed box stays in the screen reader's view after the focus has moved back.
   const ClosedBoxKeptMs = 1000;
+  // How long after the page has loaded a box that came with it takes the focus.
+  const LoadedPageSettleMs = 400;
   const queue = [];
   let wake = null;
 
@@ -189,11 +191,12 @@ globalThis.gamePort = (() => {
     const takeFocus = () => {
       if (dialogs.includes(dialog)) defaultButton.focus();
     };
-    // A box that comes while the page is still loading (the welcome question) takes the focus
-    // once it has loaded: a screen reader starts reading a page when it has loaded, from the
-    // top, and would read over a box focused before.
-    if (document.readyState === "complete") takeFocus();
-    else addEventListener("load", () => requestAnimationFrame(() => setTimeout(takeFocus, 0)), { once: true });
+    // A box that comes while the page is loading or has just loaded (the welcome question) takes
+    // the focus a moment after the load: a screen reader starts reading a page when the browser
+    // tells it the page has loaded, which comes a little after the load itself, and reads the
+    // focused box again then; and a box focused before the browser has told the screen reader
+    // of the new page at all is taken silently, as the page coming.
+    whenPageSettled(takeFocus);
     return id;
   }
 
@@ -292,6 +295,20 @@ globalThis.gamePort = (() => {
   }
   function messageBoxOpen() {
     return dialogs.length > 0;
+  }
+
+  let pageLoadedAt = null;
+  addEventListener("load", () => {
+    pageLoadedAt = performance.now();
+  }, { once: true });
+  function whenPageSettled(then) {
+    if (pageLoadedAt === null) {
+      addEventListener("load", () => setTimeout(then, LoadedPageSettleMs), { once: true });
+      return;
+    }
+    const left = pageLoadedAt + LoadedPageSettleMs - performance.now();
+    if (left > 0) setTimeout(then, left);
+    else then();
   }
 
   // --- A polite live region, there and empty from the start (a region made with its text is not
