@@ -2,12 +2,15 @@
 # pebblix/) keeps its portable code at its top and one folder per platform beside it, and builds the
 # folder named here: win32 for Windows (the MinGW-w64 cross build), qt for Linux (natively, with Qt 6
 # Widgets, its sounds played through the desktop's sound server, and Qt D-Bus for what it tells the
-# screen reader beyond what Qt itself does). Another platform is one more branch here and one more
-# folder in each part.
+# screen reader beyond what Qt itself does), web for the browser (WebAssembly with emscripten, each
+# game a page of a static site). Another platform is one more branch here and one more folder in
+# each part.
 if(WIN32)
   set(GAME_PLATFORM win32)
   # Menus, shortcut keys, icons and manifests are resources compiled by windres.
   enable_language(RC)
+elseif(EMSCRIPTEN)
+  set(GAME_PLATFORM web)
 elseif(NOT CMAKE_CROSSCOMPILING)
   set(GAME_PLATFORM qt)
   find_package(Qt6 6.4 REQUIRED COMPONENTS Widgets DBus)

@@ -1,7 +1,7 @@
 // A small 64-bit generator (split-mix steps) whose reseed folds the time into its state.
 #include "common/random_source.h"
 
-#include <bit>
+#include <cstring>
 
 namespace common {
 namespace {
@@ -17,7 +17,10 @@ std::uint64_t Mix(std::uint64_t z) {
 }  // namespace
 
 void FoldingRandomSource::Reseed(double secondsSinceMidnight) {
-    state_ = Mix(state_ ^ Mix(std::bit_cast<std::uint64_t>(secondsSinceMidnight) + kGoldenGamma));
+    // The double's own bits; every library the games are built with has memcpy, not all bit_cast.
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+    state_ = Mix(state_ ^ Mix(bits + kGoldenGamma));
 }
 
 double FoldingRandomSource::Draw() {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures the games: the Linux edition's start-up, memory and idle CPU beside other programs in one
-# run, and the portable code's own benchmarks. Prints numbers; it is not a test and passes or fails nothing.
+# run, the portable code's own benchmarks, and the browser edition's first visit in headless Chromium. Prints numbers; it is not a test and passes or fails nothing.
 #   tools/benchmark.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,6 +9,8 @@ cmake --preset linux >/dev/null
 cmake --build --preset linux >/dev/null
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target scrambolo >/dev/null
+cmake --preset web >/dev/null
+cmake --build --preset web >/dev/null
 
 build=build/linux
 for benchmark in "$build"/common/common_benchmarks "$build"/scrambolo/scrambolo_benchmarks "$build"/pebblix/pebblix_benchmarks; do
@@ -19,3 +21,4 @@ scrambolo=$(find "$build/scrambolo" -name scrambolo -type f -perm -u+x | head -n
 pebblix=$(find "$build/pebblix" -name pebblix -type f -perm -u+x | head -n 1)
 exe=$(find build/windows/scrambolo -name scrambolo.exe -type f | head -n 1)
 dbus-run-session -- /usr/bin/python3 tools/benchmark_linux.py "$scrambolo" "$pebblix" "$exe"
+node tools/benchmark_web.mjs build/web/site

@@ -3,6 +3,7 @@
 #   tools/play.sh scrambolo|pebblix                  the Linux edition, read by Orca
 #   tools/play.sh --wine scrambolo|pebblix           the Windows edition under Wine
 #   tools/play.sh --demo [--wine] scrambolo|pebblix  watch a little play on a virtual display
+#   tools/play.sh --web scrambolo|pebblix            the browser edition, served on 127.0.0.1
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,7 @@ while [ $# -gt 1 ]; do
   case "$1" in
     --demo) demo=yes ;;
     --wine) edition=wine ;;
+    --web) edition=web ;;
     *) break ;;
   esac
   shift
@@ -18,9 +20,24 @@ done
 case "${1:-}" in
   scrambolo) game=Scrambolo exe=scrambolo.exe words=jmsit32.dll ;;
   pebblix) game=Pebblix exe=pebblix.exe words=mswnby32.dll ;;
-  *) echo "usage: tools/play.sh [--demo] [--wine] scrambolo|pebblix" >&2; exit 2 ;;
+  *) echo "usage: tools/play.sh [--demo] [--wine|--web] scrambolo|pebblix" >&2; exit 2 ;;
 esac
 
+if [ "$edition" = web ]; then
+  tools/setup.sh
+  cmake --preset web >/dev/null
+  cmake --build --preset web >/dev/null
+  port=8000
+  while python3 -c "import socket,sys; s=socket.socket(); s.bind(('127.0.0.1',$port))" 2>/dev/null; [ $? -ne 0 ]; do
+    port=$((port + 1))
+  done
+  address="http://127.0.0.1:$port/$1/index.html"
+  echo "Serving $game at $address (Ctrl+C stops it). Its scores and settings are kept in the browser's storage."
+  if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && command -v xdg-open >/dev/null; then
+    (sleep 1; xdg-open "$address" >/dev/null 2>&1) &
+  fi
+  exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web/site
+fi
 if [ "$demo" = yes ]; then
   exec tools/demo.sh "$edition" "$1"
 fi

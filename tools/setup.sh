@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, everything the games need to be built, tested and played here.
+# Installs, from Debian's packages (and the browser tests' driver from npm), everything the games need to be built, tested and played here.
 set -euo pipefail
 
 packages=(
@@ -12,19 +12,30 @@ packages=(
   dbus dbus-x11 at-spi2-core orca python3-pyatspi xdotool openbox
   faketime
   dpkg-dev desktop-file-utils appstream
+  emscripten chromium firefox-esr
 )
+
+# The browser tests drive Debian's Chromium with playwright-core, at the version the lock file pins.
+install_browser_driver() {
+  local tests=e2e/web
+  if [ ! -f "$tests/node_modules/playwright-core/package.json" ] ||
+     [ "$tests/package-lock.json" -nt "$tests/node_modules/.package-lock.json" ]; then
+    echo "Installing the browser tests' driver (npm ci in $tests)"
+    (cd "$tests" && npm ci --no-audit --no-fund --loglevel=error)
+  fi
+}
+cd "$(dirname "$0")/.."
 
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
-
-echo "Installing: ${missing[*]}"
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+install_browser_driver

@@ -1,5 +1,6 @@
 """A private headless desktop for one scenario: a virtual display, a window manager, the accessibility bus and Orca."""
 
+import json
 import os
 import pty
 import re
@@ -106,9 +107,16 @@ class Desktop:
 
     def start(self):
         self.start_without_screen_reader()
+        self.start_screen_reader()
+
+    def start_screen_reader(self, settings=None):
+        """Orca, on the display already there; settings, when given, are its user settings."""
         self.orca_log = OrcaLog(os.path.join(self.folder, "orca-debug.log"))
         preferences = os.path.join(self.folder, "orca-preferences")
         os.makedirs(preferences, exist_ok=True)
+        if settings is not None:
+            with open(os.path.join(preferences, "user-settings.conf"), "w") as conf:
+                json.dump(settings, conf)
         # Speech stays on, as a player has it: only then does Orca log what it presents itself
         # (its messages, the title read on Insert+KP_Enter) beside what it reads of the game, each
         # utterance as it would be spoken. It reaches no speech server: the server's client module

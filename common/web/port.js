@@ -1,0 +1,477 @@
+// The page's side of the browser edition: queues the page's events for the game, and carries out its message boxes, sounds, storage and fetches.
+"use strict";
+
+// The game runs in WebAssembly and may be waiting inside one of its handlers (a message box, the
+// pause after a verdict, a cue) when the page has something to say: the page never calls into it,
+// it only queues what happened and wakes the wait.
+globalThis.gamePort = (() => {
+  const EventKind = { Timer: 1, Click: 2, DoubleClick: 3, Focus: 4, Key: 5, Menu: 6, Close: 7, Answer: 8 };
+  const TypeAheadDropMs = 500;
+  // How long a closed box stays in the screen reader's view after the focus has moved back.
+  const ClosedBoxKeptMs = 1000;
+  // How long after the page has loaded a box that came with it takes the focus.
+  const LoadedPageSettleMs = 400;
+  const queue = [];
+  let wake = null;
+
+  function post(kind, target = 0, code = 0, shift = 0) {
+    // A clock tick already waiting is not queued twice: the game reads the time itself.
+    if (kind === EventKind.Timer && queue.some((e) => e.kind === kind && e.target === target)) return;
+    queue.push({ kind, target, code, shift });
+    if (wake) {
+      const resolve = wake;
+      wake = null;
+      resolve();
+    }
+  }
+
+  // Resolves once an event is waiting, or after ms milliseconds (never, when ms is negative).
+  function waitForEvent(ms) {
+    if (queue.length > 0) return Promise.resolve();
+    return new Promise((resolve) => {
+      let timer = null;
+      wake = () => {
+        if (timer !== null) clearTimeout(timer);
+        resolve();
+      };
+      if (ms >= 0) {
+        timer = setTimeout(() => {
+          wake = null;
+          resolve();
+        }, ms);
+      }
+    });
+  }
+
+  function take() {
+    return queue.length > 0 ? queue.shift() : null;
+  }
+
+  function dropInput() {
+    for (let i = queue.length - 1; i >= 0; i -= 1) {
+      const kind = queue[i].kind;
+      if (kind === EventKind.Key || kind === EventKind.Click || kind === EventKind.DoubleClick) queue.splice(i, 1);
+    }
+  }
+
+  // --- Timers: switched on and off, and given an interval, as the game's timer controls are.
+  const timers = new Map();
+  function setTimer(id, enabled, intervalMs) {
+    clearInterval(timers.get(id));
+    timers.delete(id);
+    if (enabled && intervalMs > 0) timers.set(id, setInterval(() => post(EventKind.Timer, id), intervalMs));
+  }
+
+  // --- Text: the game hands the page every text as UTF-8 (its 8-bit words decoded on its side,
+  // once, as every edition decodes them), and takes the page's texts back the same way.
+  function newText(text) {
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+  }
+
+  // --- Message boxes: a modal dialog each, the rest of the page out of reach behind it.
+  const dialogs = [];
+  let nextDialog = 1;
+  let pageRoot = null;
+  let gameName = "";
+  // The game's other windows (Scrambolo's "Cheat"), which stand outside its main window.
+  const windows = new Set();
+
+  // The game's main window, and the game's name, which the page gives when the game has closed.
+  function setPageRoot(element, game) {
+    pageRoot = element;
+    gameName = game;
+  }
+  function addWindow(element) {
+    windows.add(element);
+    document.body.append(element);
+  }
+  function removeWindow(element) {
+    windows.delete(element);
+    element.remove();
+  }
+
+  function openMessage(prompt, title, yesNo, dropTypeAhead) {
+    const id = nextDialog++;
+    removeClosedBoxes();
+    if (dropTypeAhead) dropInput();
+    // A move of the focus not yet landed is where the focus goes back to; the box takes it now.
+    const returnFocus = focusTarget();
+    pendingFocus = null;
+    const box = document.createElement("div");
+    box.className = "message-box";
+    box.setAttribute("role", "dialog");
+    box.setAttribute("aria-modal", "true");
+    box.setAttribute("aria-labelledby", `message-title-${id}`);
+    box.setAttribute("aria-describedby", `message-text-${id}`);
+    // The title bar names the box; as no heading, it is not read a second time inside it.
+    const heading = document.createElement("div");
+    heading.className = "title";
+    heading.id = `message-title-${id}`;
+    heading.textContent = title;
+    const text = document.createElement("p");
+    text.id = `message-text-${id}`;
+    text.textContent = prompt;
+    const buttons = document.createElement("div");
+    buttons.className = "message-buttons";
+    box.append(heading, text, buttons);
+
+    const openedAt = performance.now();
+    let keyHeldSinceOpening = false;
+    const earlyKey = () => dropTypeAhead && performance.now() - openedAt < TypeAheadDropMs;
+    const answer = (code) => {
+      if (dialogs.some((d) => d.id === id && !d.answered)) {
+        dialogs.find((d) => d.id === id).answered = true;
+        post(EventKind.Answer, id, code);
+      }
+    };
+    const addButton = (caption, code) => {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.textContent = caption;
+      button.addEventListener("click", (event) => {
+        // A key that went down for the word before or just as the question came does not answer it.
+        if (event.detail === 0 && keyHeldSinceOpening) return;
+        if (event.detail === 0 && earlyKey()) return;
+        answer(code);
+      });
+      buttons.append(button);
+      return button;
+    };
+    const defaultButton = yesNo ? addButton("Yes", 1) : addButton("OK", 0);
+    if (yesNo) addButton("No", 2);
+
+    box.addEventListener("keydown", (event) => {
+      event.stopPropagation();
+      if (box.classList.contains("closing")) {
+        event.preventDefault();
+        return;
+      }
+      if (earlyKey()) {
+        keyHeldSinceOpening = true;
+        event.preventDefault();
+        return;
+      }
+      if (!event.repeat) keyHeldSinceOpening = false;
+      if (keyHeldSinceOpening) {
+        event.preventDefault();
+        return;
+      }
+      const key = event.key.toLowerCase();
+      const plain = !event.altKey && !event.ctrlKey && !event.metaKey;
+      if (event.key === "Escape") {
+        // A question has no cancel: Esc leaves it up. An OK box closes with OK.
+        event.preventDefault();
+        if (!yesNo) answer(0);
+      } else if (yesNo && plain && (key === "y" || key === "n")) {
+        event.preventDefault();
+        answer(key === "y" ? 1 : 2);
+      } else if (event.key === "Tab") {
+        // The focus stays inside the box.
+        const all = [...buttons.querySelectorAll("button")];
+        const at = all.indexOf(document.activeElement);
+        event.preventDefault();
+        all[(at + (event.shiftKey ? all.length - 1 : 1)) % all.length].focus();
+      }
+    });
+    box.addEventListener("keyup", (event) => {
+      event.stopPropagation();
+      if (keyHeldSinceOpening) event.preventDefault();
+    });
+
+    // The focus goes straight from the window to the default button. The page behind stays in
+    // the screen reader's view (aria-modal tells it that only the box counts): a control taken
+    // out of its view under its reading makes it start inside the box, silently. The keys and the
+    // pointer cannot reach the page behind: the box keeps the focus and a cover takes the clicks.
+    document.body.append(cover(box));
+    const dialog = { id, box, returnFocus, answered: false };
+    dialogs.push(dialog);
+    const takeFocus = () => {
+      if (dialogs.includes(dialog)) defaultButton.focus();
+    };
+    // A box that comes while the page is loading or has just loaded (the welcome question) takes
+    // the focus a moment after the load: a screen reader starts reading a page when the browser
+    // tells it the page has loaded, which comes a little after the load itself, and reads the
+    // focused box again then; and a box focused before the browser has told the screen reader
+    // of the new page at all is taken silently, as the page coming.
+    whenPageSettled(takeFocus);
+    return id;
+  }
+
+  // The box leaves the screen at once but stays in the screen reader's view until the focus has
+  // moved on to the window: a box taken away under the focus makes a screen reader put its place
+  // on the next control silently, and the control the focus then comes to is not spoken.
+  // A full-page cover under the box: clicks on the page behind land on it. A focus that leaves
+  // the box (a click on the cover, a screen reader's own move) is brought back.
+  function cover(box) {
+    const layer = document.createElement("div");
+    layer.className = "modal-cover";
+    layer.append(box);
+    layer.addEventListener("mousedown", (event) => {
+      if (event.target === layer) event.preventDefault();
+    });
+    return layer;
+  }
+  document.addEventListener("focusin", (event) => {
+    const top = dialogs[dialogs.length - 1];
+    if (top && !top.box.contains(event.target)) top.box.querySelector("button").focus();
+  });
+
+  function closeMessage(id) {
+    const at = dialogs.findIndex((d) => d.id === id);
+    if (at < 0) return;
+    const [dialog] = dialogs.splice(at, 1);
+    dialog.answered = true;
+    dialog.box.classList.add("closing");
+    if (dialog.returnFocus && dialog.returnFocus.isConnected && typeof dialog.returnFocus.focus === "function") {
+      focusSoon(dialog.returnFocus, true);
+    }
+    const layer = dialog.box.parentElement;
+    layer.classList.add("closing");
+    closedBoxes.add(layer);
+    // Firefox lets the screen reader see the box gone before it has handled the focus's move
+    // back, and it then takes the control the focus came to silently: the box stays a moment.
+    whenSettled(() => setTimeout(() => removeClosedBox(layer), ClosedBoxKeptMs));
+  }
+  // Boxes closed but kept for the screen reader; the next box does not wait for them.
+  const closedBoxes = new Set();
+  function removeClosedBox(layer) {
+    closedBoxes.delete(layer);
+    layer.remove();
+  }
+  function removeClosedBoxes() {
+    for (const layer of closedBoxes) removeClosedBox(layer);
+  }
+
+  // The game's moves of the focus land once the browser has told screen readers of what changed
+  // before them in the same handler (a box gone, the page back from inert, the window shown):
+  // a focus given to a control they do not know of yet is not spoken. The last move wins.
+  let pendingFocus = null;
+  let settling = false;
+  const afterSettling = [];
+  function settle() {
+    settling = false;
+    const move = pendingFocus;
+    pendingFocus = null;
+    if (move && move.element.isConnected && !move.element.closest("[inert]") && document.activeElement !== move.element) {
+      if (move.restored) restoreFocus(move.element);
+      else move.element.focus();
+    }
+    for (const then of afterSettling.splice(0)) then();
+  }
+  function scheduleSettling() {
+    if (settling) return;
+    settling = true;
+    requestAnimationFrame(() => setTimeout(settle, 0));
+  }
+  function focusSoon(element, restored = false) {
+    pendingFocus = { element, restored };
+    scheduleSettling();
+  }
+  // Runs once the focus has settled where the game last put it.
+  function whenSettled(then) {
+    afterSettling.push(then);
+    scheduleSettling();
+  }
+  // The control that has the focus, or will have it once a pending move has landed.
+  function focusTarget() {
+    return pendingFocus ? pendingFocus.element : document.activeElement;
+  }
+
+  // Focus given back by a closing box, menu or window is not the player moving it.
+  let restoringFocus = false;
+  function restoreFocus(element) {
+    restoringFocus = true;
+    try {
+      element.focus();
+    } finally {
+      restoringFocus = false;
+    }
+  }
+  function focusIsRestored() {
+    return restoringFocus;
+  }
+  function messageBoxOpen() {
+    return dialogs.length > 0;
+  }
+
+  let pageLoadedAt = null;
+  addEventListener("load", () => {
+    pageLoadedAt = performance.now();
+  }, { once: true });
+  function whenPageSettled(then) {
+    if (pageLoadedAt === null) {
+      addEventListener("load", () => setTimeout(then, LoadedPageSettleMs), { once: true });
+      return;
+    }
+    const left = pageLoadedAt + LoadedPageSettleMs - performance.now();
+    if (left > 0) setTimeout(then, left);
+    else then();
+  }
+
+  // --- A polite live region, there and empty from the start (a region made with its text is not
+  // read). A control's new caption is spoken through it where the browser tells screen readers
+  // nothing of a change to the focused control; the same text again is told apart by a trailing
+  // no-break space, or it would not be read twice.
+  const spoken = document.createElement("div");
+  spoken.className = "spoken";
+  spoken.setAttribute("aria-live", "polite");
+  document.body.append(spoken);
+  let lastSpoken = "";
+  function announce(text) {
+    lastSpoken = lastSpoken === text ? `${text}\u00a0` : text;
+    spoken.textContent = lastSpoken;
+  }
+
+  // --- The files beside the page, or, in a page made into one file to play from a disk, inside
+  // it: a browser fetches nothing from a disk.
+  function embeddedFile(url) {
+    const files = globalThis.embeddedFiles;
+    const at = url.lastIndexOf("/");
+    if (!files || url.slice(0, at) !== pageFolder() || !Object.hasOwn(files, url.slice(at + 1))) return null;
+    return Uint8Array.from(atob(files[url.slice(at + 1)]), (c) => c.charCodeAt(0));
+  }
+  async function fetchBytes(url) {
+    const embedded = embeddedFile(url);
+    if (embedded) return embedded;
+    const response = await fetch(url, { cache: "no-cache" });
+    return response.ok ? new Uint8Array(await response.arrayBuffer()) : null;
+  }
+
+  // --- Sounds: Web Audio buffers, fetched once. Before the player's first key or tap a browser
+  // may refuse to play; a cue is then skipped, never waited for.
+  let audio = null;
+  const sounds = new Map();
+  function audioContext() {
+    if (!audio && typeof AudioContext === "function") audio = new AudioContext();
+    return audio;
+  }
+  function sound(url) {
+    if (!sounds.has(url)) {
+      const context = audioContext();
+      sounds.set(url, context
+        ? fetchBytes(url).then((data) => (data ? context.decodeAudioData(data.buffer) : null)).catch(() => null)
+        : Promise.resolve(null));
+    }
+    return sounds.get(url);
+  }
+  function unlockSound() {
+    const context = audioContext();
+    if (context && context.state === "suspended") context.resume().catch(() => {});
+  }
+  addEventListener("keydown", unlockSound, true);
+  addEventListener("pointerdown", unlockSound, true);
+
+  // Resolves when the cue has ended, or at once when it cannot be played.
+  async function playSound(url) {
+    const buffer = await sound(url);
+    const context = audioContext();
+    if (!buffer || !context || context.state !== "running") return;
+    const source = context.createBufferSource();
+    source.buffer = buffer;
+    source.connect(context.destination);
+    const ended = new Promise((resolve) => {
+      source.onended = resolve;
+      // A context that stops (the tab hidden, the device gone) never ends the cue by itself.
+      setTimeout(resolve, buffer.duration * 1000 + 250);
+    });
+    source.start();
+    await ended;
+  }
+
+  // --- Saved files: one entry of the browser's storage per file, holding the file's bytes one
+  // character each. Storage that is refused (a private window) or full fails as a disk would.
+  function storage() {
+    try {
+      return globalThis.localStorage || null;
+    } catch {
+      return null;
+    }
+  }
+  function readSaved(key) {
+    try {
+      const store = storage();
+      const text = store ? store.getItem(key) : null;
+      return text === null ? null : Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
+    } catch {
+      return null;
+    }
+  }
+  function writeSaved(key, bytes) {
+    try {
+      const store = storage();
+      if (!store) return false;
+      store.setItem(key, String.fromCharCode(...bytes));
+      return true;
+    } catch {
+      return false;
+    }
+  }
+
+  // --- Data files beside the page; a missing one (or an error) reads as nothing.
+  async function fetchFile(url, maxBytes) {
+    try {
+      const data = await fetchBytes(url);
+      if (!data) return null;
+      return data.length > maxBytes ? data.subarray(0, maxBytes + 1) : data;
+    } catch {
+      return null;
+    }
+  }
+
+  // A help text inside the page opens as the text file it stands for, in the games' code page.
+  function openTab(url) {
+    try {
+      const embedded = embeddedFile(url);
+      const address = embedded
+        ? URL.createObjectURL(new Blob([embedded], { type: "text/plain; charset=windows-1252" })) : url;
+      const tab = window.open(address, "_blank");
+      if (!tab) return false;
+      tab.opener = null;
+      return true;
+    } catch {
+      return false;
+    }
+  }
+
+  // The game has ended, its window closed or a fault met: its clock stops, its boxes and windows
+  // go, and the page says so and offers to start it again.
+  function endGame() {
+    for (const timer of timers.values()) clearInterval(timer);
+    timers.clear();
+    queue.length = 0;
+    for (const dialog of dialogs.splice(0)) dialog.box.parentElement.remove();
+    removeClosedBoxes();
+    for (const element of windows) element.remove();
+    windows.clear();
+    const notice = document.createElement("p");
+    notice.className = "closed";
+    notice.tabIndex = -1;
+    notice.append(`${gameName} has closed. `);
+    const again = document.createElement("a");
+    again.href = location.pathname;
+    again.textContent = `Play ${gameName} again`;
+    notice.append(again);
+    if (pageRoot) pageRoot.replaceWith(notice);
+    document.title = gameName;
+    again.focus();
+  }
+
+  // The folder of the page, as an address without a trailing slash.
+  function pageFolder() {
+    return new URL(".", document.baseURI).href.replace(/\/$/, "");
+  }
+
+  // Leaving the page closes the game as its close box does, so its settings are saved: the
+  // game's wait is woken here and runs its close handling before the page goes.
+  addEventListener("pagehide", () => post(EventKind.Close));
+
+  return {
+    EventKind, post, waitForEvent, take, dropInput, setTimer,
+    newText, announce, setPageRoot, addWindow, removeWindow, openMessage, closeMessage,
+    restoreFocus, focusSoon, whenSettled, focusTarget, focusIsRestored, messageBoxOpen,
+    endGame, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
+  };
+})();

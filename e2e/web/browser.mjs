@@ -1,0 +1,161 @@
+// Debian's Chromium driven headless, the page read as a screen reader gets it: roles, names, focus and modality.
+import { chromium } from "playwright-core";
+import { readFile } from "node:fs/promises";
+import { join, dirname } from "node:path";
+import { fileURLToPath } from "node:url";
+import { serveSite } from "./site_server.mjs";
+
+const here = dirname(fileURLToPath(import.meta.url));
+export const siteFolder = process.env.WEB_SITE || join(here, "..", "..", "build", "web", "site");
+export const oneFileFolder = process.env.WEB_ONE_FILE || join(siteFolder, "..", "one-file");
+export const wordsFolder = join(here, "..", "words");
+
+// As root and in a container Chromium needs its sandbox off; sound may play before any key.
+export const chromiumFlags = ["--no-sandbox", "--autoplay-policy=no-user-gesture-required"];
+
+// Debian's Chromium, headless.
+export function launchChromium() {
+  return chromium.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags });
+}
+
+export async function words(name) {
+  return readFile(join(wordsFolder, name));
+}
+
+// The site served with the given changes, a browser and one page on it; closed by close().
+// With clock, the page's time stands still from the start and moves only as the test moves it.
+// From disk, the game's one-file page is opened from its file instead, with no server at all.
+export async function open(game, { missing = [], replaced = {}, beforeLoad = null, path = "index.html", clock = false,
+  fromDisk = false } = {}) {
+  const site = fromDisk ? { url: null, close: async () => {} } : await serveSite(siteFolder, { missing, replaced });
+  const browser = await launchChromium();
+  const context = await browser.newContext();
+  if (beforeLoad) await context.addInitScript(beforeLoad);
+  const page = await context.newPage();
+  if (clock) await page.clock.install();
+  const errors = [];
+  page.on("pageerror", (error) => errors.push(error.message));
+  const session = await context.newCDPSession(page);
+  await session.send("Accessibility.enable");
+  const tab = new Tab(page, session, site, errors);
+  tab.context = context;
+  tab.clocked = clock;
+  tab.close = async () => {
+    await browser.close();
+    await site.close().catch(() => {});
+    if (errors.length > 0) throw new Error(`the page met errors: ${errors.join("; ")}`);
+  };
+  await page.goto(fromDisk ? `file://${join(oneFileFolder, `${game}.html`)}` : `${site.url}${game}/${path}`);
+  return tab;
+}
+
+function property(node, name) {
+  const found = (node.properties || []).find((p) => p.name === name);
+  return found ? found.value.value : undefined;
+}
+
+// One object of the accessibility tree, as a screen reader reads it.
+function describe(node) {
+  return {
+    role: node.role ? node.role.value : "",
+    name: node.name ? node.name.value : "",
+    description: node.description ? node.description.value : "",
+    value: node.value ? node.value.value : undefined,
+    focused: property(node, "focused") === true,
+    modal: property(node, "modal") === true,
+    checked: property(node, "checked"),
+    disabled: property(node, "disabled") === true,
+    id: node.nodeId,
+    parent: node.parentId,
+  };
+}
+
+export class Tab {
+  constructor(page, session, site, errors) {
+    this.page = page;
+    this.session = session;
+    this.site = site;
+    this.errors = errors;
+  }
+
+  // Every object the accessibility tree shows (ignored ones left out), in tree order.
+  async tree() {
+    const { nodes } = await this.session.send("Accessibility.getFullAXTree");
+    return nodes.filter((node) => !node.ignored).map(describe);
+  }
+
+  async find(role, name) {
+    return (await this.tree()).filter((n) => n.role === role && (name === undefined || matches(name, n.name)));
+  }
+
+  // Waits until the condition, given the tree, returns something other than undefined or false.
+  async until(what, condition, seconds = 10) {
+    const deadline = Date.now() + seconds * 1000;
+    let last;
+    for (;;) {
+      last = await this.tree();
+      const result = await condition(last);
+      if (result !== undefined && result !== false) return result;
+      if (Date.now() > deadline) {
+        const focus = last.filter((n) => n.focused).map((n) => `${n.role} "${n.name}"`);
+        const boxes = last.filter((n) => n.role === "dialog").map((n) => `"${n.name}": ${JSON.stringify(n.description)}`);
+        throw new Error(`timed out after ${seconds} s waiting for ${what}; the focus is on ${focus.join(", ") || "nothing"}` +
+          (boxes.length > 0 ? `; dialogs ${boxes.join(", ")}` : ""));
+      }
+      // The page's time moves on while the test waits, its own clock too.
+      await this.pass(50);
+    }
+  }
+
+  async focused() {
+    return (await this.tree()).filter((n) => n.focused).pop();
+  }
+
+  async expectFocus(role, name, seconds = 10) {
+    return this.until(`the focus on ${role} "${name}"`, (tree) => {
+      const focus = tree.filter((n) => n.focused).pop();
+      return focus && focus.role === role && matches(name, focus.name) ? focus : undefined;
+    }, seconds);
+  }
+
+  // Waits for a message box: a modal dialog named by its title, described by its text, with the
+  // focus on its default button and no other modal dialog up.
+  async expectMessage(title, text, button = "OK") {
+    return this.until(`the message box "${title}": ${text}`, (tree) => {
+      const dialogs = tree.filter((n) => n.role === "dialog" && n.modal);
+      const focus = tree.filter((n) => n.focused).pop();
+      if (dialogs.length !== 1 || !focus) return undefined;
+      const [box] = dialogs;
+      // The tree gives a run of blanks or line ends as one blank, as a screen reader reads it.
+      const want = typeof text === "string" ? text.replace(/\s+/g, " ") : text;
+      return box.name === title && matches(want, box.description) && focus.role === "button" && focus.name === button
+        ? box : undefined;
+    });
+  }
+
+  async noMessage() {
+    return this.until("no message box", (tree) => !tree.some((n) => n.role === "dialog" && n.modal));
+  }
+
+  // Lets the page's time pass: the test's clock moved on, or real time waited out.
+  async pass(ms) {
+    if (this.clocked) await this.page.clock.runFor(ms);
+    else await new Promise((resolve) => setTimeout(resolve, ms));
+  }
+
+  async saved(key) {
+    return this.page.evaluate((name) => localStorage.getItem(name), key);
+  }
+
+  async title() {
+    return this.page.title();
+  }
+
+  async key(...keys) {
+    for (const key of keys) await this.page.keyboard.press(key);
+  }
+}
+
+export function matches(want, text) {
+  return want instanceof RegExp ? want.test(text) : want === text;
+}

@@ -1,0 +1,106 @@
+// Pebblix's page in headless Chromium: the welcome, a refused and an accepted guess, time up with the best score saved, Sounds saved.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { open, words } from "./browser.mjs";
+
+const DICTIONARY = "pebblix/mswnby32.dll";
+
+async function givenWord(tab) {
+  return tab.until("the given word", (tree) => {
+    const box = tree.find((n) => n.role === "textbox" && n.name === "Given word:");
+    return box && box.value ? box : undefined;
+  });
+}
+
+// The welcome question answered No: the window shows with the focus on the given word.
+async function pastWelcome(tab) {
+  await tab.expectMessage("Pebblix", "Welcome to Pebblix! Do you want instructions?", "Yes");
+  await tab.key("n");
+  await tab.noMessage();
+  const word = await givenWord(tab);
+  await tab.expectFocus("textbox", "Given word:");
+  return word.value;
+}
+
+test("a refused and an accepted guess, then time up: the best score saved, Yes plays again", async () => {
+  const tab = await open("pebblix", { replaced: { [DICTIONARY]: await words("pebblix-planets.txt") }, clock: true });
+  try {
+    assert.equal(await pastWelcome(tab), "planets");
+    assert.equal(await tab.title(), "Pebblix");
+
+    // The given word itself is refused: the guess stays, all of it selected, the focus in it.
+    await tab.key("Tab");
+    await tab.expectFocus("textbox", "Word:");
+    await tab.page.keyboard.type("Planets");
+    await tab.key("Enter");
+    await tab.pass(1500);
+    await tab.until("the refused guess selected", () => tab.page.evaluate(() => {
+      const box = document.activeElement;
+      return box.value === "planets" && box.selectionStart === 0 && box.selectionEnd === box.value.length;
+    }));
+    await tab.expectFocus("textbox", "Word:");
+    assert.equal((await tab.find("dialog")).length, 0);
+
+    // Typing replaces it; an accepted word is reported with its points, then a new word comes.
+    await tab.page.keyboard.type("  Sent ");
+    await tab.key("Enter");
+    await tab.pass(1500);
+    await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  4points! Get ready for the next word!");
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("textbox", "Given word:");
+    const guess = (await tab.find("textbox", "Word:"))[0];
+    assert.equal(guess.value || "", "");
+
+    // The word's time runs out: the best score is saved and the player may play again.
+    await tab.pass(16000);
+    await tab.expectMessage("Pebblix", "Times up! Sorry, you lose! Your final score was  4. It took you 1 words, so your average score per word is 4. You beat your old high score, which was 0! Play again?", "Yes");
+    assert.equal(await tab.saved("pebblix/pebblixscor.dat"), " 4 \r\n");
+    // Keys in the question's first half second are the guess's, and answer nothing.
+    await tab.key("n");
+    await tab.expectMessage("Pebblix", /Play again\?$/, "Yes");
+    await tab.pass(600);
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("textbox", "Given word:");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("Sounds switched off from the menu is saved when the page closes, and read back", async () => {
+  const tab = await open("pebblix", { replaced: { [DICTIONARY]: await words("pebblix-planets.txt") } });
+  try {
+    await pastWelcome(tab);
+    await tab.key("Alt+o");
+    const sounds = await tab.expectFocus("menuitemcheckbox", "Sounds");
+    assert.equal(sounds.checked, "true");
+    await tab.key("Enter");
+    await tab.expectFocus("textbox", "Given word:");
+    await tab.page.reload();
+    assert.equal(await tab.saved("pebblix/pebblixoptions.dat"), "#FALSE#\r\n");
+    await pastWelcome(tab);
+    await tab.key("Alt+o");
+    assert.equal((await tab.expectFocus("menuitemcheckbox", "Sounds")).checked, "false");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("the one-file page plays from a disk: its own dictionary read, the given word itself refused", async () => {
+  const tab = await open("pebblix", { fromDisk: true });
+  try {
+    const word = await pastWelcome(tab);
+    assert.ok(word.length >= 5);
+    await tab.key("Tab");
+    await tab.page.keyboard.type(word);
+    await tab.key("Enter");
+    await tab.until("the refused guess selected", () => tab.page.evaluate((given) => {
+      const box = document.activeElement;
+      return box.value === given && box.selectionStart === 0 && box.selectionEnd === given.length;
+    }, word));
+    assert.equal((await tab.find("dialog")).length, 0);
+  } finally {
+    await tab.close();
+  }
+});

@@ -1,0 +1,238 @@
+// Scrambolo's page in headless Chromium: words rebuilt by keys and by buttons, a hint, a range saved, time up, a missing list, storage refused, offline.
+import { test } from "node:test";
+import assert from "node:assert/strict";
+import { open, words } from "./browser.mjs";
+
+const WORD_LIST = "scrambolo/jmsit32.dll";
+
+// The captions of the showing letter buttons; none before the window shows.
+async function letters(tab) {
+  const tree = await tab.tree();
+  const group = tree.find((n) => n.role === "toolbar" && n.name === "Letters");
+  return group ? tree.filter((n) => n.role === "button" && n.parent === group.id).map((n) => n.name) : [];
+}
+
+// Waits for a word dealt onto the buttons: one letter on each.
+async function dealt(tab) {
+  return tab.until("a word dealt", async () => {
+    const row = await letters(tab);
+    return row.length >= 3 && row.every((letter) => letter.length === 1) ? row : undefined;
+  });
+}
+
+async function focusedLetter(tab) {
+  const group = (await tab.find("toolbar", "Letters"))[0];
+  const buttons = (await tab.tree()).filter((n) => n.role === "button" && n.parent === group.id);
+  return buttons.findIndex((n) => n.focused) + 1;
+}
+
+// A fresh shuffle of word on the buttons with the focus on the first, and the clock at 02:00 or just under.
+async function expectFreshDeal(tab, word) {
+  const row = await tab.until(`a fresh shuffle of ${word}`, async () => {
+    const now = await letters(tab);
+    return [...now].sort().join("") === [...word].sort().join("") && now.join("") !== word ? now : undefined;
+  });
+  await tab.expectFocus("button", row[0]);
+  await tab.pass(300);
+  assert.match(await tab.title(), /^0[12]:\d\d - Scrambolo!$/);
+  return row;
+}
+
+// Swaps letters with the keyboard, as a player does: Tab or Shift+Tab to a letter, Enter, on to its
+// partner, Space. The letters are one row of the page's tab order, the command buttons after them.
+async function rebuildByKeys(tab, word) {
+  let focus = await focusedLetter(tab);
+  for (let place = 1; place <= word.length; place += 1) {
+    const row = await letters(tab);
+    if (row[place - 1] === word[place - 1]) continue;
+    const partner = row.findIndex((letter, index) => index >= place && letter === word[place - 1]) + 1;
+    for (const target of [place, partner]) {
+      while (focus !== target) {
+        await tab.key(target > focus ? "Tab" : "Shift+Tab");
+        focus += target > focus ? 1 : -1;
+        await tab.expectFocus("button", row[focus - 1]);
+      }
+      await tab.key(target === place ? "Enter" : "Space");
+    }
+    const expected = [...row];
+    [expected[place - 1], expected[partner - 1]] = [row[partner - 1], row[place - 1]];
+    await tab.until(`the letters ${expected.join("")}`, async () => (await letters(tab)).join("") === expected.join(""));
+  }
+}
+
+// The same with the pointer alone: a press on one letter button, then on the other.
+async function rebuildByButtons(tab, word) {
+  const buttons = tab.page.getByRole("toolbar", { name: "Letters" }).getByRole("button");
+  for (let place = 1; place <= word.length; place += 1) {
+    const row = await letters(tab);
+    if (row[place - 1] === word[place - 1]) continue;
+    const partner = row.findIndex((letter, index) => index >= place && letter === word[place - 1]) + 1;
+    await buttons.nth(place - 1).click();
+    await buttons.nth(partner - 1).click();
+    await tab.until("the swap", async () => (await letters(tab))[place - 1] === word[place - 1]);
+  }
+}
+
+test("a word rebuilt by keys and one by buttons; a wrong check; the high score box; time up saves the new high score", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("lamp.txt") },
+    beforeLoad: () => localStorage.setItem("scrambolo/highscore.dat", "1\r\n"),
+    clock: true,
+  });
+  try {
+    let row = await expectFreshDeal(tab, "lamp");
+    assert.deepEqual((await tab.tree()).filter((n) => n.role === "menuitem").map((n) => n.name), ["File", "Options", "Help"]);
+
+    // H tells the saved high score; OK gives the focus back to the same letter.
+    await tab.key("Tab");
+    await tab.expectFocus("button", row[1]);
+    await tab.key("h");
+    await tab.expectMessage("High Score", "Your high score is 1 guessed words!");
+    // The page behind the box is out of the keyboard's reach: Tab stays in the box.
+    await tab.key("Tab");
+    await tab.expectMessage("High Score", "Your high score is 1 guessed words!");
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("button", row[1]);
+
+    // A wrong check changes nothing; the rebuilt word deals a fresh shuffle.
+    await tab.key("j");
+    await tab.pass(2500);
+    assert.deepEqual(await letters(tab), row);
+    await rebuildByKeys(tab, "lamp");
+    await tab.key("j");
+    await tab.pass(2500);
+    row = await expectFreshDeal(tab, "lamp");
+
+    // The second word by the pointer alone, checked with the Check button.
+    await rebuildByButtons(tab, "lamp");
+    await tab.page.getByRole("button", { name: "Check (J)" }).click();
+    await tab.pass(2500);
+    await expectFreshDeal(tab, "lamp");
+
+    // The word's two minutes run out: the score beats the saved one, and is saved at once.
+    await tab.pass(119000);
+    assert.match(await tab.title(), /^00:0[01] - Scrambolo!$/);
+    await tab.pass(2000);
+    await tab.expectMessage("Time Is Up", "Congradulations! You beat your high score of 1 words! Your new high score is 2 words! The word was lamp. Play again?", "Yes");
+    // Esc never answers the question.
+    await tab.key("Escape");
+    await tab.pass(600);
+    await tab.expectMessage("Time Is Up", /Play again\?$/, "Yes");
+    await tab.key("Enter");
+    await tab.noMessage();
+    assert.equal(await tab.saved("scrambolo/highscore.dat"), "2\r\n");
+    await expectFreshDeal(tab, "lamp");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("a hint in the Cheat window, a letter range picked from the menu and saved when the page closes", async () => {
+  const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("ranges.txt") } });
+  try {
+    await dealt(tab);
+    // Options, Number Of Letters, 3 To 4 Letters: a word of three or four letters at once.
+    await tab.key("Alt+o");
+    await tab.expectFocus("menuitemradio", "3 To 4 Letters");
+    const checked = (await tab.find("menuitemradio")).filter((n) => n.checked === "true").map((n) => n.name);
+    assert.deepEqual(checked, ["All Ranges"]);
+    await tab.key("Enter");
+    const row = await tab.until("a word of 3 or 4 letters", async () => {
+      const now = await letters(tab);
+      return now.length === 3 || now.length === 4 ? now : undefined;
+    });
+    const word = row.length === 3 ? "cat" : "lamp";
+    await tab.expectFocus("button", row[0]);
+
+    await tab.page.getByRole("button", { name: "Hint (C)" }).click();
+    const pattern = word === "cat" ? "c**" : "l**p";
+    const hint = await tab.until("the hint", (tree) => tree.find((n) => n.focused && n.name === "Hint:"));
+    assert.equal(hint.value, pattern);
+    assert.ok((await tab.find("dialog", "Cheat")).length === 1);
+    await tab.key("Escape");
+    await tab.until("the Cheat window gone", async () => (await tab.find("dialog", "Cheat")).length === 0);
+    await tab.page.getByRole("button", { name: "Hint (C)" }).focus();
+
+    assert.equal(await tab.saved("scrambolo/diff.dat"), null);
+    await tab.page.reload();
+    assert.equal(await tab.saved("scrambolo/diff.dat"), "34\r\n");
+    await dealt(tab);
+    await tab.key("Alt+o");
+    const after = (await tab.find("menuitemradio")).filter((n) => n.checked === "true").map((n) => n.name);
+    assert.deepEqual(after, ["3 To 4 Letters"]);
+  } finally {
+    await tab.close();
+  }
+});
+
+test("a missing word list is named where it was looked for, and the game closes", async () => {
+  const tab = await open("scrambolo", { missing: [WORD_LIST] });
+  try {
+    const folder = `${tab.site.url}scrambolo`;
+    await tab.expectMessage("Error", `The word list jmsit32.dll could not be found or read. It was looked for as ${folder}/jmsit32.dll and as ${folder}/jmsit32.dll. The program will now exit.`);
+    await tab.key("Enter");
+    await tab.expectFocus("link", "Play Scrambolo again");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("storage that is refused gets the could-not-be-saved box, and the game goes on", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("cat.txt") },
+    beforeLoad: () => Object.defineProperty(window, "localStorage", {
+      get() { throw new DOMException("The user denied access to storage.", "SecurityError"); },
+    }),
+    clock: true,
+  });
+  try {
+    await expectFreshDeal(tab, "cat");
+    await rebuildByKeys(tab, "cat");
+    await tab.key("j");
+    await tab.pass(2500);
+    await expectFreshDeal(tab, "cat");
+    await tab.pass(122000);
+    await tab.expectMessage("Time Is Up", /^Congradulations! You beat your high score of 0 words!/, "Yes");
+    await tab.key("Enter");
+    await tab.expectMessage("Scrambolo", "Your high score of 1 words could not be saved in scrambolo/highscore.dat. The high score saved before is kept as it was.");
+    await tab.key("Enter");
+    await expectFreshDeal(tab, "cat");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("after a first visit the page plays offline", async () => {
+  const tab = await open("scrambolo");
+  try {
+    await dealt(tab);
+    await tab.page.waitForFunction(() => globalThis.offlineReady === true, null, { timeout: 20000 });
+    // Without a network the worker answers from the cache.
+    await tab.context.setOffline(true);
+    await tab.page.reload();
+    await dealt(tab);
+    await tab.until("the clock in the title", async () => /^0[12]:\d\d - Scrambolo!$/.test(await tab.title()));
+  } finally {
+    await tab.close();
+  }
+});
+
+test("the one-file page plays from a disk: a word dealt and swapped by buttons, the help text opened from inside it", async () => {
+  const tab = await open("scrambolo", { fromDisk: true });
+  try {
+    const row = await dealt(tab);
+    const buttons = tab.page.getByRole("toolbar", { name: "Letters" }).getByRole("button");
+    await buttons.nth(0).click();
+    await buttons.nth(1).click();
+    await tab.until("the first two letters swapped", async () => {
+      const now = await letters(tab);
+      return now[0] === row[1] && now[1] === row[0];
+    });
+    const [help] = await Promise.all([tab.page.waitForEvent("popup"), tab.key("F1")]);
+    await help.waitForLoadState();
+    assert.match(await help.innerText("body"), /^Scrambolo Help\s/);
+  } finally {
+    await tab.close();
+  }
+});

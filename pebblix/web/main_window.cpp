@@ -1,0 +1,171 @@
+// The main window in the page: places the controls in twips, turns page events into handler calls,
+// and carries out what the handlers ask. No rule of the game lives here.
+#include "pebblix/web/main_window.h"
+
+#include <emscripten.h>
+
+#include "common/game_text.h"
+#include "common/web/fault_exit.h"
+#include "common/web/page_text.h"
+#include "pebblix/logic/reports.h"
+#include "pebblix/logic/window_layout.h"
+
+namespace pebblix::web {
+namespace {
+
+using common::GameTextFromUtf8;
+using common::Utf8FromGameText;
+using common::web::EventKind;
+using common::web::RunHandler;
+
+constexpr int kRoundTimer = 2;
+// The page's targets and menu items (pebblixPage.Menu).
+constexpr int kCheckIt = 1;
+constexpr int kMenuNew = 1;
+constexpr int kMenuExit = 2;
+constexpr int kMenuSounds = 3;
+constexpr int kMenuContents = 4;
+constexpr int kMenuVisit = 5;
+constexpr int kMenuAbout = 6;
+
+EM_JS(void, lay_out, (int wl, int wt, int ww, int wh, int ll, int lt, int lw, int lh, int gl, int gt, int gw, int gh,
+                      int bl, int bt, int bw, int bh, int width, int height), {
+    pebblixPage.layout([wl, wt, ww, wh], [ll, lt, lw, lh], [gl, gt, gw, gh], [bl, bt, bw, bh], width, height);
+});
+EM_JS(void, set_captions, (const char* label, const char* check, const char* wordName), {
+    pebblixPage.captions(UTF8ToString(label), UTF8ToString(check), UTF8ToString(wordName));
+});
+EM_JS(void, set_menu_caption, (int item, const char* caption), {
+    pebblixPage.setMenuCaption(item, UTF8ToString(caption));
+});
+EM_JS(void, show_window, (), { pebblixPage.show(); });
+// The boxes' texts go to the page and come back as UTF-8: they are the game's 8-bit text, decoded
+// and encoded here, once, as every edition does.
+EM_JS(void, set_word_text, (const char* text), { pebblixPage.setWordText(UTF8ToString(text)); });
+EM_JS(void, set_guess_text, (const char* text), { pebblixPage.setGuessText(UTF8ToString(text)); });
+EM_JS(char*, guess_text, (), { return gamePort.newText(pebblixPage.guessText()); });
+EM_JS(void, focus_word, (), { pebblixPage.focusWord(); });
+EM_JS(void, focus_guess, (), { pebblixPage.focusGuess(); });
+EM_JS(void, select_all_guess, (), { pebblixPage.selectAllGuess(); });
+EM_JS(void, set_timer, (int id, int interval), { gamePort.setTimer(id, interval > 0, interval); });
+EM_JS(void, set_sounds_checked, (int checked), { pebblixPage.setSoundsChecked(checked !== 0); });
+EM_JS(void, close_window, (), { gamePort.endGame(); });
+
+}  // namespace
+
+MainWindow::MainWindow(common::web::WebSystem& system) : system_(system) {
+    lay_out(kTxtWord.left, kTxtWord.top, kTxtWord.width, kTxtWord.height, kLblWord.left, kLblWord.top, kLblWord.width,
+            kLblWord.height, kTxtGuess.left, kTxtGuess.top, kTxtGuess.width, kTxtGuess.height, kCmdEnter.left,
+            kCmdEnter.top, kCmdEnter.width, kCmdEnter.height, kClientWidth, kClientHeight);
+    set_captions(Utf8FromGameText(kWordLabel).c_str(), Utf8FromGameText(kCheckCaption).c_str(), kWordBoxName);
+    set_menu_caption(kMenuVisit, Utf8FromGameText(VisitMenuCaption()).c_str());
+}
+
+bool MainWindow::LoadAndShow(PebblixGame& game) {
+    game_ = &game;
+    bool started = false;
+    RunHandler([&] { started = game_->Form_Load(); });
+    if (!started) {
+        EndProgram();
+    }
+    if (closing_) {
+        return false;
+    }
+    show_window();
+    return true;
+}
+
+void MainWindow::Dispatch(const common::web::PageEvent& event) {
+    if (game_ == nullptr || closing_) {
+        return;
+    }
+    RunHandler([&] {
+        switch (event.kind) {
+            case EventKind::Timer:
+                if (event.target == kRoundTimer) {
+                    game_->tmrWord_Timer();
+                }
+                break;
+            case EventKind::Click:
+                if (event.target == kCheckIt) {
+                    game_->cmdEnter_Click();
+                }
+                break;
+            case EventKind::Menu:
+                DispatchMenu(event.target);
+                break;
+            case EventKind::Close:
+                Close(true);
+                break;
+            default:
+                break;
+        }
+    });
+}
+
+void MainWindow::DispatchMenu(int item) {
+    switch (item) {
+        case kMenuNew:
+            game_->mnuFileNew_Click();
+            break;
+        case kMenuExit:
+            game_->mnuFileExit_Click();
+            break;
+        case kMenuSounds:
+            game_->mnuOptionsSounds_Click();
+            break;
+        case kMenuContents:
+            game_->mnuHelpContents_Click();
+            break;
+        case kMenuVisit:
+            game_->mnuHelpVisit_Click();
+            break;
+        case kMenuAbout:
+            game_->mnuHelpAbout_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::SetWordText(const std::string& text) { set_word_text(Utf8FromGameText(text).c_str()); }
+
+std::string MainWindow::GuessText() { return GameTextFromUtf8(common::web::TakePageText(guess_text())); }
+
+void MainWindow::SetGuessText(const std::string& text) { set_guess_text(Utf8FromGameText(text).c_str()); }
+
+void MainWindow::FocusWord() { focus_word(); }
+
+void MainWindow::FocusGuess() { focus_guess(); }
+
+void MainWindow::SelectAllGuess() { select_all_guess(); }
+
+void MainWindow::StartTimer(int milliseconds) {
+    if (!closing_) {
+        set_timer(kRoundTimer, milliseconds);
+    }
+}
+
+void MainWindow::StopTimer() { set_timer(kRoundTimer, 0); }
+
+void MainWindow::SetSoundsChecked(bool checked) { set_sounds_checked(checked ? 1 : 0); }
+
+void MainWindow::Close(bool runUnloadHandler) {
+    if (closing_) {
+        return;
+    }
+    closing_ = true;
+    // No game over may start while the unload handler is busy, say with a message box.
+    StopTimer();
+    if (runUnloadHandler && game_ != nullptr) {
+        try {
+            game_->Form_Unload();
+        } catch (...) {
+            // The program is ending anyway; the options file is replaced whole or not at all.
+        }
+    }
+    close_window();
+    system_.EndProgram();
+}
+
+}  // namespace pebblix::web

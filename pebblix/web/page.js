@@ -1,0 +1,141 @@
+// Pebblix's window in the page: the given word, the guess in a form with its Check button, and the menus.
+"use strict";
+
+globalThis.pebblixPage = (() => {
+  const port = gamePort;
+  const Kind = port.EventKind;
+  const Target = { CheckIt: 1 };
+  const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6 };
+  const TwipsPerPixel = 15;
+  const px = (twips) => `${twips / TwipsPerPixel}px`;
+
+  const root = document.getElementById("game");
+  port.setPageRoot(root, "Pebblix");
+
+  const menuBar = document.createElement("div");
+  menuBar.className = "menu-bar";
+  const menus = gameMenus.build(menuBar, [
+    { caption: "&File", items: [
+      { caption: "&New Game", id: Menu.New, shortcut: "F2" },
+      { caption: "e&xit", id: Menu.Exit },
+    ] },
+    { caption: "&Options", items: [{ caption: "&Sounds", id: Menu.Sounds, check: "menuitemcheckbox" }] },
+    { caption: "&Help", items: [
+      { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
+      { caption: "&Visit", id: Menu.Visit },
+      { caption: "&About Pebblix...", id: Menu.About },
+    ] },
+  ], (id) => port.post(Kind.Menu, id));
+  menus.setChecked(Menu.Sounds, true);
+
+  // The client area, its controls placed in twips as on the desktop; the tab order is the word,
+  // the guess, Check it!.
+  const form = document.createElement("form");
+  form.className = "client";
+  // A form for Enter and a phone's Go key, not a landmark a screen reader would name on the way to the word.
+  form.setAttribute("role", "none");
+  form.autocomplete = "off";
+  const place = (element, [left, top, width, height]) =>
+    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
+
+  const word = document.createElement("input");
+  word.type = "text";
+  word.readOnly = true;
+  word.id = "given-word";
+  const wordLabel = document.createElement("label");
+  wordLabel.htmlFor = "guess";
+  const guess = document.createElement("input");
+  guess.type = "text";
+  guess.id = "guess";
+  guess.name = "guess";
+  guess.enterKeyHint = "go";
+  ["autocapitalize", "autocorrect", "autocomplete"].forEach((name) => guess.setAttribute(name, "off"));
+  guess.spellcheck = false;
+  const check = document.createElement("button");
+  check.type = "submit";
+  check.className = "check";
+  form.append(wordLabel, word, guess, check);
+  root.append(menuBar, form);
+
+  form.addEventListener("submit", (event) => {
+    event.preventDefault();
+    port.post(Kind.Click, Target.CheckIt);
+  });
+
+  function selectGuess() {
+    guess.focus();
+    guess.select();
+  }
+
+  root.addEventListener("keydown", (event) => {
+    if (port.messageBoxOpen() || menuBar.contains(event.target)) return;
+    const key = event.key.toLowerCase();
+    const plain = !event.altKey && !event.ctrlKey && !event.metaKey;
+    if (event.key === "Enter" && !event.altKey && event.target === word) {
+      // Enter presses the default button wherever the focus is, as in a desktop dialog.
+      event.preventDefault();
+      form.requestSubmit();
+    } else if (event.key === "F1" || event.key === "F2") {
+      event.preventDefault();
+      port.post(Kind.Menu, event.key === "F1" ? Menu.Contents : Menu.New);
+    } else if (event.altKey && !event.ctrlKey && (key === "w" || key === "c")) {
+      // The access keys of "&Word:" and "&Check it!"; the word's always selects the whole guess.
+      event.preventDefault();
+      if (key === "w") selectGuess();
+      else form.requestSubmit();
+    } else if (plain && event.target === check && (key === "w" || key === "c")) {
+      // A push button takes no typing: a letter typed on it works as the access key it matches.
+      event.preventDefault();
+      if (key === "w") guess.focus();
+      else form.requestSubmit();
+    }
+  });
+
+  return {
+    Menu,
+    layout(wordBox, label, guessBox, button, clientWidth, clientHeight) {
+      place(word, wordBox);
+      place(wordLabel, label);
+      place(guess, guessBox);
+      place(check, button);
+      root.style.setProperty("--window-width", px(clientWidth));
+      form.style.height = px(clientHeight);
+    },
+    captions(labelCaption, checkCaption, wordName) {
+      gameMenus.label(wordLabel, labelCaption);
+      gameMenus.label(check, checkCaption);
+      word.setAttribute("aria-label", wordName);
+    },
+    setMenuCaption(id, caption) {
+      menus.setCaption(id, caption);
+    },
+    // The window stands behind the start-up boxes from the first, as no screen reader is told of
+    // a page part that appears under a box closing; shown, it takes the focus.
+    show() {
+      port.focusSoon(word);
+    },
+    setWordText(text) {
+      word.value = text;
+      word.setSelectionRange(0, 0);
+    },
+    guessText() {
+      return guess.value;
+    },
+    setGuessText(text) {
+      guess.value = text;
+      guess.setSelectionRange(0, 0);
+    },
+    focusWord() {
+      port.focusSoon(word);
+    },
+    focusGuess() {
+      port.focusSoon(guess);
+    },
+    selectAllGuess() {
+      guess.select();
+    },
+    setSoundsChecked(checked) {
+      menus.setChecked(Menu.Sounds, checked);
+    },
+  };
+})();

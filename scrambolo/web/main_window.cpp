@@ -1,0 +1,217 @@
+// Passes each page event to the matching handler and carries out the handlers' requests on the page.
+#include "scrambolo/web/main_window.h"
+
+#include <emscripten.h>
+
+#include "common/game_text.h"
+#include "common/web/fault_exit.h"
+#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/window_layout.h"
+
+namespace scrambolo::web {
+namespace {
+
+using common::Utf8FromGameText;
+using common::web::EventKind;
+using common::web::RunHandler;
+
+constexpr int kTimer = 1;
+// The page's targets and menu items (scramboloPage.Target and .Menu).
+constexpr int kClockLabel = 10;
+constexpr int kHintClose = 20;
+constexpr int kMenuExit = 1;
+constexpr int kMenuRange34 = 11;
+constexpr int kMenuContents = 21;
+constexpr int kMenuWeb = 22;
+constexpr int kMenuAbout = 23;
+
+// Every text goes to the page as UTF-8: captions, the clock and the hint are the game's 8-bit
+// text, decoded once here.
+EM_JS(void, lay_out, (int b0l, int b0t, int b0w, int b0h, int bw, int bh, int cl, int ct, int cw, int ch,
+                      int width, int height, const char* button, const char* clock), {
+    scramboloPage.layout([b0l, b0t, b0w, b0h], [bw, bh], [cl, ct, cw, ch], width, height, UTF8ToString(button),
+                         UTF8ToString(clock));
+});
+EM_JS(void, caption_hint_window, (const char* caption, const char* boxName, const char* text, const char* close), {
+    scramboloPage.hintCaptions(UTF8ToString(caption), UTF8ToString(boxName), UTF8ToString(text),
+                               UTF8ToString(close));
+});
+EM_JS(void, set_button_caption, (int index, const char* text), {
+    scramboloPage.setButtonCaption(index, UTF8ToString(text));
+});
+EM_JS(void, set_button_shown, (int index, int shown), { scramboloPage.setButtonShown(index, shown !== 0); });
+EM_JS(void, focus_button, (int index), { scramboloPage.focusButton(index); });
+EM_JS(void, place_button, (int index, int left, int top, int width), {
+    scramboloPage.placeButton(index, left, top, width);
+});
+EM_JS(void, set_outer_width, (int width), { scramboloPage.setOuterWidth(width); });
+EM_JS(void, place_clock_label, (int left, int top), { scramboloPage.placeClockLabel(left, top); });
+EM_JS(void, show_main_window, (), { scramboloPage.showMainWindow(); });
+EM_JS(void, set_clock_text, (const char* text), { scramboloPage.setClockText(UTF8ToString(text)); });
+EM_JS(void, set_window_caption, (const char* text), { scramboloPage.setWindowCaption(UTF8ToString(text)); });
+EM_JS(void, set_timer, (int id, int interval), { gamePort.setTimer(id, interval > 0, interval); });
+EM_JS(void, set_menu_caption, (int item, const char* caption), {
+    scramboloPage.setMenuCaption(item, UTF8ToString(caption));
+});
+EM_JS(void, set_menu_check, (int item, int checked), { scramboloPage.setMenuCheck(item, checked !== 0); });
+EM_JS(void, create_hint_window, (), { scramboloPage.createHintWindow(); });
+EM_JS(void, set_hint_text, (const char* text), { scramboloPage.setHintText(UTF8ToString(text)); });
+EM_JS(void, show_hint_window, (), { scramboloPage.showHintWindow(); });
+EM_JS(void, close_hint_window, (), { scramboloPage.closeHintWindow(); });
+EM_JS(void, close_main_window, (), { gamePort.endGame(); });
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    captions_.fill(kButtonCaption);
+    clockText_ = kLblTimeCaption;
+    lay_out(kButton0.left, kButton0.top, kButton0.width, kButton0.height, kLetterButton.width, kLetterButton.height,
+            kLblTime.left, kLblTime.top, kLblTime.width, kLblTime.height, kMainClientWidth, kMainClientHeight,
+            Utf8FromGameText(kButtonCaption).c_str(), Utf8FromGameText(kLblTimeCaption).c_str());
+    caption_hint_window(Utf8FromGameText(kCheatCaption).c_str(), kHintBoxName, Utf8FromGameText(kText1Caption).c_str(),
+                        Utf8FromGameText(kCmdCloseCaption).c_str());
+    set_menu_caption(kMenuWeb, Utf8FromGameText(WebMenuCaption()).c_str());
+}
+
+void MainWindow::Dispatch(const common::web::PageEvent& event) {
+    if (game_ == nullptr || closed_) {
+        return;
+    }
+    RunHandler([&] {
+        switch (event.kind) {
+            case EventKind::Timer:
+                game_->Timer1_Timer();
+                break;
+            case EventKind::Click:
+                if (event.target >= 1 && event.target <= 6) {
+                    game_->ButtonArray_Click(event.target);
+                } else if (event.target == kHintClose) {
+                    game_->cmdClose_Click();
+                }
+                break;
+            case EventKind::DoubleClick:
+                if (event.target == kClockLabel) {
+                    game_->lblTime_DblClick();
+                }
+                break;
+            case EventKind::Focus:
+                game_->ButtonArray_GotFocus(event.target);
+                break;
+            case EventKind::Key:
+                game_->Form_KeyDown(event.code, event.shift);
+                break;
+            case EventKind::Menu:
+                DispatchMenu(event.target);
+                break;
+            case EventKind::Close:
+                game_->Form_Unload();
+                break;
+            case EventKind::Answer:
+                break;
+        }
+    });
+}
+
+void MainWindow::DispatchMenu(int item) {
+    switch (item) {
+        case kMenuExit:
+            game_->mnuFileExit_Click();
+            break;
+        case kMenuRange34:
+            game_->mnuOptions34_Click();
+            break;
+        case kMenuRange34 + 1:
+            game_->mnuOptions45_Click();
+            break;
+        case kMenuRange34 + 2:
+            game_->mnuOptions56_Click();
+            break;
+        case kMenuRange34 + 3:
+            game_->mnuOptions6_Click();
+            break;
+        case kMenuRange34 + 4:
+            game_->mnuOptionsAllRanges_Click();
+            break;
+        case kMenuContents:
+            game_->mnuHelpContents_Click();
+            break;
+        case kMenuWeb:
+            game_->mnuHelpWeb_Click();
+            break;
+        case kMenuAbout:
+            game_->mnuHelpAbout_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::SetButtonCaption(int index, const std::string& caption) {
+    captions_.at(static_cast<std::size_t>(index)) = caption;
+    set_button_caption(index, Utf8FromGameText(caption).c_str());
+}
+
+void MainWindow::SetButtonShown(int index, bool shown) { set_button_shown(index, shown ? 1 : 0); }
+
+void MainWindow::FocusButton(int index) { focus_button(index); }
+
+std::string MainWindow::ButtonCaption(int index) { return captions_.at(static_cast<std::size_t>(index)); }
+
+void MainWindow::PlaceButton(int index, int left, int top, int width) { place_button(index, left, top, width); }
+
+void MainWindow::SetOuterWidth(int width) { set_outer_width(width); }
+
+void MainWindow::PlaceClockLabel(int left, int top) { place_clock_label(left, top); }
+
+void MainWindow::ShowMainWindow() { show_main_window(); }
+
+void MainWindow::SetClockText(const std::string& text) {
+    clockText_ = text;
+    set_clock_text(Utf8FromGameText(text).c_str());
+}
+
+void MainWindow::SetWindowCaption(const std::string& text) { set_window_caption(Utf8FromGameText(text).c_str()); }
+
+void MainWindow::StartTimer(int milliseconds) {
+    if (!closed_) {
+        set_timer(kTimer, milliseconds);
+    }
+}
+
+void MainWindow::StopTimer() { set_timer(kTimer, 0); }
+
+void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
+    set_menu_check(kMenuRange34 + static_cast<int>(item), checked ? 1 : 0);
+}
+
+void MainWindow::CreateHintWindow() {
+    hintWindowExists_ = true;
+    create_hint_window();
+}
+
+void MainWindow::SetHintText(const std::string& text) {
+    if (hintWindowExists_) {
+        set_hint_text(Utf8FromGameText(text).c_str());
+    }
+}
+
+void MainWindow::ShowHintWindow() {
+    if (hintWindowExists_) {
+        show_hint_window();
+    }
+}
+
+void MainWindow::CloseHintWindow() {
+    if (hintWindowExists_) {
+        hintWindowExists_ = false;
+        close_hint_window();
+    }
+}
+
+void MainWindow::CloseMainWindow() {
+    closed_ = true;
+    StopTimer();
+    close_main_window();
+}
+
+}  // namespace scrambolo::web

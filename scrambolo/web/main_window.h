@@ -1,0 +1,57 @@
+// The anagram game's window in the browser: the page's letter buttons, clock, menus and hint window.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "common/web/page_events.h"
+#include "scrambolo/window/game.h"
+#include "scrambolo/window/game_window.h"
+
+namespace scrambolo::web {
+
+// Carries out the handlers' requests on the page and turns the page's events into handler calls.
+class MainWindow final : public GameWindow {
+public:
+    // The page's window is laid out and captioned as the window is created on the desktop.
+    MainWindow();
+
+    void SetGame(Game* game) { game_ = game; }
+    // Hands one event of the page to the handler it is for.
+    void Dispatch(const common::web::PageEvent& event);
+    bool Closed() const { return closed_; }
+
+    void SetButtonCaption(int index, const std::string& caption) override;
+    void SetButtonShown(int index, bool shown) override;
+    void FocusButton(int index) override;
+    std::string ButtonCaption(int index) override;
+    void PlaceButton(int index, int left, int top, int width) override;
+    void SetOuterWidth(int width) override;
+    void PlaceClockLabel(int left, int top) override;
+    void ShowMainWindow() override;
+    void SetClockText(const std::string& text) override;
+    std::string ClockText() override { return clockText_; }
+    void SetWindowCaption(const std::string& text) override;
+    void StartTimer(int milliseconds) override;
+    void StopTimer() override;
+    void SetMenuCheck(RangeItem item, bool checked) override;
+    bool HintWindowExists() override { return hintWindowExists_; }
+    void CreateHintWindow() override;
+    void SetHintText(const std::string& text) override;
+    void ShowHintWindow() override;
+    void CloseHintWindow() override;
+    void CloseMainWindow() override;
+
+private:
+    void DispatchMenu(int item);
+
+    Game* game_ = nullptr;
+    // The captions and the clock as the game set them, byte for byte: the page holds them as
+    // text, and reading one back gives the game's own bytes.
+    std::array<std::string, 7> captions_;
+    std::string clockText_;
+    bool hintWindowExists_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace scrambolo::web

@@ -1,0 +1,211 @@
+// Scrambolo's window in the page: the letter buttons, the clock, the command buttons, the menus and the "Cheat" window.
+"use strict";
+
+globalThis.scramboloPage = (() => {
+  const port = gamePort;
+  const Kind = port.EventKind;
+  // Targets of the page's events, as the game's window numbers them.
+  const Target = { ClockLabel: 10, HintClose: 20 };
+  const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23 };
+  const KeyH = 72, KeyC = 67, KeyJ = 74, KeyF1 = 112;
+  const TwipsPerPixel = 15;
+
+  const root = document.getElementById("game");
+  port.setPageRoot(root, "Scrambolo");
+  const px = (twips) => `${twips / TwipsPerPixel}px`;
+
+  const menuBar = document.createElement("div");
+  menuBar.className = "menu-bar";
+  const menus = gameMenus.build(menuBar, [
+    { caption: "&File", items: [{ caption: "E&xit", id: Menu.Exit }] },
+    { caption: "&Options", items: [{ group: "&Number Of Letters", items: [
+      { caption: "&3 To 4 Letters", id: Menu.Range34, check: "menuitemradio" },
+      { caption: "&4 To 5 Letters", id: Menu.Range45, check: "menuitemradio" },
+      { caption: "&5 To 6 Letters", id: Menu.Range56, check: "menuitemradio" },
+      { caption: "&6 Letters Only", id: Menu.Range6, check: "menuitemradio" },
+      { caption: "&All Ranges", id: Menu.AllRanges, check: "menuitemradio" },
+    ] }] },
+    { caption: "&Help", items: [
+      { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
+      { caption: "&Visit", id: Menu.Web },
+      { caption: "&About Scrambolo...", id: Menu.About },
+    ] },
+  ], (id) => port.post(Kind.Menu, id));
+
+  // The client area, laid out in twips as on the desktop.
+  const client = document.createElement("div");
+  client.className = "client";
+  const letters = document.createElement("div");
+  // A toolbar: screen readers leave their browse mode for it, so the letter keys reach the game.
+  letters.setAttribute("role", "toolbar");
+  letters.setAttribute("aria-label", "Letters");
+  // Where the focus goes when its letter button is hidden, as it goes to the window on the desktop.
+  letters.tabIndex = -1;
+  const buttons = [];
+  for (let index = 0; index <= 6; index += 1) {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.className = "letter";
+    if (index >= 1) {
+      button.addEventListener("click", () => port.post(Kind.Click, index));
+      button.addEventListener("focus", () => {
+        if (!port.focusIsRestored()) port.post(Kind.Focus, index);
+      });
+    }
+    letters.append(button);
+    buttons.push(button);
+  }
+  const clock = document.createElement("div");
+  clock.className = "clock";
+  clock.addEventListener("dblclick", () => port.post(Kind.DoubleClick, Target.ClockLabel));
+  client.append(letters, clock);
+
+  // The commands of the letter keys, for a player whose screen reader or phone keeps the keys.
+  const commands = document.createElement("div");
+  commands.className = "commands";
+  const addCommand = (caption, key) => {
+    const button = document.createElement("button");
+    button.type = "button";
+    button.textContent = caption;
+    button.addEventListener("click", () => port.post(Kind.Key, 0, key, 0));
+    commands.append(button);
+  };
+  addCommand("Check (J)", KeyJ);
+  addCommand("Hint (C)", KeyC);
+  addCommand("High score (H)", KeyH);
+  root.append(menuBar, client, commands);
+
+  // The window's key preview: every key pressed in it goes to the game, then on to the control.
+  root.addEventListener("keydown", (event) => {
+    if (event.altKey || event.metaKey || port.messageBoxOpen()) return;
+    if (menuBar.contains(event.target) && event.keyCode !== KeyF1) return;
+    if (event.keyCode === KeyF1) {
+      event.preventDefault();
+      port.post(Kind.Menu, Menu.Contents);
+      return;
+    }
+    port.post(Kind.Key, 0, event.keyCode, (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0));
+  }, true);
+
+  // The "Cheat" window: the hint pattern in a text box with the focus, and Close.
+  let hint = null;
+  let focusBeforeHint = null;
+  let hintCaptions = null;
+  function createHint() {
+    hint = document.createElement("div");
+    hint.className = "hint-window";
+    hint.setAttribute("role", "dialog");
+    hint.setAttribute("aria-label", hintCaptions.caption);
+    hint.hidden = true;
+    const heading = document.createElement("h2");
+    heading.textContent = hintCaptions.caption;
+    heading.setAttribute("aria-hidden", "true");
+    const text = document.createElement("input");
+    text.type = "text";
+    text.value = hintCaptions.text;
+    text.setAttribute("aria-label", hintCaptions.boxName);
+    text.autocomplete = "off";
+    text.spellcheck = false;
+    const close = document.createElement("button");
+    close.type = "button";
+    gameMenus.label(close, hintCaptions.close);
+    close.addEventListener("click", () => port.post(Kind.Click, Target.HintClose));
+    hint.addEventListener("keydown", (event) => {
+      const altC = event.altKey && event.key.toLowerCase() === "c";
+      if (event.key === "Escape" || altC) {
+        event.preventDefault();
+        event.stopPropagation();
+        port.post(Kind.Click, Target.HintClose);
+      }
+    });
+    hint.append(heading, text, close);
+    port.addWindow(hint);
+  }
+
+  function focusLetter(index) {
+    const button = buttons[index];
+    if (port.focusTarget() !== button) port.focusSoon(button);
+  }
+
+  return {
+    Target, Menu,
+    // The window as it is created: button 0's place and the letter buttons' size, the clock's
+    // place, the client area, and the first captions.
+    layout(button0, size, clockPlace, clientWidth, clientHeight, buttonCaption, clockCaption) {
+      // Written out: the build's script minifier loses the names of a destructuring declaration.
+      buttons.forEach((button, index) => {
+        const place = index === 0 ? button0 : [0, 0];
+        Object.assign(button.style, { left: px(place[0]), top: px(place[1]), width: px(size[0]), height: px(size[1]) });
+        button.textContent = buttonCaption;
+      });
+      Object.assign(clock.style, { left: px(clockPlace[0]), top: px(clockPlace[1]), width: px(clockPlace[2]),
+        height: px(clockPlace[3]) });
+      clock.textContent = clockCaption;
+      root.style.setProperty("--window-width", px(clientWidth));
+      client.style.height = px(clientHeight);
+    },
+    hintCaptions(caption, boxName, text, close) {
+      hintCaptions = { caption, boxName, text, close };
+    },
+    setButtonCaption(index, caption) {
+      const button = buttons[index];
+      const changed = button.textContent !== caption;
+      button.textContent = caption;
+      // A swap or a deal puts a new letter under the focus without moving it. Told once the focus
+      // has settled: a deal that moves it to the first letter says only that one.
+      if (changed && port.focusTarget() === button) {
+        port.whenSettled(() => {
+          if (document.activeElement === button && button.textContent === caption) port.announce(caption);
+        });
+      }
+    },
+    setButtonShown(index, shown) {
+      const button = buttons[index];
+      if (!shown && port.focusTarget() === button) port.focusSoon(letters);
+      button.hidden = !shown;
+    },
+    focusButton: focusLetter,
+    placeButton(index, left, top, width) {
+      Object.assign(buttons[index].style, { left: px(left), top: px(top), width: px(width) });
+    },
+    setOuterWidth(width) {
+      root.style.setProperty("--window-width", px(width));
+    },
+    placeClockLabel(left, top) {
+      Object.assign(clock.style, { left: px(left), top: px(top) });
+    },
+    // The window stands in the page from the first; a part that appears later under a closing
+    // box is not told to screen readers.
+    showMainWindow() {},
+    setClockText(text) {
+      clock.textContent = text;
+    },
+    setWindowCaption(text) {
+      document.title = text;
+    },
+    setMenuCaption(id, caption) {
+      menus.setCaption(id, caption);
+    },
+    setMenuCheck(id, checked) {
+      menus.setChecked(id, checked);
+    },
+    createHintWindow: createHint,
+    setHintText(text) {
+      const box = hint.querySelector("input");
+      box.value = text;
+      box.setSelectionRange(0, 0);
+    },
+    showHintWindow() {
+      if (hint.hidden) focusBeforeHint = port.focusTarget();
+      hint.hidden = false;
+      port.focusSoon(hint.querySelector("input"));
+    },
+    closeHintWindow() {
+      const wasFocused = hint.contains(document.activeElement);
+      port.removeWindow(hint);
+      hint = null;
+      if (wasFocused && focusBeforeHint && focusBeforeHint.isConnected) port.focusSoon(focusBeforeHint, true);
+      focusBeforeHint = null;
+    },
+  };
+})();

@@ -1,0 +1,79 @@
+// Measures the browser edition in Debian's headless Chromium: the bytes of a first visit and the time to the first word.
+//   node tools/benchmark_web.mjs [SITE_FOLDER]   (tools/benchmark.sh builds the site and runs this)
+// Each page is visited five times, each time as a first visit (a fresh profile, nothing cached), from
+// a server on 127.0.0.1 that sends every file gzipped as a web host does. Prints numbers; it is not a
+// test and passes or fails nothing.
+import { statSync } from "node:fs";
+import { join } from "node:path";
+import { launchChromium, siteFolder } from "../e2e/web/browser.mjs";
+import { serveSite } from "../e2e/web/site_server.mjs";
+
+const VISITS = 5;
+const site = process.argv[2] || siteFolder;
+
+// Marks, on the page's own clock (milliseconds from the start of the navigation), the moment a
+// player first meets the game: Scrambolo's focus on a letter button of the first dealt word,
+// Pebblix's welcome box.
+function markFirstWord() {
+  globalThis.firstWordAt = null;
+  const check = () => {
+    if (globalThis.firstWordAt !== null) return;
+    const focus = document.activeElement;
+    const letter = focus && focus.classList.contains("letter") && focus.textContent.length === 1;
+    if (letter || document.querySelector(".message-box")) globalThis.firstWordAt = performance.now();
+  };
+  document.addEventListener("focusin", check, true);
+  new MutationObserver(check).observe(document, { subtree: true, childList: true });
+}
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const kilobytes = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
+const milliseconds = (values) => `median ${median(values).toFixed(0)} ms (of ${values.map((v) => v.toFixed(0)).join(", ")})`;
+
+async function visit(browser, server, game, wordList) {
+  const context = await browser.newContext();
+  await context.addInitScript(markFirstWord);
+  const page = await context.newPage();
+  const before = server.served.length;
+  await page.goto(`${server.url}${game}/index.html`);
+  await page.waitForFunction(() => globalThis.firstWordAt !== null, null, { timeout: 30000 });
+  const firstWord = await page.evaluate(() => globalThis.firstWordAt);
+  const list = await page.evaluate((name) => {
+    const entry = performance.getEntriesByType("resource").find((e) => e.name.endsWith(`/${name}`));
+    return entry ? { fetched: entry.responseEnd - entry.startTime, arrived: entry.responseEnd } : null;
+  }, wordList);
+  const pageFiles = server.served.slice(before);
+  // What the page keeps for playing offline (its sounds and help), fetched once it has loaded.
+  await page.waitForFunction(() => globalThis.offlineReady === true, null, { timeout: 30000 });
+  const allFiles = server.served.slice(before);
+  await context.close();
+  return { firstWord, list, pageFiles, allFiles };
+}
+
+const sum = (files, keep = () => true) => files.filter(keep).reduce((total, file) => total + file.bytes, 0);
+
+async function measure(browser, server, game, wordList, firstWordName) {
+  const visits = [];
+  for (let n = 0; n < VISITS; n += 1) visits.push(await visit(browser, server, game, wordList));
+  const first = visits[0];
+  const isList = (file) => file.path.endsWith(`/${wordList}`);
+  const listBytes = statSync(join(site, game, wordList)).size;
+  console.log(`${game}: first visit ${kilobytes(sum(first.pageFiles, (f) => !isList(f)))} gzip without its word list, ` +
+    `${kilobytes(sum(first.pageFiles, isList))} its word list ${wordList} (${kilobytes(listBytes)} unpacked), ` +
+    `${kilobytes(sum(first.allFiles) - sum(first.pageFiles))} more kept for offline play (sounds, help)`);
+  console.log(`  files before the first word: ${first.pageFiles.map((f) => `${f.path} ${f.bytes}`).join(", ")}`);
+  console.log(`  navigation to ${firstWordName}: ${milliseconds(visits.map((v) => v.firstWord))}`);
+  console.log(`  ${wordList} fetched in ${milliseconds(visits.map((v) => v.list.fetched))}; ` +
+    `from its arrival to ${firstWordName} (read, checked, dealt): ${milliseconds(visits.map((v) => v.firstWord - v.list.arrived))}`);
+}
+
+const server = await serveSite(site, { gzip: true });
+const browser = await launchChromium();
+try {
+  console.log(`Browser edition in headless Chromium ${browser.version()}, served gzipped on 127.0.0.1:`);
+  await measure(browser, server, "scrambolo", "jmsit32.dll", "the first dealt word");
+  await measure(browser, server, "pebblix", "mswnby32.dll", "the welcome box");
+} finally {
+  await browser.close();
+  await server.close();
+}
