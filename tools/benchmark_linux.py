@@ -90,7 +90,8 @@ def welcome_box(accessible):
 
 
 def word_box_with_word(accessible):
-    if accessible.getRoleName() != "text" or not state(accessible, "FOCUSED"):
+    # The word box is told to screen readers as a paragraph that holds the word, not as a text box.
+    if accessible.getRoleName() != "paragraph":
         return False
     text = accessible.queryText()
     return len(text.getText(0, -1)) >= 5

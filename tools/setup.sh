@@ -14,6 +14,8 @@ packages=(
   dpkg-dev desktop-file-utils appstream
   emscripten chromium firefox-esr
 )
+# npm, for the browser tests' driver: Debian's own, unless a Node.js that brings its own is installed.
+command -v npm >/dev/null || packages+=(npm)
 
 # The browser tests drive Debian's Chromium with playwright-core, at the version the lock file pins.
 install_browser_driver() {

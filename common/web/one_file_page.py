@@ -4,7 +4,7 @@ usage: one_file_page.py PAGE CSS ICON PROGRAM_JS OUTPUT DATA_FILE...
 
 The page's style and icon go inside it, the program and its WebAssembly too, and the game's data
 files (its word list or dictionary, cues and help) as base64, which the page's port reads in place
-of fetching them. The manifest and the offline worker are left out: neither works from a disk.
+of fetching them. The manifest, the offline worker and the links that fetch ahead are left out: none works from a disk.
 """
 
 import base64
@@ -45,6 +45,10 @@ def main():
                 % (json.dumps(files), json.dumps(base64.b64encode(wasm).decode("ascii"))))
     icon = "data:image/svg+xml;base64," + base64.b64encode(read(icon_path)).decode("ascii")
 
+    # The program and the words are inside the page: nothing to fetch ahead.
+    page, preloads = re.subn(r'(<!--[^>]*-->\n)?<link rel="preload"[^>]*>\n?', "", page)
+    if preloads == 0:
+        raise SystemExit("one_file_page.py: no preload links found in the page")
     page = replace_once(page, r'<link rel="manifest"[^>]*>\n?', "")
     page = replace_once(page, r'<link rel="icon" href="[^"]*">', '<link rel="icon" href="%s">' % icon)
     page = replace_once(page, r'<link rel="stylesheet" href="[^"]*">',

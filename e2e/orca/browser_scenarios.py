@@ -111,7 +111,9 @@ def scenario_pebblix_guess(s, start_orca):
     s.hear("Word: entry.")
     s.type("planet")
     s.key("Return")
-    s.hear("planet", "selected")
+    s.hear("return ")
+    s.hear_next("planet")
+    s.hear_next("selected")
     s.type("sent")
     s.key("Return")
     s.hear_once("Pebblix dialog Nice work! You earned 4 points and now have a total of 4points! Get ready for the next word!",

@@ -122,6 +122,9 @@ globalThis.pebblixPage = (() => {
       return guess.value;
     },
     setGuessText(text) {
+      // The guess given back as it was checked stays as it is: a caret sent back to its start
+      // is read out by a screen reader as a move, before the refused guess is selected.
+      if (guess.value === text) return;
       guess.value = text;
       guess.setSelectionRange(0, 0);
     },
