@@ -96,6 +96,19 @@ class BrowserScenario(Scenario):
                 raise ScenarioFailed("Orca said %r twice; after it: %r" % (text, later))
         return matched
 
+    def hear_right_after_typing(self, typed, *expected, seconds=10):
+        """Hears the expected utterances in order and nothing else since what was heard before,
+        but for the echo of the letters just typed, which Orca may still be speaking after the
+        key that followed them."""
+        start = self._heard
+        matched = self.hear(*expected, seconds=seconds)
+        spoken = self.desktop.orca_log.utterances()[start:self._heard]
+        echo = lambda text: len(text.strip()) == 1 and text.strip() in typed
+        others = [text for text in spoken if text not in matched and not echo(text)]
+        if others:
+            raise ScenarioFailed("Orca also said %r before %r" % (others, list(expected)))
+        return matched
+
     def stop(self):
         if self.process and self.process.poll() is None:
             self.process.terminate()

@@ -111,9 +111,7 @@ def scenario_pebblix_guess(s, start_orca):
     s.hear("Word: entry.")
     s.type("planet")
     s.key("Return")
-    s.hear("return ")
-    s.hear_next("planet")
-    s.hear_next("selected")
+    s.hear_right_after_typing("planet", "return ", "planet", "selected")
     s.type("sent")
     s.key("Return")
     s.hear_once("Pebblix dialog Nice work! You earned 4 points and now have a total of 4points! Get ready for the next word!",
