@@ -42,8 +42,7 @@ NumberField<Integer> ParseInteger(std::string_view field) {
         }
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
-    if (tooLarge || value < std::numeric_limits<Integer>::min() ||
-        value > std::numeric_limits<Integer>::max()) {
+    if (tooLarge || value < std::numeric_limits<Integer>::min() || value > std::numeric_limits<Integer>::max()) {
         return {NumberStatus::OutOfRange, 0};
     }
     return {NumberStatus::Ok, static_cast<Integer>(value)};

@@ -35,8 +35,8 @@ public:
     virtual ~SystemPort() = default;
 
     // A modal message box owned by the main window, with no icon; returns the button pressed.
-    virtual MessageAnswer ShowMessage(const std::string& prompt, const std::string& title,
-                                      MessageButtons buttons, TypeAhead typeAhead) = 0;
+    virtual MessageAnswer ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons,
+                                      TypeAhead typeAhead) = 0;
     MessageAnswer ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons) {
         return ShowMessage(prompt, title, buttons, TypeAhead::Answers);
     }

@@ -59,9 +59,7 @@ public:
 
     // A box told text first is a paragraph of text that takes the focus: Orca says no role for
     // it, and it says a box's label and state before its text, its description after.
-    QAccessible::Role role() const override {
-        return TextFirst() ? QAccessible::Paragraph : QAccessible::EditableText;
-    }
+    QAccessible::Role role() const override { return TextFirst() ? QAccessible::Paragraph : QAccessible::EditableText; }
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Value) {
             return Box()->displayText();

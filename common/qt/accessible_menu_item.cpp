@@ -59,7 +59,7 @@ public:
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child != nullptr && child->role() == QAccessible::PopupMenu && child->object() == action_->menu() ? 0
-                                                                                                                : -1;
+                                                                                                                 : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         QAccessibleInterface* submenu = child(0);

@@ -11,9 +11,7 @@ QString FromGameText(std::string_view text) { return FromUtf8(Utf8FromGameText(t
 
 std::string ToGameText(const QString& text) { return GameTextFromUtf8(ToUtf8(text)); }
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 

@@ -31,7 +31,7 @@ using CueClock = std::chrono::steady_clock;
 struct LoadedCue {
     std::string name;  // the file's name, which the server shows for the cue
     std::string bytes;
-    WaveSound sound;   // points into bytes
+    WaveSound sound;  // points into bytes
     pa_sample_spec format{};
 };
 

@@ -37,18 +37,18 @@ public:
     int waits = 0;
 
     // --- The script.
-    std::deque<MessageAnswer> answers;  // taken one per box; when empty, OK boxes say Ok, Yes/No boxes Yes
+    std::deque<MessageAnswer> answers;              // taken one per box; when empty, OK boxes say Ok, Yes/No boxes Yes
     std::function<void(const Message&)> onMessage;  // runs while a box is up, before it is answered
     std::function<void()> onWait;                   // runs inside each WaitForEvents, as events would
     std::map<std::string, std::string> files;
-    std::set<std::string> unwritable;    // paths whose replacement fails (the old content stays)
-    std::set<std::string> tooLong;       // paths longer than the system takes: nothing is or can be there
-    std::set<std::string> hiddenFiles;   // present in files, but FileExists says no and they are not replaced
-    std::set<std::string> unreadable;    // there (locked, a read error): reading fails, a replacement would not
+    std::set<std::string> unwritable;   // paths whose replacement fails (the old content stays)
+    std::set<std::string> tooLong;      // paths longer than the system takes: nothing is or can be there
+    std::set<std::string> hiddenFiles;  // present in files, but FileExists says no and they are not replaced
+    std::set<std::string> unreadable;   // there (locked, a read error): reading fails, a replacement would not
     std::string programFolder = "C:\\Games\\Scrambolo";
     std::string wordListFolder = "C:\\WINDOWS\\SYSTEM";  // the system directory, as on Windows
-    std::string dataFolder;        // empty: the program folder, as on Windows
-    std::string savedFilesFolder;  // empty: the program folder, as on Windows
+    std::string dataFolder;                              // empty: the program folder, as on Windows
+    std::string savedFilesFolder;                        // empty: the program folder, as on Windows
     char pathSeparator = '\\';
     bool editorStarts = true;
     bool opensSucceed = true;  // help texts and web addresses open

@@ -45,7 +45,9 @@ TEST_F(TextFileTest, ReplaceCreatesTheFileWithExactlyTheBytesGiven) {
 
 TEST_F(TextFileTest, LineEndsSurviveTheRoundTripUntranslated) {
     const std::string path = PathOf("list.txt");
-    const std::string bytes = "cat\r\ndog\nemu\rfox\r\n\x1a" "after";
+    const std::string bytes =
+        "cat\r\ndog\nemu\rfox\r\n\x1a"
+        "after";
     ASSERT_EQ(ReplaceWholeFile(path, bytes), SaveOutcome::Saved);
     EXPECT_EQ(ReadWholeFile(path), bytes);
     // A bounded read stops one byte past its bound, so a longer file shows as longer.

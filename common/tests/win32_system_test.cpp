@@ -69,8 +69,8 @@ TEST(Win32FolderNames, FilesAreSavedAndReadUnderAnyNameAndPastTwoHundredSixtyCha
     std::string folder = "\xd0\xae\xd0\xbb\xd0\xb8\xd1\x8f";  // Юлия
     std::vector<std::string> made{folder};
     for (const char* name : {"\xce\x95\xce\xbb\xce\xbb\xce\xb7\xce\xbd\xce\xb9\xce\xba\xce\xac",  // Ελληνικά
-                             "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e",                                // 日本語
-                             "\xf0\x9f\x8e\xb2"}) {                                                  // a die
+                             "\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e",                              // 日本語
+                             "\xf0\x9f\x8e\xb2"}) {                                               // a die
         folder.append("\\").append(name);
         made.push_back(folder);
     }

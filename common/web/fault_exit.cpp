@@ -9,6 +9,7 @@
 
 namespace {
 
+// clang-format off
 EM_JS(int, open_fault_box, (const char* report), {
     return gamePort.openMessage(UTF8ToString(report), "Error", false, false);
 });
@@ -18,6 +19,7 @@ EM_JS(void, show_game_ended, (), { gamePort.endGame(); });
 
 // The game's side waits here for ever: the browser goes on, the game never again.
 EM_ASYNC_JS(void, stop_for_good, (), { await new Promise(() => {}); });
+// clang-format on
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 namespace {
 
+// clang-format off
 EM_ASYNC_JS(void, wait_for_page_event, (double ms), { await gamePort.waitForEvent(ms); });
 
 EM_JS(int, take_page_event, (int* fields), {
@@ -16,6 +17,7 @@ EM_JS(int, take_page_event, (int* fields), {
     HEAP32[(fields >> 2) + 3] = event.shift;
     return 1;
 });
+// clang-format on
 
 }  // namespace
 

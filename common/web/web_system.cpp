@@ -9,6 +9,7 @@
 
 namespace {
 
+// clang-format off
 // The prompt and the title are UTF-8, as every message box's.
 EM_JS(int, open_message, (const char* prompt, const char* title, int yesNo, int dropTypeAhead), {
     return gamePort.openMessage(UTF8ToString(prompt), UTF8ToString(title), yesNo !== 0, dropTypeAhead !== 0);
@@ -58,6 +59,7 @@ EM_JS(int, write_saved, (const char* key, const char* bytes, int length), {
 EM_JS(char*, page_folder, (), { return gamePort.newText(gamePort.pageFolder()); });
 
 EM_JS(int, open_tab, (const char* url), { return gamePort.openTab(UTF8ToString(url)) ? 1 : 0; });
+// clang-format on
 
 std::optional<std::string> Bytes(char* data, int length) {
     if (data == nullptr) {
@@ -97,8 +99,7 @@ MessageAnswer WebSystem::ShowMessage(const std::string& prompt, const std::strin
     if (ended_) {
         return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
-    const int box =
-        open_message(prompt.c_str(), title.c_str(), yesNo ? 1 : 0, typeAhead == TypeAhead::Dropped ? 1 : 0);
+    const int box = open_message(prompt.c_str(), title.c_str(), yesNo ? 1 : 0, typeAhead == TypeAhead::Dropped ? 1 : 0);
     // The box's own loop: the page's other events (the clock's ticks, the page closing) are
     // delivered while it is up, as a modal box lets its owner's timers run.
     for (;;) {

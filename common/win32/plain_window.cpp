@@ -25,8 +25,8 @@ bool FocusMemory::OnActivate(HWND window, WPARAM wParam) {
 HWND FocusMemory::Saved() const { return saved_ != nullptr && IsWindow(saved_) ? saved_ : nullptr; }
 
 void MoveDialogFocus(HWND window, WPARAM wParam, LPARAM lParam) {
-    HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
-                                      : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+    HWND target =
+        LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
     if (target == nullptr) {
         return;
     }

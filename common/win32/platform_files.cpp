@@ -46,13 +46,13 @@ NewFile CreateNew(const std::string& path) {
         return {nullptr, Creation::PathTooLong};
     }
     // CREATE_NEW refuses anything already at the name, a link included, which is never followed.
-    const HANDLE handle = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                      nullptr);
+    const HANDLE handle =
+        CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return {nullptr, error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? Creation::NameTaken
-                         : error == ERROR_FILENAME_EXCED_RANGE                      ? Creation::PathTooLong
-                                                                                    : Creation::Failed};
+                         : error == ERROR_FILENAME_EXCED_RANGE                       ? Creation::PathTooLong
+                                                                                     : Creation::Failed};
     }
     const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY | _O_WRONLY);
     if (descriptor < 0) {

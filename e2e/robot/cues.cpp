@@ -31,18 +31,17 @@ constexpr char kMemorySound[] = "trace:winmm:proc_PlaySound Memory sound ";
 struct HeardCue {
     unsigned flags = 0;
     bool named = false;
-    std::wstring path;      // as far as the trace shows it
-    bool cut = false;       // the trace shortened the path
-    bool memory = false;    // played from memory: the path means nothing
-    std::string thread;     // the thread that played it
-    long riffSize = -1;     // the size its wave file gives itself; -1 until the file was read
+    std::wstring path;    // as far as the trace shows it
+    bool cut = false;     // the trace shortened the path
+    bool memory = false;  // played from memory: the path means nothing
+    std::string thread;   // the thread that played it
+    long riffSize = -1;   // the size its wave file gives itself; -1 until the file was read
 };
 
 // Where the calls already checked end; the next check looks only at what came after.
 std::size_t checked = 0;
 
-std::wstring Environment(const wchar_t* name)
-{
+std::wstring Environment(const wchar_t* name) {
     wchar_t value[32768];
     const DWORD length = GetEnvironmentVariableW(name, value, 32768);
     if (length == 0 || length >= 32768) {
@@ -51,8 +50,7 @@ std::wstring Environment(const wchar_t* name)
     return std::wstring(value, length);
 }
 
-std::string ReadTrace()
-{
+std::string ReadTrace() {
     std::FILE* file = _wfopen(Environment(L"E2E_CUE_TRACE").c_str(), L"rb");
     if (file == nullptr) {
         Fail("the game's trace file", "it cannot be opened");
@@ -68,8 +66,7 @@ std::string ReadTrace()
 }
 
 // The quoted name from where `text` starts, inside L"...": Wine's escapes undone.
-void DecodeName(const std::string& text, std::size_t at, HeardCue& cue)
-{
+void DecodeName(const std::string& text, std::size_t at, HeardCue& cue) {
     std::wstring path;
     while (at < text.size() && text[at] != '"') {
         if (text[at] != '\\' || at + 1 >= text.size()) {
@@ -77,8 +74,12 @@ void DecodeName(const std::string& text, std::size_t at, HeardCue& cue)
             continue;
         }
         const char escaped = text[at + 1];
-        const wchar_t* plain = escaped == 'n' ? L"\n" : escaped == 'r' ? L"\r" : escaped == 't' ? L"\t"
-                             : escaped == '"' ? L"\"" : escaped == '\\' ? L"\\" : nullptr;
+        const wchar_t* plain = escaped == 'n'    ? L"\n"
+                               : escaped == 'r'  ? L"\r"
+                               : escaped == 't'  ? L"\t"
+                               : escaped == '"'  ? L"\""
+                               : escaped == '\\' ? L"\\"
+                                                 : nullptr;
         if (plain != nullptr) {
             path += plain;
             at += 2;
@@ -93,8 +94,7 @@ void DecodeName(const std::string& text, std::size_t at, HeardCue& cue)
 }
 
 // The cue named last on this thread, which the thread's further lines are about.
-HeardCue* LatestOnThread(std::vector<HeardCue>& cues, std::size_t named, const std::string& thread)
-{
+HeardCue* LatestOnThread(std::vector<HeardCue>& cues, std::size_t named, const std::string& thread) {
     for (std::size_t i = named; i-- > 0;) {
         if (cues[i].thread == thread) {
             return &cues[i];
@@ -103,8 +103,7 @@ HeardCue* LatestOnThread(std::vector<HeardCue>& cues, std::size_t named, const s
     return nullptr;
 }
 
-std::vector<HeardCue> HeardSoFar()
-{
+std::vector<HeardCue> HeardSoFar() {
     const std::string trace = ReadTrace();
     std::vector<HeardCue> cues;
     std::size_t names = 0;
@@ -116,7 +115,8 @@ std::vector<HeardCue> HeardSoFar()
             const auto flags = line.find(kFlags, call);
             cues.push_back({});
             if (flags != std::string::npos) {
-                cues.back().flags = static_cast<unsigned>(std::stoul(line.substr(flags + sizeof kFlags - 1), nullptr, 16));
+                cues.back().flags =
+                    static_cast<unsigned>(std::stoul(line.substr(flags + sizeof kFlags - 1), nullptr, 16));
             }
         } else if (const auto name = line.find(kName); name != std::string::npos && names < cues.size()) {
             cues[names].thread = thread;
@@ -133,33 +133,31 @@ std::vector<HeardCue> HeardSoFar()
 }
 
 // The size a wave file gives itself in its RIFF header, or -1 when it cannot be read.
-long RiffSize(const std::wstring& path)
-{
+long RiffSize(const std::wstring& path) {
     std::FILE* file = _wfopen(common::win32::FilePath(common::win32::Narrow(path)).c_str(), L"rb");
     unsigned char header[8] = {};
     const bool read = file != nullptr && std::fread(header, 1, sizeof header, file) == sizeof header;
     if (file != nullptr) {
         std::fclose(file);
     }
-    return read ? static_cast<long>(header[4] | header[5] << 8 | header[6] << 16 | static_cast<unsigned long>(header[7]) << 24)
+    return read ? static_cast<long>(header[4] | header[5] << 8 | header[6] << 16 |
+                                    static_cast<unsigned long>(header[7]) << 24)
                 : -1;
 }
 
-std::wstring FileName(const std::wstring& path)
-{
+std::wstring FileName(const std::wstring& path) {
     const auto slash = path.find_last_of(L'\\');
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-std::string Describe(const HeardCue& cue)
-{
+std::string Describe(const HeardCue& cue) {
     const std::string flags = " (flags " + std::to_string(cue.flags) + ")";
     if (!cue.named) {
         return "a cue not yet named by the trace" + flags;
     }
     if (cue.riffSize < 0) {
-        return "a cue whose file \"" + common::win32::Narrow(cue.path) + (cue.cut ? "..." : "") +
-               "\" was not read" + flags;
+        return "a cue whose file \"" + common::win32::Narrow(cue.path) + (cue.cut ? "..." : "") + "\" was not read" +
+               flags;
     }
     const std::string riff = ", a wave of " + std::to_string(cue.riffSize + 8) + " bytes";
     if (cue.memory) {
@@ -172,8 +170,7 @@ std::string Describe(const HeardCue& cue)
            flags;
 }
 
-std::string Describe(const std::vector<Cue>& cues)
-{
+std::string Describe(const std::vector<Cue>& cues) {
     std::string text;
     for (const Cue& cue : cues) {
         text += (text.empty() ? "" : ", ") + cue.file + " (flags " + std::to_string(cue.flags) + ")";
@@ -181,8 +178,7 @@ std::string Describe(const std::vector<Cue>& cues)
     return text.empty() ? "no cue" : text;
 }
 
-std::string Describe(const std::vector<HeardCue>& cues)
-{
+std::string Describe(const std::vector<HeardCue>& cues) {
     std::string text;
     for (const HeardCue& cue : cues) {
         text += (text.empty() ? "" : ", ") + Describe(cue);
@@ -190,8 +186,7 @@ std::string Describe(const std::vector<HeardCue>& cues)
     return text.empty() ? "no cue" : text;
 }
 
-bool Matches(const HeardCue& heard, const Cue& expected, const std::wstring& folder)
-{
+bool Matches(const HeardCue& heard, const Cue& expected, const std::wstring& folder) {
     const std::wstring path = folder + L"\\" + common::win32::Widen(expected.file);
     const bool samePath = heard.memory || (heard.cut ? path.rfind(heard.path, 0) == 0 : heard.path == path);
     return heard.named && heard.flags == expected.flags && samePath && heard.riffSize >= 0 &&
@@ -200,8 +195,7 @@ bool Matches(const HeardCue& heard, const Cue& expected, const std::wstring& fol
 
 // The cues since the last check, once `wanted` of them have a name or the patience is spent, and
 // a settling moment has let any further one show.
-std::vector<HeardCue> CuesSinceLastCheck(std::size_t wanted)
-{
+std::vector<HeardCue> CuesSinceLastCheck(std::size_t wanted) {
     std::vector<HeardCue> heard;
     WaitUntil(
         [&] {
@@ -223,8 +217,7 @@ std::vector<HeardCue> CuesSinceLastCheck(std::size_t wanted)
 
 }  // namespace
 
-void ExpectCues(const std::vector<Cue>& expected)
-{
+void ExpectCues(const std::vector<Cue>& expected) {
     Step("hear " + Describe(expected));
     const std::wstring folder = Environment(L"E2E_GAME_FOLDER");
     const std::vector<HeardCue> heard = CuesSinceLastCheck(expected.size());
@@ -240,9 +233,6 @@ void ExpectCues(const std::vector<Cue>& expected)
     }
 }
 
-void ExpectNoCue()
-{
-    ExpectCues({});
-}
+void ExpectNoCue() { ExpectCues({}); }
 
 }  // namespace robot

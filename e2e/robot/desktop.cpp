@@ -14,8 +14,7 @@ namespace {
 constexpr UINT kReplyMilliseconds = 2000;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM found)
-{
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM found) {
     DWORD process = 0;
     GetWindowThreadProcessId(hwnd, &process);
     if (process != GetCurrentProcessId() && IsWindowVisible(hwnd)) {
@@ -24,55 +23,47 @@ BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM found)
     return TRUE;
 }
 
-BOOL CALLBACK CollectChild(HWND hwnd, LPARAM found)
-{
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM found) {
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(hwnd);
     return TRUE;
 }
 
 }  // namespace
 
-std::string WindowText(HWND hwnd)
-{
+std::string WindowText(HWND hwnd) {
     // Wide, then UTF-8: the narrow message would turn every letter outside the code page into '?'.
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyMilliseconds,
-                             &length)) {
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyMilliseconds, &length)) {
         return "<no reply>";
     }
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kReplyMilliseconds, &copied)) {
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             kReplyMilliseconds, &copied)) {
         return "<no reply>";
     }
     text.resize(std::min<size_t>(copied, length));
     return common::win32::Narrow(text);
 }
 
-std::string ClassOf(HWND hwnd)
-{
+std::string ClassOf(HWND hwnd) {
     char name[256] = {};
     GetClassNameA(hwnd, name, sizeof name);
     return name;
 }
 
-bool IsMessageBox(HWND hwnd)
-{
+bool IsMessageBox(HWND hwnd) {
     // A game window built from a dialog template may hold a label with id 0xFFFF too, but it has a menu.
-    return ClassOf(hwnd) == "#32770" && GetDlgItem(hwnd, kMessageBoxTextId) != nullptr &&
-           GetMenu(hwnd) == nullptr;
+    return ClassOf(hwnd) == "#32770" && GetDlgItem(hwnd, kMessageBoxTextId) != nullptr && GetMenu(hwnd) == nullptr;
 }
 
-std::vector<HWND> VisibleTopLevelWindows()
-{
+std::vector<HWND> VisibleTopLevelWindows() {
     std::vector<HWND> found;
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
-Control DescribeControl(HWND hwnd)
-{
+Control DescribeControl(HWND hwnd) {
     Control control;
     control.hwnd = hwnd;
     control.className = ClassOf(hwnd);
@@ -83,8 +74,7 @@ Control DescribeControl(HWND hwnd)
     return control;
 }
 
-std::vector<Control> ChildControls(HWND window)
-{
+std::vector<Control> ChildControls(HWND window) {
     std::vector<HWND> handles;
     EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&handles));
     std::vector<Control> controls;
@@ -94,8 +84,7 @@ std::vector<Control> ChildControls(HWND window)
     return controls;
 }
 
-HWND FocusedControl()
-{
+HWND FocusedControl() {
     HWND foreground = GetForegroundWindow();
     if (foreground == nullptr) {
         return nullptr;
@@ -108,8 +97,7 @@ HWND FocusedControl()
     return info.hwndFocus;
 }
 
-std::string AccessibleName(HWND hwnd)
-{
+std::string AccessibleName(HWND hwnd) {
     // The interface id is taken from the type itself: MinGW's oleacc import library hands out an
     // import thunk under the name IID_IAccessible, not the id's bytes.
     IAccessible* accessible = nullptr;
@@ -132,8 +120,7 @@ std::string AccessibleName(HWND hwnd)
     return result;
 }
 
-MessageBoxView ReadMessageBox(HWND hwnd)
-{
+MessageBoxView ReadMessageBox(HWND hwnd) {
     MessageBoxView view;
     view.hwnd = hwnd;
     view.title = WindowText(hwnd);
@@ -153,8 +140,7 @@ MessageBoxView ReadMessageBox(HWND hwnd)
     return view;
 }
 
-std::string Quote(const std::string& text)
-{
+std::string Quote(const std::string& text) {
     std::string quoted = "\"";
     for (char c : text) {
         if (c == '\r') {
@@ -172,17 +158,16 @@ std::string Quote(const std::string& text)
     return quoted + "\"";
 }
 
-std::string DescribeDesktop()
-{
+std::string DescribeDesktop() {
     std::string report;
     HWND foreground = GetForegroundWindow();
-    report += "foreground window: " +
-              (foreground ? ClassOf(foreground) + " " + Quote(WindowText(foreground)) : "none") + "\n";
+    report +=
+        "foreground window: " + (foreground ? ClassOf(foreground) + " " + Quote(WindowText(foreground)) : "none") +
+        "\n";
     HWND focus = FocusedControl();
     if (focus != nullptr) {
-        report += "focused control: " + ClassOf(focus) + " id " + std::to_string(GetDlgCtrlID(focus)) +
-                  " text " + Quote(WindowText(focus)) + " accessible name " +
-                  Quote(AccessibleName(focus)) + "\n";
+        report += "focused control: " + ClassOf(focus) + " id " + std::to_string(GetDlgCtrlID(focus)) + " text " +
+                  Quote(WindowText(focus)) + " accessible name " + Quote(AccessibleName(focus)) + "\n";
     } else {
         report += "focused control: none\n";
     }
@@ -191,9 +176,8 @@ std::string DescribeDesktop()
         report += "  " + ClassOf(window) + " " + Quote(WindowText(window)) +
                   (window == foreground ? " (foreground)" : "") + "\n";
         for (const Control& control : ChildControls(window)) {
-            report += "    " + control.className + " id " + std::to_string(control.id) + " " +
-                      Quote(control.text) + (control.visible ? "" : " (hidden)") +
-                      (control.hwnd == focus ? " (focus)" : "") + "\n";
+            report += "    " + control.className + " id " + std::to_string(control.id) + " " + Quote(control.text) +
+                      (control.visible ? "" : " (hidden)") + (control.hwnd == focus ? " (focus)" : "") + "\n";
         }
     }
     return report;

@@ -8,20 +8,25 @@
 namespace robot {
 namespace {
 
-bool IsExtended(WORD key)
-{
+bool IsExtended(WORD key) {
     switch (key) {
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
-    case VK_HOME: case VK_END: case VK_PRIOR: case VK_NEXT:
-    case VK_INSERT: case VK_DELETE:
-        return true;
-    default:
-        return false;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_INSERT:
+        case VK_DELETE:
+            return true;
+        default:
+            return false;
     }
 }
 
-INPUT KeyEvent(WORD key, bool up)
-{
+INPUT KeyEvent(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
@@ -30,8 +35,7 @@ INPUT KeyEvent(WORD key, bool up)
     return input;
 }
 
-void Send(std::vector<INPUT>& events)
-{
+void Send(std::vector<INPUT>& events) {
     UINT sent = SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
     if (sent != events.size()) {
         throw std::runtime_error("SendInput delivered " + std::to_string(sent) + " of " +
@@ -43,8 +47,7 @@ void Send(std::vector<INPUT>& events)
 
 }  // namespace
 
-void TapChord(std::initializer_list<WORD> modifiers, WORD virtualKey)
-{
+void TapChord(std::initializer_list<WORD> modifiers, WORD virtualKey) {
     std::vector<INPUT> events;
     for (WORD modifier : modifiers) {
         events.push_back(KeyEvent(modifier, false));
@@ -57,13 +60,9 @@ void TapChord(std::initializer_list<WORD> modifiers, WORD virtualKey)
     Send(events);
 }
 
-void TapKey(WORD virtualKey)
-{
-    TapChord({}, virtualKey);
-}
+void TapKey(WORD virtualKey) { TapChord({}, virtualKey); }
 
-void TypeText(const std::string& text)
-{
+void TypeText(const std::string& text) {
     for (char c : text) {
         unsigned char u = static_cast<unsigned char>(c);
         if (std::isupper(u)) {
@@ -78,28 +77,41 @@ void TypeText(const std::string& text)
     }
 }
 
-std::string KeyName(WORD key)
-{
+std::string KeyName(WORD key) {
     switch (key) {
-    case VK_TAB: return "Tab";
-    case VK_RETURN: return "Enter";
-    case VK_ESCAPE: return "Esc";
-    case VK_SPACE: return "Space";
-    case VK_MENU: return "Alt";
-    case VK_CONTROL: return "Ctrl";
-    case VK_SHIFT: return "Shift";
-    case VK_LEFT: return "Left";
-    case VK_RIGHT: return "Right";
-    case VK_UP: return "Up";
-    case VK_DOWN: return "Down";
-    case VK_F1: return "F1";
-    case VK_F4: return "F4";
-    case VK_F10: return "F10";
-    default:
-        if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
-            return std::string(1, static_cast<char>(key));
-        }
-        return "key " + std::to_string(key);
+        case VK_TAB:
+            return "Tab";
+        case VK_RETURN:
+            return "Enter";
+        case VK_ESCAPE:
+            return "Esc";
+        case VK_SPACE:
+            return "Space";
+        case VK_MENU:
+            return "Alt";
+        case VK_CONTROL:
+            return "Ctrl";
+        case VK_SHIFT:
+            return "Shift";
+        case VK_LEFT:
+            return "Left";
+        case VK_RIGHT:
+            return "Right";
+        case VK_UP:
+            return "Up";
+        case VK_DOWN:
+            return "Down";
+        case VK_F1:
+            return "F1";
+        case VK_F4:
+            return "F4";
+        case VK_F10:
+            return "F10";
+        default:
+            if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
+                return std::string(1, static_cast<char>(key));
+            }
+            return "key " + std::to_string(key);
     }
 }
 

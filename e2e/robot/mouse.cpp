@@ -8,8 +8,7 @@
 namespace robot {
 namespace {
 
-INPUT MouseEvent(DWORD flags, LONG x = 0, LONG y = 0)
-{
+INPUT MouseEvent(DWORD flags, LONG x = 0, LONG y = 0) {
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = x;
@@ -18,8 +17,7 @@ INPUT MouseEvent(DWORD flags, LONG x = 0, LONG y = 0)
     return input;
 }
 
-void Send(std::vector<INPUT> events)
-{
+void Send(std::vector<INPUT> events) {
     const UINT sent = SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
     if (sent != events.size()) {
         throw std::runtime_error("SendInput delivered " + std::to_string(sent) + " of " +
@@ -30,8 +28,7 @@ void Send(std::vector<INPUT> events)
 // Moves the pointer to the middle of the control, waits until it is there (Wine moves the pointer
 // of the display too, and a late echo of an earlier move could otherwise carry a press elsewhere),
 // then presses the left button `clicks` times.
-void Click(HWND control, int clicks)
-{
+void Click(HWND control, int clicks) {
     RECT bounds{};
     GetWindowRect(control, &bounds);
     const POINT middle{(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
@@ -63,14 +60,8 @@ void Click(HWND control, int clicks)
 
 }  // namespace
 
-void ClickOn(HWND control)
-{
-    Click(control, 1);
-}
+void ClickOn(HWND control) { Click(control, 1); }
 
-void DoubleClickOn(HWND control)
-{
-    Click(control, 2);
-}
+void DoubleClickOn(HWND control) { Click(control, 2); }
 
 }  // namespace robot

@@ -31,23 +31,21 @@ const std::string kInstructions =
 
 struct Window {
     HWND main = nullptr;
-    HWND word = nullptr;    // the read-only word box
-    HWND guess = nullptr;   // the guess box
-    HWND check = nullptr;   // the "&Check it!" button
+    HWND word = nullptr;   // the read-only word box
+    HWND guess = nullptr;  // the guess box
+    HWND check = nullptr;  // the "&Check it!" button
 };
 
-void AnswerWelcome(int answer)
-{
-    MessageBoxView welcome = ExpectMessageBox(
-        "Pebblix", "Welcome to Pebblix! Do you want instructions?", {"Yes", "No"}, 20);
+void AnswerWelcome(int answer) {
+    MessageBoxView welcome =
+        ExpectMessageBox("Pebblix", "Welcome to Pebblix! Do you want instructions?", {"Yes", "No"}, 20);
     AnswerMessageBox(welcome, answer);
     if (answer == IDYES) {
         AnswerMessageBox(ExpectMessageBox("Pebblix", kInstructions, {"OK"}), IDOK);
     }
 }
 
-Window FindWindowParts()
-{
+Window FindWindowParts() {
     Step("the Pebblix window shows the word, the focus in the word box");
     Window window;
     window.main = WaitForWindow("Pebblix");
@@ -69,38 +67,31 @@ Window FindWindowParts()
     return window;
 }
 
-void ExpectNextWord(const Window& window)
-{
+void ExpectNextWord(const Window& window) {
     Step("the next word is dealt, the guess box emptied, the focus in the word box");
     ExpectText(window.word, kDealt);
     ExpectText(window.guess, "");
     ExpectFocus(window.word, "the word box");
 }
 
-void Guess(const Window& window, const std::string& typed)
-{
+void Guess(const Window& window, const std::string& typed) {
     PressChord({VK_MENU}, 'W');
     ExpectFocus(window.guess, "the guess box");
     Type(typed);
     Press(VK_RETURN);
 }
 
-void AcceptReport(const std::string& text)
-{
-    AnswerMessageBox(ExpectMessageBox("Pebblix", text, {"OK"}), IDOK);
-}
+void AcceptReport(const std::string& text) { AnswerMessageBox(ExpectMessageBox("Pebblix", text, {"OK"}), IDOK); }
 
 // The report of an accepted guess, with the cue that came before it.
-void AcceptReportHearing(const std::string& text, const Cue& cue)
-{
+void AcceptReportHearing(const std::string& text, const Cue& cue) {
     MessageBoxView report = ExpectMessageBox("Pebblix", text, {"OK"});
     ExpectCues({cue});
     AnswerMessageBox(report, IDOK);
 }
 
 // The word's time runs out: the game-over question with its cue, answered No, which ends the game.
-void GameOverAnsweredNo(const Window& window, const std::string& text, const Cue& cue)
-{
+void GameOverAnsweredNo(const Window& window, const std::string& text, const Cue& cue) {
     MessageBoxView over = ExpectMessageBox("Pebblix", text, {"Yes", "No"}, 20);
     ExpectCues({cue});
     WaitUntilTheQuestionTakesKeys();
@@ -109,8 +100,7 @@ void GameOverAnsweredNo(const Window& window, const std::string& text, const Cue
     ExpectWindowGone(window.main);
 }
 
-void ExitFromMenu(const Window& window)
-{
+void ExitFromMenu(const Window& window) {
     PressChord({VK_MENU}, 'F');
     Press('X');
     Step("the window closes");
@@ -118,8 +108,7 @@ void ExitFromMenu(const Window& window)
 }
 
 // No options file: No to the welcome, then the keys a player moves around with.
-void WelcomeAndKeys()
-{
+void WelcomeAndKeys() {
     AnswerWelcome(IDNO);
     Window window = FindWindowParts();
 
@@ -157,8 +146,7 @@ void WelcomeAndKeys()
 }
 
 // Sounds off: Yes to the welcome, a refused guess, then an accepted one.
-void Guesses()
-{
+void Guesses() {
     AnswerWelcome(IDYES);
     Window window = FindWindowParts();
 
@@ -177,8 +165,8 @@ void Guesses()
     DWORD_PTR selection = 0;
     SendMessageTimeoutA(window.guess, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 2000, &selection);
     if (LOWORD(selection) != 0 || HIWORD(selection) != 6) {
-        Fail("the selection from 0 to 6", "from " + std::to_string(LOWORD(selection)) + " to " +
-                                              std::to_string(HIWORD(selection)));
+        Fail("the selection from 0 to 6",
+             "from " + std::to_string(LOWORD(selection)) + " to " + std::to_string(HIWORD(selection)));
     }
     ExpectNoMessageBox(0.5);
     ExpectText(window.word, kDealt);
@@ -186,8 +174,9 @@ void Guesses()
     Step("the next keys replace the selected guess");
     Type("  Tap ");
     Press(VK_RETURN);
-    AcceptReport("Nice work! You earned 3 points and now have a total of  3points! "
-                 "Get ready for the next word!");
+    AcceptReport(
+        "Nice work! You earned 3 points and now have a total of  3points! "
+        "Get ready for the next word!");
     ExpectNextWord(window);
 
     Step("a second word, sent with Alt+C, adds to the total");
@@ -197,8 +186,9 @@ void Guesses()
     ExpectFocus(window.guess, "the guess box");
     Type("sent");
     PressChord({VK_MENU}, 'C');
-    AcceptReport("Nice work! You earned 4 points and now have a total of  7points! "
-                 "Get ready for the next word!");
+    AcceptReport(
+        "Nice work! You earned 4 points and now have a total of  7points! "
+        "Get ready for the next word!");
     ExpectNextWord(window);
     Step("the sounds are off: neither refusals nor accepted words made a sound");
     ExpectNoCue();
@@ -209,21 +199,21 @@ void Guesses()
 }
 
 // Sounds off, no score file: a game of 3 points, Yes, then a game of none, No.
-void TimeRunsOut()
-{
+void TimeRunsOut() {
     AnswerWelcome(IDNO);
     Window window = FindWindowParts();
     Guess(window, "tap");
-    AcceptReport("Nice work! You earned 3 points and now have a total of  3points! "
-                 "Get ready for the next word!");
+    AcceptReport(
+        "Nice work! You earned 3 points and now have a total of  3points! "
+        "Get ready for the next word!");
     ExpectNextWord(window);
 
     Step("the word's fifteen seconds run out");
-    MessageBoxView first = ExpectMessageBox(
-        "Pebblix",
-        "Times up! Sorry, you lose! Your final score was  3. It took you 1 words, so your average "
-        "score per word is 3. You beat your old high score, which was 0! Play again?",
-        {"Yes", "No"}, 20);
+    MessageBoxView first =
+        ExpectMessageBox("Pebblix",
+                         "Times up! Sorry, you lose! Your final score was  3. It took you 1 words, so your average "
+                         "score per word is 3. You beat your old high score, which was 0! Play again?",
+                         {"Yes", "No"}, 20);
     WaitUntilTheQuestionTakesKeys();
     AnswerMessageBox(first, IDYES);
     ExpectNextWord(window);
@@ -233,11 +223,11 @@ void TimeRunsOut()
     ExpectFocus(window.guess, "the guess box");
     // Refused guesses, typed and sent with Enter: in the question, N is No and Enter is Yes.
     KeepPressingUntilAMessageBoxShows({'N', 'A', VK_RETURN}, 20, 0.3);
-    MessageBoxView second = ExpectMessageBox(
-        "Pebblix",
-        "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average "
-        "score per word is 0. You did not beat your high score of 3. Play again?",
-        {"Yes", "No"});
+    MessageBoxView second =
+        ExpectMessageBox("Pebblix",
+                         "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average "
+                         "score per word is 0. You did not beat your high score of 3. Play again?",
+                         {"Yes", "No"});
     Step("the sounds are off: the games ended in silence");
     ExpectNoCue();
     WaitUntilTheQuestionTakesKeys();
@@ -247,8 +237,7 @@ void TimeRunsOut()
 }
 
 // No options file (sounds on), a saved best of 9: Sounds off, New Game, About, close.
-void Menus()
-{
+void Menus() {
     AnswerWelcome(IDNO);
     Window window = FindWindowParts();
 
@@ -259,8 +248,9 @@ void Menus()
     ExpectFocus(window.word, "the word box");
 
     Guess(window, "pant");
-    AcceptReport("Nice work! You earned 4 points and now have a total of  4points! "
-                 "Get ready for the next word!");
+    AcceptReport(
+        "Nice work! You earned 4 points and now have a total of  4points! "
+        "Get ready for the next word!");
     ExpectNextWord(window);
     Step("with the sounds switched off the accepted word made no sound");
     ExpectNoCue();
@@ -286,8 +276,7 @@ void Menus()
 }
 
 // Sounds on, no saved files: each cue when it is due, none while the sounds are switched off.
-void Cues()
-{
+void Cues() {
     AnswerWelcome(IDNO);
     Window window = FindWindowParts();
     ExpectNoCue();
@@ -298,8 +287,8 @@ void Cues()
     ExpectCues({kWrong});
     Type("tap");
     Press(VK_RETURN);
-    AcceptReportHearing(
-        "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!", kRight);
+    AcceptReportHearing("Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
+                        kRight);
     ExpectNextWord(window);
 
     Step("Sounds switched off: a refused and an accepted word are silent");
@@ -309,8 +298,9 @@ void Cues()
     ExpectText(window.guess, "nest");
     Type("sent");
     Press(VK_RETURN);
-    AcceptReport("Nice work! You earned 4 points and now have a total of  7points! "
-                 "Get ready for the next word!");
+    AcceptReport(
+        "Nice work! You earned 4 points and now have a total of  7points! "
+        "Get ready for the next word!");
     ExpectNextWord(window);
     ExpectNoCue();
 
@@ -325,15 +315,13 @@ void Cues()
 
 // The game copied into a folder of Cyrillic, Greek, Japanese and emoji names, deeper than 260
 // characters, with its dictionary beside it only: it plays with its cues and saves there.
-void AnyFolder()
-{
+void AnyFolder() {
     AnswerWelcome(IDNO);
     Window window = FindWindowParts();
     Guess(window, "tap");
     // The cues lie deeper than the sound functions open by name: the game plays them from memory.
-    AcceptReportHearing(
-        "Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
-        {"right.wav", kSync | kMemory});
+    AcceptReportHearing("Nice work! You earned 3 points and now have a total of  3points! Get ready for the next word!",
+                        {"right.wav", kSync | kMemory});
     ExpectNextWord(window);
 
     Step("the word's fifteen seconds run out");
@@ -344,8 +332,7 @@ void AnyFolder()
 }
 
 // Every control a player can reach has a name a screen reader speaks.
-void AccessibleNames()
-{
+void AccessibleNames() {
     AnswerWelcome(IDNO);
     Window window = FindWindowParts();
     Step("every control of the window has a name");
@@ -355,11 +342,10 @@ void AccessibleNames()
 
 // The demo a newcomer watches on a virtual display: the welcome, a guess typed and accepted, the next
 // word, with a screenshot of each step in the folder "shots".
-void Demo()
-{
+void Demo() {
     CreateDirectoryA("shots", nullptr);
-    MessageBoxView welcome = ExpectMessageBox(
-        "Pebblix", "Welcome to Pebblix! Do you want instructions?", {"Yes", "No"}, 20);
+    MessageBoxView welcome =
+        ExpectMessageBox("Pebblix", "Welcome to Pebblix! Do you want instructions?", {"Yes", "No"}, 20);
     SaveScreenshot("shots\\1-welcome.bmp");
     AnswerMessageBox(welcome, IDNO);
     Window window = FindWindowParts();
@@ -382,8 +368,7 @@ void Demo()
 
 }  // namespace
 
-std::vector<Scenario> PebblixScenarios()
-{
+std::vector<Scenario> PebblixScenarios() {
     return {
         {"pebblix_welcome_and_keys", WelcomeAndKeys},
         {"pebblix_guesses", Guesses},

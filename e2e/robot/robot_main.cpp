@@ -12,8 +12,7 @@
 
 namespace {
 
-std::vector<robot::Scenario> AllScenarios()
-{
+std::vector<robot::Scenario> AllScenarios() {
     std::vector<robot::Scenario> all = robot::SmokeScenarios();
     for (auto& list : {robot::ScramboloScenarios(), robot::PebblixScenarios()}) {
         all.insert(all.end(), list.begin(), list.end());
@@ -21,8 +20,7 @@ std::vector<robot::Scenario> AllScenarios()
     return all;
 }
 
-int Usage()
-{
+int Usage() {
     std::printf("usage: robot.exe <scenario>\nscenarios:\n");
     for (const robot::Scenario& scenario : AllScenarios()) {
         std::printf("  %s\n", scenario.name.c_str());
@@ -32,8 +30,7 @@ int Usage()
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc != 2) {
         return Usage();
     }

@@ -14,32 +14,28 @@ namespace {
 // Arrivals of the focus on letter button 1 not yet heard as clicks.
 int arrivalsOnFirst = 0;
 
-void Arrive(int& focused, int button)
-{
+void Arrive(int& focused, int button) {
     if (button == 1 && focused != 1) {
         ++arrivalsOnFirst;
     }
     focused = button;
 }
 
-bool IsMainWindow(HWND window)
-{
+bool IsMainWindow(HWND window) {
     const std::string caption = WindowText(window);
     const std::string suffix = "Scrambolo!";
     return !IsMessageBox(window) && caption.size() >= suffix.size() &&
            caption.compare(caption.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-std::string Sorted(std::string text)
-{
+std::string Sorted(std::string text) {
     std::sort(text.begin(), text.end());
     return text;
 }
 
 }  // namespace
 
-Board ReadBoard(HWND main)
-{
+Board ReadBoard(HWND main) {
     Board board;
     std::vector<Control> visible;
     for (const Control& control : ChildControls(main)) {
@@ -61,8 +57,7 @@ Board ReadBoard(HWND main)
     return board;
 }
 
-std::string Letters(const Board& board)
-{
+std::string Letters(const Board& board) {
     std::string letters;
     for (HWND button : board.letters) {
         letters += WindowText(button);
@@ -70,8 +65,7 @@ std::string Letters(const Board& board)
     return letters;
 }
 
-int ClockSeconds(HWND main)
-{
+int ClockSeconds(HWND main) {
     Board board = ReadBoard(main);
     if (board.clock == nullptr) {
         return -1;
@@ -83,8 +77,7 @@ int ClockSeconds(HWND main)
     return std::stoi(text.substr(0, 2)) * 60 + std::stoi(text.substr(3, 2));
 }
 
-bool NoMainWindowOpen()
-{
+bool NoMainWindowOpen() {
     for (HWND window : VisibleTopLevelWindows()) {
         if (IsMainWindow(window)) {
             return false;
@@ -93,16 +86,14 @@ bool NoMainWindowOpen()
     return true;
 }
 
-HWND WaitForMainWindow()
-{
+HWND WaitForMainWindow() {
     Step("wait for Scrambolo's main window");
     HWND main = WaitForWindowWhere("a window captioned \"... Scrambolo!\"", IsMainWindow, 20);
     ExpectForeground(main);
     return main;
 }
 
-Board ExpectDealOf(HWND main, const std::string& word)
-{
+Board ExpectDealOf(HWND main, const std::string& word) {
     Step("the letters of " + Quote(word) + " are dealt in another order");
     Board board;
     std::string letters;
@@ -110,13 +101,12 @@ Board ExpectDealOf(HWND main, const std::string& word)
         [&] {
             board = ReadBoard(main);
             letters = Letters(board);
-            return board.letters.size() == word.size() && Sorted(letters) == Sorted(word) &&
-                   letters != word;
+            return board.letters.size() == word.size() && Sorted(letters) == Sorted(word) && letters != word;
         },
         kPatience);
     if (!dealt) {
-        Fail(std::to_string(word.size()) + " visible letter buttons holding the letters of " +
-                 Quote(word) + " in another order",
+        Fail(std::to_string(word.size()) + " visible letter buttons holding the letters of " + Quote(word) +
+                 " in another order",
              std::to_string(board.letters.size()) + " visible letter buttons reading " + Quote(letters));
     }
     const int expectedHidden = 7 - static_cast<int>(word.size());
@@ -127,8 +117,7 @@ Board ExpectDealOf(HWND main, const std::string& word)
     return board;
 }
 
-void ExpectDealOfOneOf(HWND main, const std::vector<std::string>& words)
-{
+void ExpectDealOfOneOf(HWND main, const std::vector<std::string>& words) {
     std::string names;
     for (const std::string& word : words) {
         names += (names.empty() ? "" : " or ") + Quote(word);
@@ -148,28 +137,24 @@ void ExpectDealOfOneOf(HWND main, const std::vector<std::string>& words)
     }
 }
 
-void ExpectLetters(HWND main, const std::string& expected)
-{
+void ExpectLetters(HWND main, const std::string& expected) {
     std::string letters;
     if (!WaitUntil([&] { return (letters = Letters(ReadBoard(main))) == expected; }, kPatience)) {
         Fail("the letter buttons reading " + Quote(expected), Quote(letters));
     }
 }
 
-void ExpectFocusOnLetter(HWND main, int button)
-{
+void ExpectFocusOnLetter(HWND main, int button) {
     Step("the focus is on letter button " + std::to_string(button));
     Board board = ReadBoard(main);
     if (button < 1 || button > static_cast<int>(board.letters.size())) {
         Fail("letter button " + std::to_string(button) + " to be visible",
              std::to_string(board.letters.size()) + " visible letter buttons");
     }
-    ExpectFocus(board.letters[static_cast<size_t>(button - 1)],
-                "letter button " + std::to_string(button));
+    ExpectFocus(board.letters[static_cast<size_t>(button - 1)], "letter button " + std::to_string(button));
 }
 
-void ExpectFreshClock(HWND main)
-{
+void ExpectFreshClock(HWND main) {
     Step("the clock starts again from 02:00");
     int seconds = -1;
     if (!WaitUntil([&] { return (seconds = ClockSeconds(main)) >= 119; }, kPatience)) {
@@ -178,8 +163,7 @@ void ExpectFreshClock(HWND main)
     ExpectCaption(main, {"02:00 - Scrambolo!", "01:59 - Scrambolo!"});
 }
 
-void WaitForClockAtMost(HWND main, int seconds)
-{
+void WaitForClockAtMost(HWND main, int seconds) {
     Step("wait until the clock shows at most " + std::to_string(seconds) + " seconds");
     int left = -1;
     if (!WaitUntil([&] { return (left = ClockSeconds(main)) >= 0 && left <= seconds; }, 130)) {
@@ -187,8 +171,7 @@ void WaitForClockAtMost(HWND main, int seconds)
     }
 }
 
-void MoveFocus(HWND main, int& focused, int target)
-{
+void MoveFocus(HWND main, int& focused, int target) {
     const int count = static_cast<int>(ReadBoard(main).letters.size());
     while (focused != target) {
         if (target > focused) {
@@ -202,8 +185,7 @@ void MoveFocus(HWND main, int& focused, int target)
     }
 }
 
-void RebuildWord(HWND main, const std::string& word, int& focused)
-{
+void RebuildWord(HWND main, const std::string& word, int& focused) {
     Step("rebuild " + Quote(word) + " by swapping letters with Tab, Shift+Tab and Space");
     std::string letters = Letters(ReadBoard(main));
     for (size_t place = 0; place < word.size(); ++place) {
@@ -221,24 +203,21 @@ void RebuildWord(HWND main, const std::string& word, int& focused)
     }
 }
 
-void ClickLetter(HWND main, int& focused, int button)
-{
+void ClickLetter(HWND main, int& focused, int button) {
     Step("click letter button " + std::to_string(button) + " with the mouse");
     ClickOn(ReadBoard(main).letters.at(static_cast<size_t>(button - 1)));
     Arrive(focused, button);
     ExpectFocusOnLetter(main, button);
 }
 
-void DoubleClickLetter(HWND main, int& focused, int button)
-{
+void DoubleClickLetter(HWND main, int& focused, int button) {
     Step("double-click letter button " + std::to_string(button) + " with the mouse");
     DoubleClickOn(ReadBoard(main).letters.at(static_cast<size_t>(button - 1)));
     Arrive(focused, button);
     ExpectFocusOnLetter(main, button);
 }
 
-void RebuildWordByMouse(HWND main, const std::string& word, int& focused)
-{
+void RebuildWordByMouse(HWND main, const std::string& word, int& focused) {
     Step("rebuild " + Quote(word) + " by clicking pairs of letters");
     std::string letters = Letters(ReadBoard(main));
     for (size_t place = 0; place < word.size(); ++place) {
@@ -253,20 +232,17 @@ void RebuildWordByMouse(HWND main, const std::string& word, int& focused)
     }
 }
 
-int TakeArrivalsOnFirst()
-{
+int TakeArrivalsOnFirst() {
     const int arrivals = arrivalsOnFirst;
     arrivalsOnFirst = 0;
     return arrivals;
 }
 
-void ExpectClickForEachArrival()
-{
+void ExpectClickForEachArrival() {
     ExpectCues(std::vector<Cue>(static_cast<size_t>(TakeArrivalsOnFirst()), Cue{"click.wav", kAsync}));
 }
 
-void ExitFromMenu(HWND main)
-{
+void ExitFromMenu(HWND main) {
     PressChord({VK_MENU}, 'F');
     Press('X');
     Step("the main window closes");

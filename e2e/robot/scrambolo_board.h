@@ -11,7 +11,7 @@ namespace robot::scrambolo {
 struct Board {
     std::vector<HWND> letters;  // the visible letter buttons, left to right: button 1 first
     int hiddenButtons = 0;
-    HWND clock = nullptr;       // the clock label
+    HWND clock = nullptr;  // the clock label
 };
 
 Board ReadBoard(HWND main);

@@ -22,30 +22,26 @@ const Cue kBell{"bell.wav", kAsync};
 const Cue kBuzzer{"buzzer.wav", kAsync};
 
 // A right word: the bell, then the next deal, whose focus on button 1 clicks unless it was there.
-void ExpectRightWordCues(int& focused)
-{
+void ExpectRightWordCues(int& focused) {
     ExpectCues(focused == 1 ? std::vector<Cue>{kBell} : std::vector<Cue>{kBell, kClick});
     focused = 1;
 }
 
 // The folder the harness copied the game into, as the game names it.
-std::string GameFolder()
-{
+std::string GameFolder() {
     wchar_t folder[32768];
     const DWORD length = GetEnvironmentVariableW(L"E2E_GAME_FOLDER", folder, 32768);
     return common::win32::Narrow(std::wstring(folder, length < 32768 ? length : 0));
 }
 
-void ExpectHighScoreMessage(int highScore)
-{
+void ExpectHighScoreMessage(int highScore) {
     Press('H');
-    MessageBoxView box = ExpectMessageBox(
-        "High Score", "Your high score is " + std::to_string(highScore) + " guessed words!", {"OK"});
+    MessageBoxView box =
+        ExpectMessageBox("High Score", "Your high score is " + std::to_string(highScore) + " guessed words!", {"OK"});
     AnswerMessageBox(box, IDOK);
 }
 
-void ExpectNothingHappens(HWND main, const std::string& letters, int focused)
-{
+void ExpectNothingHappens(HWND main, const std::string& letters, int focused) {
     Step("nothing happens: no message, the same letters, the focus where it was");
     ExpectNoMessageBox(1.0);
     ExpectLetters(main, letters);
@@ -53,8 +49,7 @@ void ExpectNothingHappens(HWND main, const std::string& letters, int focused)
 }
 
 // One-word list "cat", diff.dat " 34,56" without a line end, high score 5.
-void StartUp()
-{
+void StartUp() {
     HWND main = WaitForMainWindow();
     Board board = ExpectDealOf(main, "cat");
     Step("the letter buttons stand in one row, evenly spaced");
@@ -64,9 +59,9 @@ void StartUp()
     GetWindowRect(board.letters[2], &third);
     if (first.top != second.top || second.top != third.top ||
         std::abs((second.left - first.left) - (third.left - second.left)) > 1) {
-        Fail("three buttons in one row at equal steps",
-             "left edges " + std::to_string(first.left) + ", " + std::to_string(second.left) + ", " +
-                 std::to_string(third.left));
+        Fail("three buttons in one row at equal steps", "left edges " + std::to_string(first.left) + ", " +
+                                                            std::to_string(second.left) + ", " +
+                                                            std::to_string(third.left));
     }
     ExpectFocusOnLetter(main, 1);
     ExpectCues({kClick});
@@ -106,11 +101,10 @@ void StartUp()
 
     PressChord({VK_MENU}, 'H');
     Press('A');
-    MessageBoxView about = ExpectMessageBox(
-        "About Scrambolo",
-        "Scrambolo version 1.0\r\nCopyright (C) 2026 Lanternfold Games\r\n"
-        "Support: support@lanternfold.example.org\r\nWeb: lanternfold.example.org",
-        {"OK"});
+    MessageBoxView about = ExpectMessageBox("About Scrambolo",
+                                            "Scrambolo version 1.0\r\nCopyright (C) 2026 Lanternfold Games\r\n"
+                                            "Support: support@lanternfold.example.org\r\nWeb: lanternfold.example.org",
+                                            {"OK"});
     AnswerMessageBox(about, IDOK);
     ExpectFocusOnLetter(main, focused);
 
@@ -118,8 +112,7 @@ void StartUp()
 }
 
 // One-word list "lamp", range 3 to 4, high score 7.
-void RebuildAndCheck()
-{
+void RebuildAndCheck() {
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "lamp");
     ExpectFocusOnLetter(main, 1);
@@ -168,8 +161,7 @@ void RebuildAndCheck()
 }
 
 // One-word list "planet", range 6, no saved high score.
-void Hints()
-{
+void Hints() {
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "planet");
     ExpectFocusOnLetter(main, 1);
@@ -181,15 +173,13 @@ void Hints()
         Step("hint " + std::to_string(hint) + ": the Cheat window opens with the pattern, focus on it");
         HWND cheat = WaitForWindow("Cheat");
         ExpectForeground(cheat);
-        HWND pattern = ExpectFocusWhere("the hint text box", [&](HWND focus) {
-            return ClassOf(focus) == "Edit" && GetParent(focus) == cheat;
-        });
+        HWND pattern = ExpectFocusWhere(
+            "the hint text box", [&](HWND focus) { return ClassOf(focus) == "Edit" && GetParent(focus) == cheat; });
         ExpectText(pattern, "p**n*t");
         if (hint == 1) {
             Press(VK_TAB);
-            ExpectFocusWhere("the Close button", [&](HWND focus) {
-                return ClassOf(focus) == "Button" && WindowText(focus) == "&Close";
-            });
+            ExpectFocusWhere("the Close button",
+                             [&](HWND focus) { return ClassOf(focus) == "Button" && WindowText(focus) == "&Close"; });
             PressChord({VK_SHIFT}, VK_TAB);
             ExpectFocus(pattern, "the hint text box");
         }
@@ -221,8 +211,7 @@ void Hints()
 }
 
 // Words cat, lamp, plant, planet; range 3 to 4 saved.
-void LetterRange()
-{
+void LetterRange() {
     HWND main = WaitForMainWindow();
     ExpectDealOfOneOf(main, {"cat", "lamp"});
     WaitForClockAtMost(main, 117);
@@ -266,8 +255,7 @@ void LetterRange()
 }
 
 // One-word list "cat", high score 0: one word rebuilt, the clock runs out twice.
-void TimeRunsOut()
-{
+void TimeRunsOut() {
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "cat");
     ExpectCues({kClick});
@@ -281,11 +269,11 @@ void TimeRunsOut()
 
     Step("the word's two minutes run out with one word guessed");
     WaitForClockAtMost(main, 0);
-    MessageBoxView beaten = ExpectMessageBox(
-        "Time Is Up",
-        "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! "
-        "The word was cat. Play again?",
-        {"Yes", "No"}, 15);
+    MessageBoxView beaten =
+        ExpectMessageBox("Time Is Up",
+                         "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! "
+                         "The word was cat. Play again?",
+                         {"Yes", "No"}, 15);
     ExpectCues({kBuzzer});
     WaitUntilTheQuestionTakesKeys();
     AnswerMessageBox(beaten, IDYES);
@@ -301,11 +289,10 @@ void TimeRunsOut()
     // Enter presses the focused letter, N does nothing in the game: in the question they would be
     // Yes and No.
     KeepPressingUntilAMessageBoxShows({VK_RETURN, 'N'}, 15, 0.3);
-    MessageBoxView missed = ExpectMessageBox(
-        "Time Is Up",
-        "Oops! You didn't beat your high score of 1 words! You guessed 0 words! "
-        "The word was cat. Play again?",
-        {"Yes", "No"});
+    MessageBoxView missed = ExpectMessageBox("Time Is Up",
+                                             "Oops! You didn't beat your high score of 1 words! You guessed 0 words! "
+                                             "The word was cat. Play again?",
+                                             {"Yes", "No"});
     ExpectCues({kBuzzer});
     WaitUntilTheQuestionTakesKeys();
     AnswerMessageBox(missed, IDNO);
@@ -314,17 +301,16 @@ void TimeRunsOut()
 }
 
 // No word list anywhere: the player hears why, and the game ends without a window.
-void WordListMissing()
-{
+void WordListMissing() {
     char system[MAX_PATH] = {};
     GetSystemDirectoryA(system, MAX_PATH);
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
-    MessageBoxView box = ExpectMessageBox(
-        "Error",
-        std::string("The word list jmsit32.dll could not be found or read. It was looked for as ") +
-            system + "\\jmsit32.dll and as " + folder + "\\jmsit32.dll. The program will now exit.",
-        {"OK"}, 20);
+    MessageBoxView box =
+        ExpectMessageBox("Error",
+                         std::string("The word list jmsit32.dll could not be found or read. It was looked for as ") +
+                             system + "\\jmsit32.dll and as " + folder + "\\jmsit32.dll. The program will now exit.",
+                         {"OK"}, 20);
     AnswerMessageBox(box, IDOK);
     Step("the game ends: its window closes");
     if (!WaitUntil(NoMainWindowOpen, kPatience)) {
@@ -334,8 +320,7 @@ void WordListMissing()
 
 // One-word list "lamp", range 3 to 4: a real mouse double-clicks a letter, which is two presses,
 // swaps and rebuilds the word by clicks, and asks for the verdict by double-clicking the clock.
-void DoubleClick()
-{
+void DoubleClick() {
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "lamp");
     ExpectFocusOnLetter(main, 1);
@@ -375,8 +360,7 @@ void DoubleClick()
 // The game copied into a folder of Cyrillic, Greek, Japanese and emoji names, deeper than 260
 // characters, with its word list beside it only: it plays, saves there, and a log-off under the
 // "Time Is Up" question keeps the new high score. One-word list "lamp", range 3 to 4, no high score.
-void AnyFolder()
-{
+void AnyFolder() {
     // The cues lie deeper than the sound functions open by name: the game plays them from memory.
     const Cue click{"click.wav", kAsync | kMemory};
     const Cue bell{"bell.wav", kAsync | kMemory};
@@ -408,14 +392,12 @@ void AnyFolder()
 }
 
 // The same folder with no word list anywhere: the message names the folder as it is.
-void AnyFolderNoList()
-{
-    MessageBoxView box = ExpectMessageBox(
-        "Error",
-        "The word list jmsit32.dll could not be found or read. It was looked for as "
-        "C:\\windows\\system32\\jmsit32.dll and as " +
-            GameFolder() + "\\jmsit32.dll. The program will now exit.",
-        {"OK"}, 20);
+void AnyFolderNoList() {
+    MessageBoxView box = ExpectMessageBox("Error",
+                                          "The word list jmsit32.dll could not be found or read. It was looked for as "
+                                          "C:\\windows\\system32\\jmsit32.dll and as " +
+                                              GameFolder() + "\\jmsit32.dll. The program will now exit.",
+                                          {"OK"}, 20);
     AnswerMessageBox(box, IDOK);
     Step("the game ends: its window closes");
     if (!WaitUntil(NoMainWindowOpen, kPatience)) {
@@ -424,8 +406,7 @@ void AnyFolderNoList()
 }
 
 // One-word list "planet": every control a player can reach has a name a screen reader speaks.
-void AccessibleNames()
-{
+void AccessibleNames() {
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "planet");
     Step("every control of the main window has a name");
@@ -442,8 +423,7 @@ void AccessibleNames()
 
 // The demo a newcomer watches on a virtual display: a hint, a rebuilt word and the next deal, with a
 // screenshot of each step in the folder "shots". One-word list "planet", range 6.
-void Demo()
-{
+void Demo() {
     CreateDirectoryA("shots", nullptr);
     HWND main = WaitForMainWindow();
     ExpectDealOf(main, "planet");
@@ -453,9 +433,8 @@ void Demo()
     Press('C');
     Step("the Cheat window shows the hint, the focus on it");
     HWND cheat = WaitForWindow("Cheat");
-    HWND pattern = ExpectFocusWhere("the hint text box", [&](HWND focus) {
-        return ClassOf(focus) == "Edit" && GetParent(focus) == cheat;
-    });
+    HWND pattern = ExpectFocusWhere("the hint text box",
+                                    [&](HWND focus) { return ClassOf(focus) == "Edit" && GetParent(focus) == cheat; });
     ExpectText(pattern, "p**n*t");
     SaveScreenshot("shots\\2-hint.bmp");
     Press(VK_ESCAPE);
@@ -475,8 +454,7 @@ void Demo()
 
 }  // namespace
 
-std::vector<Scenario> ScramboloScenarios()
-{
+std::vector<Scenario> ScramboloScenarios() {
     return {
         {"scrambolo_startup", StartUp},
         {"scrambolo_rebuild", RebuildAndCheck},

@@ -54,7 +54,8 @@ void SaveScreenshot(const std::string& path) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     if (!written) {
-        Fail("a screenshot saved as " + path, captured ? "the file could not be written" : "the screen could not be read");
+        Fail("a screenshot saved as " + path,
+             captured ? "the file could not be written" : "the screen could not be read");
     }
 }
 

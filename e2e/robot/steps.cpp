@@ -14,8 +14,7 @@ constexpr DWORD kPollMilliseconds = 50;
 int stepNumber = 0;
 std::string currentStep = "before the first step";
 
-std::string WithoutAmpersands(const std::string& caption)
-{
+std::string WithoutAmpersands(const std::string& caption) {
     std::string plain;
     for (char c : caption) {
         if (c != '&') {
@@ -25,8 +24,7 @@ std::string WithoutAmpersands(const std::string& caption)
     return plain;
 }
 
-std::string JoinQuoted(const std::vector<std::string>& items)
-{
+std::string JoinQuoted(const std::vector<std::string>& items) {
     std::string joined;
     for (const std::string& item : items) {
         joined += (joined.empty() ? "" : ", ") + Quote(item);
@@ -34,17 +32,14 @@ std::string JoinQuoted(const std::vector<std::string>& items)
     return "[" + joined + "]";
 }
 
-std::string DescribeFocus(HWND focus)
-{
+std::string DescribeFocus(HWND focus) {
     if (focus == nullptr) {
         return "no focused control";
     }
-    return ClassOf(focus) + " " + Quote(WindowText(focus)) + " (id " +
-           std::to_string(GetDlgCtrlID(focus)) + ")";
+    return ClassOf(focus) + " " + Quote(WindowText(focus)) + " (id " + std::to_string(GetDlgCtrlID(focus)) + ")";
 }
 
-HWND FindTopWindow(const std::function<bool(HWND)>& match)
-{
+HWND FindTopWindow(const std::function<bool(HWND)>& match) {
     for (HWND window : VisibleTopLevelWindows()) {
         if (match(window)) {
             return window;
@@ -53,32 +48,25 @@ HWND FindTopWindow(const std::function<bool(HWND)>& match)
     return nullptr;
 }
 
-HWND VisibleMessageBox()
-{
+HWND VisibleMessageBox() {
     return FindTopWindow([](HWND window) { return IsMessageBox(window); });
 }
 
 }  // namespace
 
-void Step(const std::string& description)
-{
+void Step(const std::string& description) {
     currentStep = "step " + std::to_string(++stepNumber) + ": " + description;
     std::printf("%s\n", currentStep.c_str());
     std::fflush(stdout);
 }
 
-const std::string& CurrentStep()
-{
-    return currentStep;
-}
+const std::string& CurrentStep() { return currentStep; }
 
-void Fail(const std::string& expected, const std::string& saw)
-{
+void Fail(const std::string& expected, const std::string& saw) {
     throw StepFailure("expected: " + expected + "\nsaw:      " + saw);
 }
 
-bool WaitUntil(const std::function<bool()>& condition, double seconds)
-{
+bool WaitUntil(const std::function<bool()>& condition, double seconds) {
     ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
     while (!condition()) {
         if (GetTickCount64() >= deadline) {
@@ -89,9 +77,7 @@ bool WaitUntil(const std::function<bool()>& condition, double seconds)
     return true;
 }
 
-HWND WaitForWindowWhere(const std::string& description, const std::function<bool(HWND)>& match,
-                        double seconds)
-{
+HWND WaitForWindowWhere(const std::string& description, const std::function<bool(HWND)>& match, double seconds) {
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindTopWindow(match)) != nullptr; }, seconds);
     if (found == nullptr) {
@@ -100,23 +86,19 @@ HWND WaitForWindowWhere(const std::string& description, const std::function<bool
     return found;
 }
 
-HWND WaitForWindow(const std::string& caption, double seconds)
-{
+HWND WaitForWindow(const std::string& caption, double seconds) {
     return WaitForWindowWhere(
         "a window captioned " + Quote(caption),
-        [&](HWND window) { return !IsMessageBox(window) && WindowText(window) == caption; },
-        seconds);
+        [&](HWND window) { return !IsMessageBox(window) && WindowText(window) == caption; }, seconds);
 }
 
-void ExpectWindowGone(HWND window, double seconds)
-{
+void ExpectWindowGone(HWND window, double seconds) {
     if (!WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, seconds)) {
         Fail("the window " + Quote(WindowText(window)) + " to close", "it is still open");
     }
 }
 
-void ExpectForeground(HWND window)
-{
+void ExpectForeground(HWND window) {
     if (!WaitUntil([&] { return GetForegroundWindow() == window; }, kPatience)) {
         HWND foreground = GetForegroundWindow();
         Fail("the window " + Quote(WindowText(window)) + " in the foreground",
@@ -124,8 +106,7 @@ void ExpectForeground(HWND window)
     }
 }
 
-void ExpectCaption(HWND window, const std::vector<std::string>& oneOf, double seconds)
-{
+void ExpectCaption(HWND window, const std::vector<std::string>& oneOf, double seconds) {
     std::string caption;
     bool matched = WaitUntil(
         [&] {
@@ -138,14 +119,12 @@ void ExpectCaption(HWND window, const std::vector<std::string>& oneOf, double se
     }
 }
 
-void Press(WORD virtualKey)
-{
+void Press(WORD virtualKey) {
     Step("press " + KeyName(virtualKey));
     TapKey(virtualKey);
 }
 
-void PressChord(std::initializer_list<WORD> modifiers, WORD virtualKey)
-{
+void PressChord(std::initializer_list<WORD> modifiers, WORD virtualKey) {
     std::string name;
     for (WORD modifier : modifiers) {
         name += KeyName(modifier) + "+";
@@ -154,22 +133,18 @@ void PressChord(std::initializer_list<WORD> modifiers, WORD virtualKey)
     TapChord(modifiers, virtualKey);
 }
 
-void Type(const std::string& text)
-{
+void Type(const std::string& text) {
     Step("type " + Quote(text));
     TypeText(text);
 }
 
-void ExpectFocus(HWND control, const std::string& description, double seconds)
-{
+void ExpectFocus(HWND control, const std::string& description, double seconds) {
     if (!WaitUntil([&] { return FocusedControl() == control; }, seconds)) {
         Fail("the focus on " + description, DescribeFocus(FocusedControl()));
     }
 }
 
-HWND ExpectFocusWhere(const std::string& description, const std::function<bool(HWND)>& match,
-                      double seconds)
-{
+HWND ExpectFocusWhere(const std::string& description, const std::function<bool(HWND)>& match, double seconds) {
     HWND focus = nullptr;
     if (!WaitUntil([&] { return (focus = FocusedControl()) != nullptr && match(focus); }, seconds)) {
         Fail("the focus on " + description, DescribeFocus(FocusedControl()));
@@ -177,8 +152,7 @@ HWND ExpectFocusWhere(const std::string& description, const std::function<bool(H
     return focus;
 }
 
-void ExpectFocusStays(HWND control, const std::string& description, double seconds)
-{
+void ExpectFocusStays(HWND control, const std::string& description, double seconds) {
     ExpectFocus(control, description);
     HWND moved = nullptr;
     if (WaitUntil([&] { return (moved = FocusedControl()) != control; }, seconds)) {
@@ -186,8 +160,7 @@ void ExpectFocusStays(HWND control, const std::string& description, double secon
     }
 }
 
-void ExpectText(HWND control, const std::string& expected, double seconds)
-{
+void ExpectText(HWND control, const std::string& expected, double seconds) {
     std::string text;
     if (!WaitUntil([&] { return (text = WindowText(control)) == expected; }, seconds)) {
         Fail(ClassOf(control) + " text " + Quote(expected), Quote(text));
@@ -195,12 +168,10 @@ void ExpectText(HWND control, const std::string& expected, double seconds)
 }
 
 MessageBoxView ExpectMessageBox(const std::string& title, const std::string& text,
-                                const std::vector<std::string>& buttons, double seconds)
-{
+                                const std::vector<std::string>& buttons, double seconds) {
     Step("expect the message box " + Quote(title) + " saying " + Quote(text));
     HWND box = nullptr;
-    WaitUntil([&] { return (box = VisibleMessageBox()) != nullptr && GetForegroundWindow() == box; },
-              seconds);
+    WaitUntil([&] { return (box = VisibleMessageBox()) != nullptr && GetForegroundWindow() == box; }, seconds);
     if (box == nullptr || GetForegroundWindow() != box) {
         Fail("a message box " + Quote(title) + " in the foreground",
              box ? "a message box that is not in the foreground" : "no message box");
@@ -212,41 +183,37 @@ MessageBoxView ExpectMessageBox(const std::string& title, const std::string& tex
     }
     if (view.title != title || view.text != text || plainButtons != buttons) {
         Fail("title " + Quote(title) + ", text " + Quote(text) + ", buttons " + JoinQuoted(buttons),
-             "title " + Quote(view.title) + ", text " + Quote(view.text) + ", buttons " +
-                 JoinQuoted(plainButtons));
+             "title " + Quote(view.title) + ", text " + Quote(view.text) + ", buttons " + JoinQuoted(plainButtons));
     }
     HWND focus = nullptr;
-    if (!WaitUntil([&] { return (focus = FocusedControl()) != nullptr && GetParent(focus) == box; },
-                   kPatience)) {
+    if (!WaitUntil([&] { return (focus = FocusedControl()) != nullptr && GetParent(focus) == box; }, kPatience)) {
         Fail("the focus on a button of the message box", DescribeFocus(focus));
     }
     ExpectAccessibleNames(box);
     return view;
 }
 
-void AnswerMessageBox(const MessageBoxView& box, int answer)
-{
+void AnswerMessageBox(const MessageBoxView& box, int answer) {
     switch (answer) {
-    case IDOK:
-        Step("answer OK with Enter");
-        TapKey(VK_RETURN);
-        break;
-    case IDYES:
-        Step("answer Yes with the Y key");
-        TapKey('Y');
-        break;
-    case IDNO:
-        Step("answer No with the N key");
-        TapKey('N');
-        break;
-    default:
-        Fail("an answer the robot knows how to give", "answer " + std::to_string(answer));
+        case IDOK:
+            Step("answer OK with Enter");
+            TapKey(VK_RETURN);
+            break;
+        case IDYES:
+            Step("answer Yes with the Y key");
+            TapKey('Y');
+            break;
+        case IDNO:
+            Step("answer No with the N key");
+            TapKey('N');
+            break;
+        default:
+            Fail("an answer the robot knows how to give", "answer " + std::to_string(answer));
     }
     ExpectWindowGone(box.hwnd);
 }
 
-void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double seconds, double after)
-{
+void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double seconds, double after) {
     Step("keep pressing keys for the word until the question comes, and a moment after");
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0);
     ULONGLONG shown = 0;
@@ -266,14 +233,12 @@ void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double sec
     }
 }
 
-void WaitUntilTheQuestionTakesKeys()
-{
+void WaitUntilTheQuestionTakesKeys() {
     // The game drops the keys of the question's first half second; a little more is allowed here.
     Sleep(700);
 }
 
-void ExpectNoMessageBox(double seconds)
-{
+void ExpectNoMessageBox(double seconds) {
     HWND box = nullptr;
     if (WaitUntil([&] { return (box = VisibleMessageBox()) != nullptr; }, seconds)) {
         MessageBoxView view = ReadMessageBox(box);
@@ -281,31 +246,26 @@ void ExpectNoMessageBox(double seconds)
     }
 }
 
-void ExpectNoWindowCaptioned(const std::string& caption, double seconds)
-{
-    if (WaitUntil([&] { return FindTopWindow([&](HWND w) { return WindowText(w) == caption; }); },
-                  seconds)) {
+void ExpectNoWindowCaptioned(const std::string& caption, double seconds) {
+    if (WaitUntil([&] { return FindTopWindow([&](HWND w) { return WindowText(w) == caption; }); }, seconds)) {
         Fail("no window captioned " + Quote(caption), "one is open");
     }
 }
 
-void ExpectAccessibleNames(HWND window)
-{
+void ExpectAccessibleNames(HWND window) {
     for (const Control& control : ChildControls(window)) {
         // A picture (the icon of a message box) is decoration a screen reader passes over.
-        bool picture = control.className == "Static" &&
-                       (GetWindowLongPtrA(control.hwnd, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        bool picture =
+            control.className == "Static" && (GetWindowLongPtrA(control.hwnd, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
         if (control.visible && !picture && AccessibleName(control.hwnd).empty()) {
-            Fail("a non-empty accessible name on every visible control of " +
-                     Quote(WindowText(window)),
-                 "none on " + control.className + " " + Quote(control.text) + " (id " +
-                     std::to_string(control.id) + ")");
+            Fail("a non-empty accessible name on every visible control of " + Quote(WindowText(window)),
+                 "none on " + control.className + " " + Quote(control.text) + " (id " + std::to_string(control.id) +
+                     ")");
         }
     }
 }
 
-void LogOffAndEndProcess(HWND main)
-{
+void LogOffAndEndProcess(HWND main) {
     Step("log off: the session-end messages to the main window, then the process ended");
     DWORD process = 0;
     GetWindowThreadProcessId(main, &process);

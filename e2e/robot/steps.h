@@ -54,8 +54,7 @@ void ExpectText(HWND control, const std::string& expected, double seconds = kPat
 
 // Message boxes.
 MessageBoxView ExpectMessageBox(const std::string& title, const std::string& text,
-                                const std::vector<std::string>& buttons,
-                                double seconds = kPatience);
+                                const std::vector<std::string>& buttons, double seconds = kPatience);
 void AnswerMessageBox(const MessageBoxView& box, int answer);
 // Goes on pressing the keys in turn, as a player still busy with the word does when the time runs
 // out, until a message box shows and for a moment after it has.

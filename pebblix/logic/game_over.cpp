@@ -21,7 +21,8 @@ void PebblixGame::tmrWord_Timer() {
     if (state.Score > HighScore) {
         if (saved.unreadable) {
             system_.ShowMessage(ScoreNotReadMessage(scorePath), kTitle, common::MessageButtons::Ok, guessKeys);
-        } else if (const common::SaveOutcome outcome = system_.ReplaceWholeFile(scorePath, FormatScoreFile(state.Score));
+        } else if (const common::SaveOutcome outcome =
+                       system_.ReplaceWholeFile(scorePath, FormatScoreFile(state.Score));
                    outcome != common::SaveOutcome::Saved) {
             system_.ShowMessage(ScoreNotSavedMessage(scorePath, outcome), kTitle, common::MessageButtons::Ok,
                                 guessKeys);

@@ -28,8 +28,7 @@ void PebblixGame::CheckGuess() {
         return;
     }
     // An empty guess is never a word, even when a blank line in the dictionary left an empty entry.
-    if (guess.empty() || FindWord(state.AllWords, guess, 1, state.WordCount) == 0 ||
-        !LettersAvailable(guess, word)) {
+    if (guess.empty() || FindWord(state.AllWords, guess, 1, state.WordCount) == 0 || !LettersAvailable(guess, word)) {
         RefuseGuess();
         return;
     }

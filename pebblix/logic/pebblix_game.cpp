@@ -74,7 +74,8 @@ void PebblixGame::Form_Unload() {
     const std::string optionsPath = SavedFile(kOptionsFile);
     if (optionsFileUnreadable_) {
         system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
-    } else if (const common::SaveOutcome outcome = system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn));
+    } else if (const common::SaveOutcome outcome =
+                   system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn));
                outcome != common::SaveOutcome::Saved) {
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
     }

@@ -70,8 +70,8 @@ std::string NewGameReport(std::int16_t Score) {
 }
 
 std::string AboutText() {
-    return std::string("Pebblix version 1.0\r\n") + common::maker::kRightsLine + "\r\nSupport: " +
-           common::maker::kSupportAddress + "\r\nWeb: " + common::maker::kWebAddress;
+    return std::string("Pebblix version 1.0\r\n") + common::maker::kRightsLine +
+           "\r\nSupport: " + common::maker::kSupportAddress + "\r\nWeb: " + common::maker::kWebAddress;
 }
 
 std::string VisitMenuCaption() { return std::string("&Visit ") + common::maker::kName + " On The Web"; }
@@ -83,7 +83,8 @@ std::string DictionaryMissingMessage(const std::string& firstPlace, const std::s
 
 std::string DictionaryTooLargeMessage(const std::string& path) {
     return "The dictionary " + path +
-           " is too large: Pebblix can hold 110000 words at most, in a file of 16 MB at most. The program will now exit.";
+           " is too large: Pebblix can hold 110000 words at most, in a file of 16 MB at most. The program will now "
+           "exit.";
 }
 
 std::string DictionaryWithoutLongWordMessage(const std::string& path) {

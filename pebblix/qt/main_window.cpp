@@ -78,8 +78,8 @@ void MainWindow::CreateControls() {
 
     // The label overlaps txtWord a little; the box is drawn over it, as on Windows.
     txtWord_->raise();
-    for (QWidget* control : {static_cast<QWidget*>(txtWord_), static_cast<QWidget*>(txtGuess_),
-                             static_cast<QWidget*>(cmdEnter_)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(txtWord_), static_cast<QWidget*>(txtGuess_), static_cast<QWidget*>(cmdEnter_)}) {
         control->installEventFilter(this);
     }
 

@@ -34,8 +34,9 @@ TEST(LoadDictionary, ReadsEveryTextAsTheFieldReaderDoes) {
     // give the fields of the shared rule (sorted, as the table keeps them).
     for (const std::string text :
          {"", "abc", "a\r\nb", "b\na\n", "a\r\n\r\nb\r\n", "\r\n", "\n", "a\rb\r\n", "a\r", "a\r\r\nb",
-          "abcdefgh\r\nijklmnop\rqrstuvwx\r\nyz\r\n", "abcdef\r\nghijklm\r\r\nnop\r\n", "\xe9t\xe9\r\n\xff\xfe\xfd\xfc\r\n",
-          "x,y\r\n", "\"q,r\"tail\r\nz\r\n", " pad  \r\n", "tab\tx\r\n", "\tlead\r\n", "lf\ncr\rcrlf\r\n"}) {
+          "abcdefgh\r\nijklmnop\rqrstuvwx\r\nyz\r\n", "abcdef\r\nghijklm\r\r\nnop\r\n",
+          "\xe9t\xe9\r\n\xff\xfe\xfd\xfc\r\n", "x,y\r\n", "\"q,r\"tail\r\nz\r\n", " pad  \r\n", "tab\tx\r\n",
+          "\tlead\r\n", "lf\ncr\rcrlf\r\n"}) {
         std::vector<std::string> expected = common::ReadAllFields(text);
         std::sort(expected.begin(), expected.end());
         expected.insert(expected.begin(), "");
@@ -76,7 +77,8 @@ TEST(LoadDictionary, SortsAListOutOfOrderSoEveryWordCanBeFound) {
     ASSERT_EQ(LoadDictionary(DictionaryText(shuffled), AllWords, WordCount), DictionaryLoad::Loaded);
     ASSERT_EQ(WordCount, 7);
     // Code order: capitals before lower case, a prefix before the longer word.
-    EXPECT_EQ(SlotsOf(AllWords), (std::vector<std::string>{"", "Zebra", "apple", "apples", "banana", "fig", "pear", "zoo"}));
+    EXPECT_EQ(SlotsOf(AllWords),
+              (std::vector<std::string>{"", "Zebra", "apple", "apples", "banana", "fig", "pear", "zoo"}));
     for (const std::string& word : shuffled) {
         EXPECT_NE(FindWord(AllWords, word, 1, WordCount), 0) << word;
     }

@@ -17,9 +17,9 @@ public:
     Focus focus = Focus::None;
     bool guessSelected = false;  // the whole guess selected, so the next key replaces it
     bool timerRunning = false;
-    int timerInterval = 0;       // what the timer last counted
-    int timerRestarts = 0;       // how often the countdown was started afresh
-    bool soundsChecked = true;   // as created
+    int timerInterval = 0;      // what the timer last counted
+    int timerRestarts = 0;      // how often the countdown was started afresh
+    bool soundsChecked = true;  // as created
     int unloads = 0;
     bool ended = false;
 

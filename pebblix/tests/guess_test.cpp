@@ -8,10 +8,9 @@ namespace {
 
 using common::MessageButtons;
 
-const std::vector<std::string> kWords{
-    "a",     "an",    "as",     "cheat",   "lane",    "let",     "letter", "listen", "paint", "painted",
-    "pint",  "plan",  "plane",  "planes",  "play",    "player",  "players", "settle", "silent", "tea",
-    "teach", "teacher", "tee",  "teeth"};
+const std::vector<std::string> kWords{"a",       "an",      "as",     "cheat", "lane",  "let",     "letter", "listen",
+                                      "paint",   "painted", "pint",   "plan",  "plane", "planes",  "play",   "player",
+                                      "players", "settle",  "silent", "tea",   "teach", "teacher", "tee",    "teeth"};
 
 class GuessCheck : public GameFixture {
 protected:

@@ -13,7 +13,9 @@
 
 namespace {
 
+// clang-format off
 EM_JS(double, random_seed, (), { return Math.floor(Math.random() * 2 ** 53); });
+// clang-format on
 
 }  // namespace
 

@@ -28,6 +28,7 @@ constexpr int kMenuContents = 4;
 constexpr int kMenuVisit = 5;
 constexpr int kMenuAbout = 6;
 
+// clang-format off
 EM_JS(void, lay_out, (int wl, int wt, int ww, int wh, int ll, int lt, int lw, int lh, int gl, int gt, int gw, int gh,
                       int bl, int bt, int bw, int bh, int width, int height), {
     pebblixPage.layout([wl, wt, ww, wh], [ll, lt, lw, lh], [gl, gt, gw, gh], [bl, bt, bw, bh], width, height);
@@ -50,6 +51,7 @@ EM_JS(void, select_all_guess, (), { pebblixPage.selectAllGuess(); });
 EM_JS(void, set_timer, (int id, int interval), { gamePort.setTimer(id, interval > 0, interval); });
 EM_JS(void, set_sounds_checked, (int checked), { pebblixPage.setSoundsChecked(checked !== 0); });
 EM_JS(void, close_window, (), { gamePort.endGame(); });
+// clang-format on
 
 }  // namespace
 

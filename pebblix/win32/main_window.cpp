@@ -49,10 +49,10 @@ void MainWindow::CreateControls() {
 
     const auto make = [&](DWORD extendedStyle, const char* windowClass, const char* text, DWORD style,
                           const Layout& layout, int id) {
-        HWND control = CreateWindowExA(extendedStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style,
-                                       pixels(layout.left), pixels(layout.top), pixels(layout.width),
-                                       pixels(layout.height), window_,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+        HWND control =
+            CreateWindowExA(extendedStyle, windowClass, text, WS_CHILD | WS_VISIBLE | style, pixels(layout.left),
+                            pixels(layout.top), pixels(layout.width), pixels(layout.height), window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         return control;
     };
@@ -63,8 +63,8 @@ void MainWindow::CreateControls() {
     // none; a label of no size, without an access key, gives it its name and changes nothing else.
     constexpr Layout kNoSize{0, 0, 0, 0};
     wordName_ = make(0, "STATIC", kWordBoxName, SS_LEFT | SS_NOPREFIX, kNoSize, IDC_LBL_WORD_NAME);
-    txtWord_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY,
-                    kTxtWord, IDC_TXT_WORD);
+    txtWord_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL | ES_READONLY, kTxtWord,
+                    IDC_TXT_WORD);
     lblWord_ = make(0, "STATIC", kWordLabel, WS_CLIPSIBLINGS | SS_LEFT, kLblWord, IDC_LBL_WORD);
     txtGuess_ = make(WS_EX_CLIENTEDGE, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL, kTxtGuess, IDC_TXT_GUESS);
     cmdEnter_ = make(0, "BUTTON", kCheckCaption, WS_TABSTOP | BS_DEFPUSHBUTTON, kCmdEnter, IDC_CMD_ENTER);
@@ -94,78 +94,78 @@ void MainWindow::LoadAndShow(int showCommand) {
 
 LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-    case WM_TIMER:
-        if (wParam == IDT_TMR_WORD) {
-            game_->tmrWord_Timer();
-        }
-        return 0;
-    case DM_GETDEFID:
-        return MAKELRESULT(IDC_CMD_ENTER, DC_HASDEFID);
-    case WM_NEXTDLGCTL:
-        // Alt+W: the label's access key leads to txtGuess this way.
-        common::win32::MoveDialogFocus(window, wParam, lParam);
-        return 0;
-    case WM_ACTIVATE:
-        if (focus_.OnActivate(window, wParam)) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
-        }
-        break;
-    case WM_SETFOCUS:
-        SetFocus(focus_.Saved() != nullptr ? focus_.Saved() : txtWord_);
-        return 0;
-    case WM_CLOSE:
-        Close(true);
-        return 0;
-    case WM_ENDSESSION:
-        // Logging off or shutting down unloads the window too: the sound setting is saved.
-        if (wParam != 0) {
+        case WM_TIMER:
+            if (wParam == IDT_TMR_WORD) {
+                game_->tmrWord_Timer();
+            }
+            return 0;
+        case DM_GETDEFID:
+            return MAKELRESULT(IDC_CMD_ENTER, DC_HASDEFID);
+        case WM_NEXTDLGCTL:
+            // Alt+W: the label's access key leads to txtGuess this way.
+            common::win32::MoveDialogFocus(window, wParam, lParam);
+            return 0;
+        case WM_ACTIVATE:
+            if (focus_.OnActivate(window, wParam)) {
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            SetFocus(focus_.Saved() != nullptr ? focus_.Saved() : txtWord_);
+            return 0;
+        case WM_CLOSE:
             Close(true);
-        }
-        return 0;
-    case WM_DESTROY:
-        KillTimer(window, IDT_TMR_WORD);
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        window_ = nullptr;
-        focus_.Forget();
-        PostQuitMessage(0);
-        return 0;
-    default:
-        break;
+            return 0;
+        case WM_ENDSESSION:
+            // Logging off or shutting down unloads the window too: the sound setting is saved.
+            if (wParam != 0) {
+                Close(true);
+            }
+            return 0;
+        case WM_DESTROY:
+            KillTimer(window, IDT_TMR_WORD);
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            focus_.Forget();
+            PostQuitMessage(0);
+            return 0;
+        default:
+            break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void MainWindow::OnCommand(int id, int notification) {
     switch (id) {
-    case IDC_CMD_ENTER:
-        if (notification == BN_CLICKED) {
-            game_->cmdEnter_Click();
-        }
-        break;
-    case IDM_FILE_NEW:
-        game_->mnuFileNew_Click();
-        break;
-    case IDM_FILE_EXIT:
-        game_->mnuFileExit_Click();
-        break;
-    case IDM_OPTIONS_SOUNDS:
-        game_->mnuOptionsSounds_Click();
-        break;
-    case IDM_HELP_CONTENTS:
-        game_->mnuHelpContents_Click();
-        break;
-    case IDM_HELP_VISIT:
-        game_->mnuHelpVisit_Click();
-        break;
-    case IDM_HELP_ABOUT:
-        game_->mnuHelpAbout_Click();
-        break;
-    default:
-        // IDCANCEL from Esc among them: the window has no cancel button, so Esc does nothing.
-        break;
+        case IDC_CMD_ENTER:
+            if (notification == BN_CLICKED) {
+                game_->cmdEnter_Click();
+            }
+            break;
+        case IDM_FILE_NEW:
+            game_->mnuFileNew_Click();
+            break;
+        case IDM_FILE_EXIT:
+            game_->mnuFileExit_Click();
+            break;
+        case IDM_OPTIONS_SOUNDS:
+            game_->mnuOptionsSounds_Click();
+            break;
+        case IDM_HELP_CONTENTS:
+            game_->mnuHelpContents_Click();
+            break;
+        case IDM_HELP_VISIT:
+            game_->mnuHelpVisit_Click();
+            break;
+        case IDM_HELP_ABOUT:
+            game_->mnuHelpAbout_Click();
+            break;
+        default:
+            // IDCANCEL from Esc among them: the window has no cancel button, so Esc does nothing.
+            break;
     }
 }
 

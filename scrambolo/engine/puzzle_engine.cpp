@@ -158,8 +158,8 @@ void PuzzleEngine::ShuffleLetters(const std::vector<std::string>& letters) {
 }
 
 std::string PuzzleEngine::WordListTooLargeMessage() const {
-    return "The word list " + wordListRead_ + " is too large: Scrambolo can hold " +
-           std::to_string(kWordListCapacity) + " words at most, in a file of 16 MB at most. The program will now exit.";
+    return "The word list " + wordListRead_ + " is too large: Scrambolo can hold " + std::to_string(kWordListCapacity) +
+           " words at most, in a file of 16 MB at most. The program will now exit.";
 }
 
 std::string PuzzleEngine::WordListMissingMessage() {

@@ -29,16 +29,15 @@ enum class DealResult {
 
 enum class LoadResult {
     Dealt,
-    NoDealableWord,   // the list was read, but nothing in the letter range can be dealt
-    WordListMissing,  // neither the system directory nor the program folder has a readable list
-    WordListTooLarge, // more than kWordListCapacity entries or kWordListMaxBytes; nothing was changed
+    NoDealableWord,    // the list was read, but nothing in the letter range can be dealt
+    WordListMissing,   // neither the system directory nor the program folder has a readable list
+    WordListTooLarge,  // more than kWordListCapacity entries or kWordListMaxBytes; nothing was changed
 };
 
 class PuzzleEngine {
 public:
     // The system gives the files, the program folder and the time of day that reseeds each draw.
-    PuzzleEngine(GameState& state, LetterButtons& buttons, common::RandomSource& random,
-                 common::SystemPort& system);
+    PuzzleEngine(GameState& state, LetterButtons& buttons, common::RandomSource& random, common::SystemPort& system);
 
     // Reads the word list (from WordListPath, else beside the program) and the high score, then
     // builds the play list for LetterRange and deals the first word.

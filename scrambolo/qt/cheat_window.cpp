@@ -29,8 +29,7 @@ CheatWindow::CheatWindow(double dpi, std::function<void()> onClose)
     text_->setAccessibleName(kHintBoxName);
 
     close_ = new QPushButton(kCmdCloseCaption, this);
-    close_->setGeometry(twips(kCmdClose.left), twips(kCmdClose.top), twips(kCmdClose.width),
-                        twips(kCmdClose.height));
+    close_->setGeometry(twips(kCmdClose.left), twips(kCmdClose.top), twips(kCmdClose.width), twips(kCmdClose.height));
     close_->setFont(common::qt::PointFont(kCmdCloseFontPoints));
     connect(close_, &QPushButton::clicked, this, [this] { RunHandler(onClose_); });
 }

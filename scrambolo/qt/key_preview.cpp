@@ -68,7 +68,8 @@ bool KeyPreview::eventFilter(QObject*, QEvent* event) {
     if (modifiers.testFlag(Qt::AltModifier) || keyCode == 0) {
         return false;
     }
-    const int shift = (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) | (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0);
+    const int shift =
+        (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) | (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0);
     RunHandler([&] { keyDown_(keyCode, shift); });
     // The key then goes on to the focused control as usual.
     return false;

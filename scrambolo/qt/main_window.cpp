@@ -31,8 +31,8 @@ bool PlayerMovedFocus(Qt::FocusReason reason) {
 }  // namespace
 
 MainWindow::MainWindow()
-    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
       dpi_(common::qt::ScreenDpi()),
       twips_(dpi_),
       client_(new QWidget(this)) {

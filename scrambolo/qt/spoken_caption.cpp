@@ -59,10 +59,11 @@ void TellName(QAbstractButton* button, const QString& name) {
     static const QMetaType registered = qDBusRegisterMetaType<ObjectReference>();
     Q_UNUSED(registered);
     const QString path = QString::fromLatin1(kObjectPathPrefix) + QString::number(QAccessible::uniqueId(accessible));
-    QDBusMessage change =
-        QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    QDBusMessage change = QDBusMessage::createSignal(path, QStringLiteral("org.a11y.atspi.Event.Object"),
+                                                     QStringLiteral("PropertyChange"));
     change << QStringLiteral("accessible-name") << 0 << 0 << QVariant::fromValue(QDBusVariant(name))
-           << QVariant::fromValue(ObjectReference{bus.baseService(), QDBusObjectPath(QString::fromLatin1(kApplicationPath))});
+           << QVariant::fromValue(
+                  ObjectReference{bus.baseService(), QDBusObjectPath(QString::fromLatin1(kApplicationPath))});
     bus.send(change);
 }
 

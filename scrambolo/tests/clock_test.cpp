@@ -195,7 +195,9 @@ TEST_F(ClockTest, TheMissedWordIsQuotedAsStored) {
 
 TEST_F(ClockTest, AMissedWordOfEightBitLettersIsQuotedAsTheButtonsShowedIt) {
     // The list's bytes are read in the Windows code page, the message box's text is UTF-8.
-    State().PlayWords = {"\x8A" "af\xE9"};
+    State().PlayWords = {
+        "\x8A"
+        "af\xE9"};
     State().CurrentWordIndex = 0;
     RunOutOfTime(0, 1);
     EXPECT_NE(system.messages[0].prompt.find("The word was \u0160af\u00E9. Play again?"), std::string::npos);

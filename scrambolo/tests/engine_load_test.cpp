@@ -76,9 +76,16 @@ TEST_F(LoadTest, AnEmptyOrUnplayableListIsReportedNotDealt) {
 
 TEST_F(LoadTest, TheHighScoreIsTheFirstFieldOrZero) {
     system.files[state.WordListPath] = "cat\r\n";
-    const std::vector<std::pair<std::string, std::int32_t>> cases = {
-        {"17\r\n", 17}, {"17,4\r\n", 17}, {" 17", 17}, {"", 0}, {"seven\r\n", 0}, {"12abc", 0},
-        {"2147483647\r\n", 2147483647}, {"2147483648\r\n", 0}, {"99999999999999999999", 0}, {"\r\n5", 0}};
+    const std::vector<std::pair<std::string, std::int32_t>> cases = {{"17\r\n", 17},
+                                                                     {"17,4\r\n", 17},
+                                                                     {" 17", 17},
+                                                                     {"", 0},
+                                                                     {"seven\r\n", 0},
+                                                                     {"12abc", 0},
+                                                                     {"2147483647\r\n", 2147483647},
+                                                                     {"2147483648\r\n", 0},
+                                                                     {"99999999999999999999", 0},
+                                                                     {"\r\n5", 0}};
     for (const auto& [text, expected] : cases) {
         state.HighScore = -99;
         system.files[highScorePath] = text;
@@ -103,9 +110,13 @@ TEST(WordRules, DealableWordsAndRanges) {
     EXPECT_FALSE(IsDealable("ca\tt"));
     EXPECT_FALSE(IsDealable("d\x7fg"));
     EXPECT_TRUE(IsDealable("caf\xe9"));
-    EXPECT_TRUE(IsDealable("\x8a" "af\x9c"));
+    EXPECT_TRUE(
+        IsDealable("\x8a"
+                   "af\x9c"));
     EXPECT_FALSE(IsDealable("caf\x81")) << "a byte the code page leaves undefined is shown as nothing";
-    EXPECT_FALSE(IsDealable("\x9d" "cat"));
+    EXPECT_FALSE(
+        IsDealable("\x9d"
+                   "cat"));
     EXPECT_FALSE(IsDealable(""));
     EXPECT_TRUE(FitsLetterRange(2, kAllRanges));
     EXPECT_FALSE(FitsLetterRange(5, kRange34));

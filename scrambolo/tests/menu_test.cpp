@@ -24,7 +24,7 @@ TEST_F(MenuTest, TheSavedRangeChecksItsItemAndRulesTheFirstWord) {
 
 TEST_F(MenuTest, TheSavedRangeIsReadByTheFieldRuleWithAllRangesForAnythingUnreadable) {
     const std::vector<std::pair<std::string, std::int32_t>> cases = {
-        {"-1\r\n", -1}, {"45", 45}, {" 34\r\n", 34}, {"34,56\r\n", 34}, {"6\r\n", 6},
+        {"-1\r\n", -1}, {"45", 45},      {" 34\r\n", 34},         {"34,56\r\n", 34}, {"6\r\n", 6},
         {"", -1},       {"abc\r\n", -1}, {"99999999999\r\n", -1}, {"\r\n56", -1}};
     for (const auto& [text, expected] : cases) {
         testing::FakeGameWindow freshWindow;

@@ -25,6 +25,7 @@ constexpr int kMenuContents = 21;
 constexpr int kMenuWeb = 22;
 constexpr int kMenuAbout = 23;
 
+// clang-format off
 // Every text goes to the page as UTF-8: captions, the clock and the hint are the game's 8-bit
 // text, decoded once here.
 EM_JS(void, lay_out, (int b0l, int b0t, int b0w, int b0h, int bw, int bh, int cl, int ct, int cw, int ch,
@@ -59,6 +60,7 @@ EM_JS(void, set_hint_text, (const char* text), { scramboloPage.setHintText(UTF8T
 EM_JS(void, show_hint_window, (), { scramboloPage.showHintWindow(); });
 EM_JS(void, close_hint_window, (), { scramboloPage.closeHintWindow(); });
 EM_JS(void, close_main_window, (), { gamePort.endGame(); });
+// clang-format on
 
 }  // namespace
 

@@ -33,8 +33,8 @@ void CheatWindow::Create(int dpi) {
         buttonFont_ = common::win32::CreatePointFont(kFontFace, kCmdCloseFontPoints, dpi);
     }
     window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, kCheatCaption,
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              100, 100, nullptr, nullptr, instance_, this);
     if (window_ == nullptr) {
         return;
     }
@@ -43,14 +43,14 @@ void CheatWindow::Create(int dpi) {
     // hint box its name without changing what the window shows or where the focus goes.
     CreateWindowExA(0, "STATIC", kHintBoxName, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_,
                     reinterpret_cast<HMENU>(IDC_HINT_NAME), instance_, nullptr);
-    text_ = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kText1Caption,
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, pixels(kText1.left),
-                            pixels(kText1.top), pixels(kText1.width), pixels(kText1.height), window_,
-                            reinterpret_cast<HMENU>(IDC_TEXT1), instance_, nullptr);
-    HWND close = CreateWindowExA(0, "BUTTON", kCmdCloseCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                 pixels(kCmdClose.left), pixels(kCmdClose.top), pixels(kCmdClose.width),
-                                 pixels(kCmdClose.height), window_, reinterpret_cast<HMENU>(IDC_CMD_CLOSE),
-                                 instance_, nullptr);
+    text_ =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kText1Caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                        pixels(kText1.left), pixels(kText1.top), pixels(kText1.width), pixels(kText1.height), window_,
+                        reinterpret_cast<HMENU>(IDC_TEXT1), instance_, nullptr);
+    HWND close =
+        CreateWindowExA(0, "BUTTON", kCmdCloseCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                        pixels(kCmdClose.left), pixels(kCmdClose.top), pixels(kCmdClose.width),
+                        pixels(kCmdClose.height), window_, reinterpret_cast<HMENU>(IDC_CMD_CLOSE), instance_, nullptr);
     SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_), FALSE);
     SendMessageA(close, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), FALSE);
     focus_.Remember(text_);

@@ -65,8 +65,8 @@ bool MainWindow::Create() {
     ModifyMenuA(menu, IDM_HELP_WEB, MF_BYCOMMAND | MF_STRING, IDM_HELP_WEB, WebMenuCaption().c_str());
 
     window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, kMainCaption,
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 100, 100, nullptr, menu, instance_, this);
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
+                              100, 100, nullptr, menu, instance_, this);
     if (window_ == nullptr) {
         return false;
     }
@@ -75,17 +75,17 @@ bool MainWindow::Create() {
     // Tab order is creation order: buttons 0 to 6, then the label, which takes no focus.
     for (int index = 0; index <= 6; ++index) {
         const Layout& place = index == 0 ? kButton0 : kLetterButton;
-        buttons_[static_cast<std::size_t>(index)] = CreateWindowExA(
-            0, "BUTTON", kButtonCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY,
-            Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height), window_,
-            reinterpret_cast<HMENU>(IDC_BUTTON_ARRAY + index), instance_, nullptr);
+        buttons_[static_cast<std::size_t>(index)] =
+            CreateWindowExA(0, "BUTTON", kButtonCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_NOTIFY,
+                            Pixels(place.left), Pixels(place.top), Pixels(place.width), Pixels(place.height), window_,
+                            reinterpret_cast<HMENU>(IDC_BUTTON_ARRAY + index), instance_, nullptr);
         SendMessageA(buttons_[static_cast<std::size_t>(index)], WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_),
                      FALSE);
     }
-    clockLabel_ = CreateWindowExA(0, "STATIC", kLblTimeCaption, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX,
-                                  Pixels(kLblTime.left), Pixels(kLblTime.top), Pixels(kLblTime.width),
-                                  Pixels(kLblTime.height), window_, reinterpret_cast<HMENU>(IDC_LBL_TIME),
-                                  instance_, nullptr);
+    clockLabel_ =
+        CreateWindowExA(0, "STATIC", kLblTimeCaption, WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX,
+                        Pixels(kLblTime.left), Pixels(kLblTime.top), Pixels(kLblTime.width), Pixels(kLblTime.height),
+                        window_, reinterpret_cast<HMENU>(IDC_LBL_TIME), instance_, nullptr);
     SendMessageA(clockLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), FALSE);
 
     cheat_.SetCloseHandler([this] {

@@ -32,8 +32,8 @@ void Game::Timer1_Timer() {
         return;
     }
     const double elapsed = std::floor(system_.MonotonicSeconds() - clockStartMonotonic_ + clockStartFraction_);
-    state.ElapsedSeconds = static_cast<std::int32_t>(
-        std::clamp<double>(elapsed, 0, std::numeric_limits<std::int32_t>::max()));
+    state.ElapsedSeconds =
+        static_cast<std::int32_t>(std::clamp<double>(elapsed, 0, std::numeric_limits<std::int32_t>::max()));
     if (state.ElapsedSeconds <= state.TimeLimit) {
         ShowClock(state.TimeLimit, state.ElapsedSeconds);
         return;

@@ -58,9 +58,9 @@ void Game::mnuFileExit_Click() { Form_Unload(); }
 
 void Game::mnuHelpContents_Click() {
     if (!system_.StartTextEditor(DataFile("scrambolo.TXT"))) {
-        system_.ShowMessage("The help could not be opened: the text editor " + system_.TextEditorName() +
-                                " could not be started.",
-                            "Scrambolo", common::MessageButtons::Ok);
+        system_.ShowMessage(
+            "The help could not be opened: the text editor " + system_.TextEditorName() + " could not be started.",
+            "Scrambolo", common::MessageButtons::Ok);
     }
 }
 
@@ -72,8 +72,6 @@ void Game::mnuHelpWeb_Click() {
     }
 }
 
-void Game::mnuHelpAbout_Click() {
-    system_.ShowMessage(AboutMessage(), "About Scrambolo", common::MessageButtons::Ok);
-}
+void Game::mnuHelpAbout_Click() { system_.ShowMessage(AboutMessage(), "About Scrambolo", common::MessageButtons::Ok); }
 
 }  // namespace scrambolo

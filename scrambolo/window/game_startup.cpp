@@ -119,8 +119,7 @@ void Game::DealWord() { SettleDeal(engine_.DealWord()); }
 
 std::string_view Game::CurrentWord() const {
     const auto index = static_cast<std::size_t>(state.CurrentWordIndex);
-    return state.CurrentWordIndex >= 0 && index < state.PlayWords.size() ? state.PlayWords[index]
-                                                                          : std::string_view();
+    return state.CurrentWordIndex >= 0 && index < state.PlayWords.size() ? state.PlayWords[index] : std::string_view();
 }
 
 std::string Game::DataFile(const char* name) { return system_.JoinPath(system_.DataFolder(), name); }

@@ -41,15 +41,15 @@ std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, s
     const std::string guessed = common::FormatPlain(wordsGuessed);
     const std::string ending = " words! The word was " + common::Utf8FromGameText(word) + ". Play again?";
     if (wordsGuessed > highScore) {
-        return "Congradulations! You beat your high score of " + high + " words! Your new high score is " +
-               guessed + ending;
+        return "Congradulations! You beat your high score of " + high + " words! Your new high score is " + guessed +
+               ending;
     }
     return "Oops! You didn't beat your high score of " + high + " words! You guessed " + guessed + ending;
 }
 
 std::string AboutMessage() {
-    return std::string("Scrambolo version 1.0\r\n") + common::maker::kRightsLine + "\r\nSupport: " +
-           common::maker::kSupportAddress + "\r\nWeb: " + common::maker::kWebHost;
+    return std::string("Scrambolo version 1.0\r\n") + common::maker::kRightsLine +
+           "\r\nSupport: " + common::maker::kSupportAddress + "\r\nWeb: " + common::maker::kWebHost;
 }
 
 std::string WebMenuCaption() { return std::string("&Visit ") + common::maker::kName + " On The Web..."; }
