@@ -4,7 +4,9 @@ import json
 import os
 import pty
 import re
+import shutil
 import subprocess
+import tempfile
 import threading
 import time
 import tty
@@ -97,13 +99,17 @@ class Desktop:
     Orca speaks as it does for a player, to no speech server, so its log holds every utterance.
 
     Runs inside a private D-Bus session (dbus-run-session), so nothing of the player's own desktop
-    is touched and scenarios never hear one another.
+    is touched and scenarios never hear one another. Its runtime folder ($XDG_RUNTIME_DIR, where
+    the accessibility bus and a sound server would put their sockets) is a private one, short
+    wherever the scenario's folder is, and removed when the desktop stops: the game finds no
+    sound server of the player's there.
     """
 
     def __init__(self, folder):
         self.folder = folder
         self._processes = []
         self.orca_log = None
+        self.runtime = None
 
     def start(self):
         self.start_without_screen_reader()
@@ -137,6 +143,8 @@ class Desktop:
 
     def start_without_screen_reader(self):
         """The display, the window manager and the accessibility bus, but no Orca."""
+        self.runtime = tempfile.mkdtemp(prefix="desktop-")
+        os.environ["XDG_RUNTIME_DIR"] = self.runtime
         self._start_display()
         # A window manager gives the keyboard back to the game window when a message box closes,
         # as every desktop does; without one the focus falls to the root window.
@@ -183,6 +191,8 @@ class Desktop:
         self._processes.clear()
         if self.orca_log:
             self.orca_log.close()
+        if self.runtime:
+            shutil.rmtree(self.runtime, ignore_errors=True)
 
     @staticmethod
     def wait_until(condition, seconds, what):

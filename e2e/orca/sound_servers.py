@@ -1,13 +1,17 @@
 """Sound servers for a scenario's game: one that never answers, and a real one that records what it plays.
 
 Both listen where a desktop's PulseAudio or PipeWire-Pulse does, $XDG_RUNTIME_DIR/pulse/native,
-which the game's sound library looks up; environment() gives the game that folder.
+which the game's sound library looks up; environment() gives the game that folder. It is a short
+private folder of the system's temporary folder, removed when the server stops: a Unix socket's
+path may not pass 107 bytes, which one inside a clone in a deep folder would.
 """
 
 import os
+import shutil
 import socket
 import struct
 import subprocess
+import tempfile
 import threading
 import time
 import wave
@@ -21,37 +25,44 @@ GAP = 2000
 
 
 class _Server:
-    """Used in a with statement, a server is stopped however the scenario ends."""
+    """Used in a with statement, a server is stopped however the scenario ends, and its runtime
+    folder (made by mkdtemp, so only this user may enter it) goes with it; a server that fails
+    to start is stopped and removed at once."""
+
+    def __init__(self, folder):
+        self.runtime = tempfile.mkdtemp(prefix="sound-")
+        try:
+            os.mkdir(os.path.join(self.runtime, "pulse"), 0o700)
+            self._start(folder)
+        except BaseException:
+            self._close()
+            raise
 
     def __enter__(self):
         return self
 
     def __exit__(self, *exception):
+        self._close()
+
+    def _close(self):
         self.stop()
+        shutil.rmtree(self.runtime, ignore_errors=True)
 
-
-def _runtime_folder(folder):
-    runtime = os.path.join(folder, "runtime")
-    os.makedirs(os.path.join(runtime, "pulse"), mode=0o700, exist_ok=True)
-    os.chmod(runtime, 0o700)
-    return runtime
+    def environment(self):
+        return {"XDG_RUNTIME_DIR": self.runtime}
 
 
 class SilentSoundServer(_Server):
     """Takes every connection and never says a word: the client library waits 30 s for its
     greeting, then gives up."""
 
-    def __init__(self, folder):
-        self.runtime = _runtime_folder(folder)
+    def _start(self, folder):
+        self._lock = threading.Lock()
+        self._connections = []  # [socket, still open]
         self._listener = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
         self._listener.bind(os.path.join(self.runtime, "pulse", "native"))
         self._listener.listen(16)
-        self._lock = threading.Lock()
-        self._connections = []  # [socket, still open]
         threading.Thread(target=self._accept, daemon=True).start()
-
-    def environment(self):
-        return {"XDG_RUNTIME_DIR": self.runtime}
 
     def _accept(self):
         while True:
@@ -96,9 +107,9 @@ class RecordingSoundServer(_Server):
     """PulseAudio with one loudspeaker: a sink that plays in real time, by the system clock, into
     a pipe that is read here, so that what the game played is known sample by sample."""
 
-    def __init__(self, folder):
-        self.runtime = _runtime_folder(folder)
-        self._fifo = os.path.join(folder, "loudspeaker")
+    def _start(self, folder):
+        self._server = None
+        self._fifo = os.path.join(self.runtime, "loudspeaker")
         os.mkfifo(self._fifo)
         self._samples = bytearray()
         self._lock = threading.Lock()
@@ -115,9 +126,6 @@ class RecordingSoundServer(_Server):
         self._reader.start()
         self._log_path = log.name
         Desktop.wait_until(lambda: self._said("Daemon startup complete"), 30, "the sound server to start")
-
-    def environment(self):
-        return {"XDG_RUNTIME_DIR": self.runtime}
 
     def _said(self, text):
         if self._server.poll() is not None:
@@ -164,6 +172,8 @@ class RecordingSoundServer(_Server):
             time.sleep(0.1)
 
     def stop(self):
+        if self._server is None:
+            return
         self._server.terminate()
         try:
             self._server.wait(timeout=5)
