@@ -14,8 +14,10 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 // Whether keys typed before a box appears may answer it. A question that the clock raises (the
-// time is up) comes while the player is still typing or swapping for the word, so the keys meant
-// for the word are dropped: those already waiting and those pressed in the box's first moments.
+// time is up) comes while the player is still typing or swapping for the word, and a player goes
+// on typing a moment before taking it in, so the keys meant for the word are dropped: those
+// already waiting and every key pressed until the box has shown and no key has been pressed for
+// kTypeAheadDropSeconds, however long the typing goes on. Then the box answers at once.
 enum class TypeAhead { Answers, Dropped };
 inline constexpr double kTypeAheadDropSeconds = 0.5;
 

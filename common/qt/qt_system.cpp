@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -22,6 +21,7 @@
 #include "common/qt/cue_player.h"
 #include "common/qt/late_keys.h"
 #include "common/qt/qt_text.h"
+#include "common/qt/type_ahead_drop.h"
 #include "common/text_file.h"
 
 namespace common::qt {
@@ -43,32 +43,6 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
-};
-
-// Keys for the word that would answer a question the clock raised: every key the program is given
-// from now until a moment after the box has shown is thrown away, those already waiting included.
-class TypeAheadDrop : public QObject {
-public:
-    explicit TypeAheadDrop(QWidget* box) : box_(box) { QCoreApplication::instance()->installEventFilter(this); }
-    ~TypeAheadDrop() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == box_ && event->type() == QEvent::Show && !shown_.isValid()) {
-            shown_.start();
-        }
-        const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
-                         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::Shortcut;
-        return key && Dropping();
-    }
-
-private:
-    bool Dropping() const {
-        return !shown_.isValid() || shown_.elapsed() < static_cast<qint64>(kTypeAheadDropSeconds * 1000.0);
-    }
-
-    QWidget* box_;
-    QElapsedTimer shown_;
 };
 
 }  // namespace

@@ -93,6 +93,15 @@ globalThis.gamePort = (() => {
     element.remove();
   }
 
+  // When the last key was pressed in the page, and the one before it: whether the keyboard had
+  // gone quiet before a key is judged with the other as it comes.
+  let lastKeyAt = -Infinity;
+  let keyBeforeLastAt = -Infinity;
+  addEventListener("keydown", () => {
+    keyBeforeLastAt = lastKeyAt;
+    lastKeyAt = performance.now();
+  }, true);
+
   function openMessage(prompt, title, yesNo, dropTypeAhead) {
     const id = nextDialog++;
     removeClosedBoxes();
@@ -118,9 +127,14 @@ globalThis.gamePort = (() => {
     buttons.className = "message-buttons";
     box.append(heading, text, buttons);
 
+    // A question raised with the type-ahead drop takes no key until it has come and no key has
+    // been pressed for a while, however long the typing goes on; each key pressed meanwhile, a
+    // held key's repeats too, starts the wait again. A key whose press it did not take is never
+    // taken: neither its repeats nor its release (on which a button takes Space).
     const openedAt = performance.now();
-    let keyHeldSinceOpening = false;
-    const earlyKey = () => dropTypeAhead && performance.now() - openedAt < TypeAheadDropMs;
+    const untaken = new Set();
+    let lastKeyTaken = false;
+    const waiting = (since) => dropTypeAhead && performance.now() - Math.max(openedAt, since) < TypeAheadDropMs;
     const answer = (code) => {
       if (dialogs.some((d) => d.id === id && !d.answered)) {
         dialogs.find((d) => d.id === id).answered = true;
@@ -132,9 +146,9 @@ globalThis.gamePort = (() => {
       button.type = "button";
       button.textContent = caption;
       button.addEventListener("click", (event) => {
-        // A key that went down for the word before or just as the question came does not answer it.
-        if (event.detail === 0 && keyHeldSinceOpening) return;
-        if (event.detail === 0 && earlyKey()) return;
+        // A press made without the pointer (a screen reader's, or a key's the box did not see)
+        // waits for the keyboard as a key does; a key the box took presses at once.
+        if (event.detail === 0 && !lastKeyTaken && waiting(lastKeyAt)) return;
         answer(code);
       });
       buttons.append(button);
@@ -149,16 +163,14 @@ globalThis.gamePort = (() => {
         event.preventDefault();
         return;
       }
-      if (earlyKey()) {
-        keyHeldSinceOpening = true;
+      if (waiting(keyBeforeLastAt) || (event.repeat && untaken.has(event.code))) {
+        untaken.add(event.code);
+        lastKeyTaken = false;
         event.preventDefault();
         return;
       }
-      if (!event.repeat) keyHeldSinceOpening = false;
-      if (keyHeldSinceOpening) {
-        event.preventDefault();
-        return;
-      }
+      untaken.delete(event.code);
+      lastKeyTaken = true;
       const key = event.key.toLowerCase();
       const plain = !event.altKey && !event.ctrlKey && !event.metaKey;
       if (event.key === "Escape") {
@@ -178,7 +190,7 @@ globalThis.gamePort = (() => {
     });
     box.addEventListener("keyup", (event) => {
       event.stopPropagation();
-      if (keyHeldSinceOpening) event.preventDefault();
+      if (untaken.delete(event.code)) event.preventDefault();
     });
 
     // The focus goes straight from the window to the default button. The page behind stays in

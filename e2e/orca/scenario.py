@@ -12,8 +12,8 @@ WORDS_FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "w
 
 # Utterances shown when a step fails: enough to see where the game went, not the whole log.
 CONTEXT_UTTERANCES = 25
-# A question the clock raised takes no key in its first half second, so that keys typed for the
-# word cannot answer it; a player answers once it has been read out, long after that.
+# A question the clock raised takes no key until no key has been pressed for half a second, so
+# that keys typed for the word cannot answer it; a player answers once it has been read out.
 QUESTION_DEAF_SECONDS = 0.5
 # What Orca says of a key as it is pressed: its name and a blank ("return ", "left alt ", "T ").
 KEY_ECHO = re.compile(r"\S+( \S+)? ")
@@ -163,11 +163,11 @@ class Scenario:
         time.sleep(QUESTION_DEAF_SECONDS)
         self.key(key)
 
-    def type_until_alert(self, keys, title, seconds=30):
-        """Presses keys in turn, over and over, as a player playing on, until a window with a
-        caption matching title shows besides those of the game already there, and once more
-        each as the player goes on a moment before taking it in: the last keys come within the
-        window's first quarter second or so."""
+    def type_until_alert(self, keys, title, after=2.0, every=0.08, seconds=30):
+        """Presses keys in turn, one every so often (80 ms: a quick typist), as a player playing
+        on, until a window with a caption matching title shows besides those of the game already
+        there, and goes on for a while after it (two seconds), as a player does who has not taken
+        it in yet and whose screen reader is still echoing the keys."""
         def shown():
             found = subprocess.run(
                 ["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", title],
@@ -178,15 +178,19 @@ class Scenario:
         there = shown()
         deadline = time.monotonic() + seconds
         pressed = 0
-        while not shown() - there:
-            if time.monotonic() > deadline:
+        seen = None
+        while seen is None or time.monotonic() < seen + after:
+            if seen is None and time.monotonic() > deadline:
                 raise ScenarioFailed("no window %r within %g s of typing" % (title, seconds))
+            due = time.monotonic() + every
             subprocess.run(["xdotool", "key", keys[pressed % len(keys)]], check=True, timeout=10)
             pressed += 1
-        seen = time.monotonic()
-        subprocess.run(["xdotool", "key", "--delay", "30"] + list(keys), check=True, timeout=10)
-        self.log("pressed %d keys of %s until a window %r showed, and %d more within %.2f s of seeing it"
-                 % (pressed, " ".join(keys), title, len(keys), time.monotonic() - seen))
+            if seen is None and shown() - there:
+                seen = time.monotonic()
+                before = pressed
+            time.sleep(max(0.0, due - time.monotonic()))
+        self.log("pressed %d keys of %s until a window %r showed, and %d more in the %.1f s after"
+                 % (before, " ".join(keys), title, pressed - before, after))
 
     def expect_question_waiting(self, title, question):
         """A Yes/No box read out, alert, question and default button, and still there once Orca

@@ -311,9 +311,10 @@ def scenario_time_up(s):
 
 def scenario_type_ahead(s):
     """A word's two minutes in real time, the clock never spoken unasked; swaps and verdicts
-    pressed on as the time runs out: none answers "Time Is Up", which stays and is read out;
-    answered once heard, it plays again. Real time, as the question's first half second, in
-    which it takes no key, is then what a player meets."""
+    pressed on as the time runs out and for two seconds after: none answers "Time Is Up", which
+    stays and is read out; answered after a pause, once heard, it plays again. Real time, as the
+    question waits for the keyboard to go quiet before it takes a key, is then what a player
+    meets."""
     s.beside_program("jmsit32.dll", s.words("cat.txt"))
     s.start(r"^Scrambolo!$")
     s.hear("Scrambolo! frame.", re.compile(r". push button\."))
@@ -325,7 +326,7 @@ def scenario_type_ahead(s):
             raise ScenarioFailed("the clock still reads %r" % caption(s))
         time.sleep(0.1)
 
-    s.step("Enter, Space and J pressed on until the question shows, and a moment after")
+    s.step("Enter, Space and J pressed on, one every 80 ms, until two seconds after the question shows")
     s.type_until_alert(["Return", "space", "j"], r"^Time Is Up$")
 
     s.step("the question is still there, read out, and the game waits for its answer")

@@ -218,11 +218,11 @@ void TimeRunsOut() {
     AnswerMessageBox(first, IDYES);
     ExpectNextWord(window);
 
-    Step("the new game's first word runs out with nothing guessed, while the player still types");
+    Step("the new game's first word runs out with nothing guessed, while the player types on across the question");
     PressChord({VK_MENU}, 'W');
     ExpectFocus(window.guess, "the guess box");
     // Refused guesses, typed and sent with Enter: in the question, N is No and Enter is Yes.
-    KeepPressingUntilAMessageBoxShows({'N', 'A', VK_RETURN}, 20, 0.3);
+    KeepPressingUntilAMessageBoxShows({'N', 'A', VK_RETURN}, 20, 2.0);
     MessageBoxView second =
         ExpectMessageBox("Pebblix",
                          "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average "

@@ -284,11 +284,11 @@ void TimeRunsOut() {
     ExpectNoCue();
     ExpectHighScoreMessage(1);
 
-    Step("the next word's two minutes run out with nothing guessed, while the player still swaps");
+    Step("the next word's two minutes run out with nothing guessed, while the player swaps on across the question");
     WaitForClockAtMost(main, 1);
     // Enter presses the focused letter, N does nothing in the game: in the question they would be
     // Yes and No.
-    KeepPressingUntilAMessageBoxShows({VK_RETURN, 'N'}, 15, 0.3);
+    KeepPressingUntilAMessageBoxShows({VK_RETURN, 'N'}, 15, 2.0);
     MessageBoxView missed = ExpectMessageBox("Time Is Up",
                                              "Oops! You didn't beat your high score of 1 words! You guessed 0 words! "
                                              "The word was cat. Play again?",

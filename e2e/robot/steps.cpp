@@ -214,8 +214,10 @@ void AnswerMessageBox(const MessageBoxView& box, int answer) {
 }
 
 void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double seconds, double after) {
-    Step("keep pressing keys for the word until the question comes, and a moment after");
-    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000.0);
+    Step("keep pressing keys for the word, one every 80 ms, until the question comes and on after it");
+    constexpr ULONGLONG kKeyEvery = 80;
+    const ULONGLONG start = GetTickCount64();
+    const ULONGLONG deadline = start + static_cast<ULONGLONG>(seconds * 1000.0);
     ULONGLONG shown = 0;
     for (std::size_t pressed = 0;; ++pressed) {
         const ULONGLONG now = GetTickCount64();
@@ -226,7 +228,11 @@ void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double sec
             break;
         }
         TapKey(keys[pressed % keys.size()]);
-        Sleep(kPollMilliseconds);
+        const ULONGLONG due = start + (pressed + 1) * kKeyEvery;
+        const ULONGLONG later = GetTickCount64();
+        if (due > later) {
+            Sleep(static_cast<DWORD>(due - later));
+        }
     }
     if (shown == 0) {
         Fail("a message box while the keys were pressed", "none in " + std::to_string(seconds) + " s");
@@ -234,7 +240,8 @@ void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double sec
 }
 
 void WaitUntilTheQuestionTakesKeys() {
-    // The game drops the keys of the question's first half second; a little more is allowed here.
+    // The question takes a key once none has been pressed for half a second; a little more is
+    // allowed here.
     Sleep(700);
 }
 

@@ -56,10 +56,10 @@ void ExpectText(HWND control, const std::string& expected, double seconds = kPat
 MessageBoxView ExpectMessageBox(const std::string& title, const std::string& text,
                                 const std::vector<std::string>& buttons, double seconds = kPatience);
 void AnswerMessageBox(const MessageBoxView& box, int answer);
-// Goes on pressing the keys in turn, as a player still busy with the word does when the time runs
-// out, until a message box shows and for a moment after it has.
+// Goes on pressing the keys in turn, one every 80 ms, as a player still busy with the word does
+// when the time runs out, until a message box shows and for the given seconds after it has.
 void KeepPressingUntilAMessageBoxShows(const std::vector<WORD>& keys, double seconds, double after);
-// Waits until the question has been up long enough that a key pressed now is an answer to it.
+// Waits until the keyboard has been quiet long enough that a key pressed now answers the question.
 void WaitUntilTheQuestionTakesKeys();
 void ExpectNoMessageBox(double seconds);
 void ExpectNoWindowCaptioned(const std::string& caption, double seconds);
