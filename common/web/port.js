@@ -282,6 +282,13 @@ globalThis.gamePort = (() => {
     pendingFocus = { element, restored };
     scheduleSettling();
   }
+  // A key comes after every move of the focus the game asked for before it, as on the desktop: a
+  // move not yet landed lands before the page sees the key, so the key acts where the game put
+  // the focus. Otherwise a menu opened right after a deal, before the move to the first letter
+  // had landed, lost the focus to it and closed again.
+  addEventListener("keydown", () => {
+    if (pendingFocus) settle();
+  }, true);
   // Runs once the focus has settled where the game last put it.
   function whenSettled(then) {
     afterSettling.push(then);
