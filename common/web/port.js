@@ -284,8 +284,8 @@ globalThis.gamePort = (() => {
   }
   // A key comes after every move of the focus the game asked for before it, as on the desktop: a
   // move not yet landed lands before the page sees the key, so the key acts where the game put
-  // the focus. Otherwise a menu opened right after a deal, before the move to the first letter
-  // had landed, lost the focus to it and closed again.
+  // the focus: a menu opened right after a deal, before the move to the first letter has landed,
+  // would otherwise lose the focus to it and close again.
   addEventListener("keydown", () => {
     if (pendingFocus) settle();
   }, true);
