@@ -19,6 +19,7 @@
 
 #include "common/posix/player_folders.h"
 #include "common/qt/cue_player.h"
+#include "common/qt/keyboard_watch.h"
 #include "common/qt/late_keys.h"
 #include "common/qt/qt_text.h"
 #include "common/qt/type_ahead_drop.h"
@@ -48,7 +49,9 @@ protected:
 }  // namespace
 
 QtSystem::QtSystem(std::string gameFolder)
-    : gameFolder_(std::move(gameFolder)), cues_(std::make_unique<CuePlayer>(gameFolder_)) {}
+    : gameFolder_(std::move(gameFolder)),
+      cues_(std::make_unique<CuePlayer>(gameFolder_)),
+      keyboard_(std::make_unique<KeyboardWatch>()) {}
 
 QtSystem::~QtSystem() = default;
 
@@ -58,7 +61,7 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
     QMessageBox& box = *new QMessageBox(owner_.data());
     std::optional<TypeAheadDrop> keysForTheWord;
     if (typeAhead == TypeAhead::Dropped) {
-        keysForTheWord.emplace(&box);
+        keysForTheWord.emplace(&box, *keyboard_);
     }
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(FromUtf8(title));

@@ -12,6 +12,7 @@
 namespace common::qt {
 
 class CuePlayer;
+class KeyboardWatch;
 
 class QtSystem final : public SystemPort {
 public:
@@ -50,6 +51,9 @@ private:
     std::string gameFolder_;
     QPointer<QWidget> owner_;
     std::unique_ptr<CuePlayer> cues_;
+    // Watched from the start: a question raised while the player types knows when the last key
+    // before it was pressed, and a modifier the screen reader hands back late is dropped.
+    std::unique_ptr<KeyboardWatch> keyboard_;
 };
 
 }  // namespace common::qt
