@@ -3,7 +3,6 @@
 
 #include <pulse/pulseaudio.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <utility>
@@ -256,17 +255,20 @@ void SoundServerLink::StreamChanged(pa_stream* stream, void* link) {
     }
 }
 
-void SoundServerLink::StreamWants(pa_stream* stream, std::size_t bytes, void* link) {
+void SoundServerLink::StreamWants(pa_stream* stream, std::size_t, void* link) {
     auto* self = static_cast<SoundServerLink*>(link);
     if (self->sounding_ && self->sounding_->stream == stream) {
-        self->Feed(bytes);
+        self->Feed();
     }
 }
 
-void SoundServerLink::Feed(std::size_t wanted) {
+void SoundServerLink::Feed() {
+    // The whole cue goes to the server at its first request, more than the short buffer asks
+    // for: held there, it plays through however busy the machine is. Handed over a buffer at a
+    // time, a refill that came late left a gap in the middle of the cue.
     Sounding& sounding = *sounding_;
     const std::string_view samples = sounding.request.cue->sound.samples;
-    const std::size_t count = std::min(wanted, samples.size() - sounding.written);
+    const std::size_t count = samples.size() - sounding.written;
     if (count > 0) {
         if (pa_stream_write(sounding.stream, samples.data() + sounding.written, count, nullptr, 0, PA_SEEK_RELATIVE) <
             0) {

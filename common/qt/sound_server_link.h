@@ -89,7 +89,7 @@ private:
     void Lost();
     void Leave();
     void Start(CueRequest request);
-    void Feed(std::size_t wanted);
+    void Feed();
     void EndSounding();
     static void Drop(std::optional<CueRequest>& request);
 
