@@ -93,13 +93,20 @@ globalThis.gamePort = (() => {
     element.remove();
   }
 
-  // When the last key was pressed in the page, and the one before it: whether the keyboard had
-  // gone quiet before a key is judged with the other as it comes.
+  // When the last key was pressed in the page, and the one before it, by the time each key event
+  // carries (the moment it went down, which a busy page handles late but unchanged): whether the
+  // keyboard had gone quiet before a key is judged with the other as it comes.
   let lastKeyAt = -Infinity;
   let keyBeforeLastAt = -Infinity;
-  addEventListener("keydown", () => {
+  // An engine whose events give no such time, or count it from elsewhere, is taken at its word
+  // of the moment the page handles the key.
+  const pressedAt = (event) => {
+    const now = performance.now();
+    return event.timeStamp > 0 && event.timeStamp <= now ? event.timeStamp : now;
+  };
+  addEventListener("keydown", (event) => {
     keyBeforeLastAt = lastKeyAt;
-    lastKeyAt = performance.now();
+    lastKeyAt = pressedAt(event);
   }, true);
 
   function openMessage(prompt, title, yesNo, dropTypeAhead) {
@@ -134,7 +141,7 @@ globalThis.gamePort = (() => {
     const openedAt = performance.now();
     const untaken = new Set();
     let lastKeyTaken = false;
-    const waiting = (since) => dropTypeAhead && performance.now() - Math.max(openedAt, since) < TypeAheadDropMs;
+    const waiting = (at, since) => dropTypeAhead && at - Math.max(openedAt, since) < TypeAheadDropMs;
     const answer = (code) => {
       if (dialogs.some((d) => d.id === id && !d.answered)) {
         dialogs.find((d) => d.id === id).answered = true;
@@ -148,7 +155,7 @@ globalThis.gamePort = (() => {
       button.addEventListener("click", (event) => {
         // A press made without the pointer (a screen reader's, or a key's the box did not see)
         // waits for the keyboard as a key does; a key the box took presses at once.
-        if (event.detail === 0 && !lastKeyTaken && waiting(lastKeyAt)) return;
+        if (event.detail === 0 && !lastKeyTaken && waiting(performance.now(), lastKeyAt)) return;
         answer(code);
       });
       buttons.append(button);
@@ -163,7 +170,7 @@ globalThis.gamePort = (() => {
         event.preventDefault();
         return;
       }
-      if (waiting(keyBeforeLastAt) || (event.repeat && untaken.has(event.code))) {
+      if (waiting(lastKeyAt, keyBeforeLastAt) || (event.repeat && untaken.has(event.code))) {
         untaken.add(event.code);
         lastKeyTaken = false;
         event.preventDefault();
