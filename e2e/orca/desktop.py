@@ -148,7 +148,10 @@ class Desktop:
         self._start_display()
         # A window manager gives the keyboard back to the game window when a message box closes,
         # as every desktop does; without one the focus falls to the root window.
-        self._start("openbox", ["openbox", "--sm-disable"])
+        # Its log goes to the scenario's folder, not the user's cache folder: a scenario writes
+        # nothing in anyone's home folder (the package's check watches those).
+        self._start("openbox", ["openbox", "--sm-disable"],
+                    environment={"XDG_CACHE_HOME": os.path.join(self.folder, "cache")})
         self._start("atspi-bus", [ATSPI_BUS_LAUNCHER, "--launch-immediately"])
 
     def _start_display(self):
