@@ -3,9 +3,16 @@
 import re
 import time
 
-from desktop import ScenarioFailed
+from desktop import Desktop, ScenarioFailed
 
 LETTER = re.compile(r"(.) push button\.")
+
+
+def page_loaded(s, link):
+    """The page is in the tree, done loading, with the link to follow."""
+    documents = s.nodes(lambda node: node.role == "document web")
+    return (documents and not any("busy" in node.states for node in documents)
+            and s.nodes(lambda node: node.role == "link" and node.name == link))
 
 
 def open_game(s, start_orca, link, title):
@@ -14,6 +21,9 @@ def open_game(s, start_orca, link, title):
     start_orca()
     s.activate(window)
     s.hear(re.compile(r"Scrambolo and Pebblix.*"), seconds=20)
+    # The player waits for the page to have come and been read out: on a busy machine the window
+    # is there, and named, well before the page in it.
+    Desktop.wait_until(lambda: page_loaded(s, "Scrambolo"), 30, "the site's first page to load")
     s.quiet(1.0)
     # The first link of the page is Scrambolo's, the second Pebblix's.
     for _ in range(link):
