@@ -76,8 +76,11 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
+    // Taken over the moment it closes, within the key that closes it: the screen reader may hand
+    // back that key and the next ones together, and the next ones reach the closed box before
+    // its own loop has returned.
+    QObject::connect(&box, &QDialog::finished, &box, [&box, owner = owner_] { LateKeys::Forward(&box, owner.data()); });
     const int answer = box.exec();
-    LateKeys::Forward(&box, owner_.data());
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }
