@@ -114,9 +114,25 @@ class Scenario:
         self.process = subprocess.Popen(self.command, cwd=self.folder, env=environment,
                                         stdout=log, stderr=subprocess.STDOUT)
         window = self.window(title)
-        subprocess.run(["xdotool", "windowactivate", "--sync", window], check=True, timeout=10)
+        self.give_keyboard(window)
         self.log("started %s, window %s" % (self.game, window))
         return window
+
+    def give_keyboard(self, window, seconds=10):
+        """Asks the window manager to activate the window and waits until one of the game's
+        windows is active: a box the game shows over it at once may take the activation instead,
+        as it takes the keyboard from a player."""
+        deadline = time.monotonic() + seconds
+        while True:
+            subprocess.run(["xdotool", "windowactivate", window], capture_output=True, timeout=10)
+            active = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True).stdout.strip()
+            games = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), "--name", ""],
+                                   capture_output=True, text=True).stdout.split()
+            if active and active in games:
+                return
+            if time.monotonic() > deadline:
+                raise ScenarioFailed("the game's window %s never had the keyboard (active: %r)" % (window, active))
+            time.sleep(0.1)
 
     def window(self, title, seconds=20):
         """The id of the game's visible window whose caption matches title."""

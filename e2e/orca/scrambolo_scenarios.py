@@ -354,7 +354,8 @@ def scenario_type_ahead(s):
 def scenario_missing_word_list(s):
     """No word list anywhere: the player is told why, then the game ends without saving anything."""
     s.beside_program("jmsit32.dll", None)
-    s.start(r"^Scrambolo!$")
+    # The box comes over the window just shown: the player meets the box.
+    s.start(r"^Error$")
     s.hear("alert Error.",
            re.compile(r"The word list jmsit32\.dll could not be found or read\. It was looked for as "
                       r"/\S+/share/games/scrambolo/jmsit32\.dll and as /\S+/program/jmsit32\.dll\. "
