@@ -143,11 +143,6 @@ export class Tab {
     else await new Promise((resolve) => setTimeout(resolve, ms));
   }
 
-  // The page's time in milliseconds, as its own clock reads it.
-  async now() {
-    return this.page.evaluate(() => performance.now());
-  }
-
   async saved(key) {
     return this.page.evaluate((name) => localStorage.getItem(name), key);
   }
