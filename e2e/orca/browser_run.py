@@ -16,6 +16,7 @@ import http.server
 import importlib
 import os
 import shutil
+import signal
 import sys
 import threading
 import traceback
@@ -56,6 +57,9 @@ def main():
     if os.environ.get(PRIVATE_BUS_MARK) != "1":
         os.environ[PRIVATE_BUS_MARK] = "1"
         os.execvp("dbus-run-session", ["dbus-run-session", "--", PYTHON, os.path.abspath(__file__)] + sys.argv[1:])
+    # Stopped from outside (a test run interrupted), the scenario still takes its desktop down and
+    # removes its private folders.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
 
     sys.path.insert(0, HERE)
     from desktop import Desktop

@@ -18,6 +18,7 @@ import configparser
 import os
 import shlex
 import shutil
+import signal
 import sys
 import traceback
 
@@ -42,6 +43,9 @@ def main():
     if os.environ.get(PRIVATE_BUS_MARK) != "1":
         os.environ[PRIVATE_BUS_MARK] = "1"
         os.execvp("dbus-run-session", ["dbus-run-session", "--", PYTHON, os.path.abspath(__file__)] + sys.argv[1:])
+    # Stopped from outside (a test run interrupted), the scenario still takes its desktop down and
+    # removes its private folders.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
 
     here = os.path.dirname(os.path.abspath(__file__))
     sys.path.insert(0, here)
