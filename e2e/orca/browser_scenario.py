@@ -31,6 +31,9 @@ FIREFOX_PREFERENCES = {
     "media.autoplay.default": 0,
 }
 
+# WebKitGTK's small browser, from Debian's webkit2gtk-driver.
+MINI_BROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+
 
 class BrowserScenario(Scenario):
     """The site served from <folder>/site, the browser (chromium or firefox) showing it in a window of its own.
@@ -40,8 +43,8 @@ class BrowserScenario(Scenario):
     """
 
     def __init__(self, folder, desktop, address, browser="chromium"):
-        if browser not in ("chromium", "firefox"):
-            raise ScenarioFailed("no browser %r: chromium or firefox" % browser)
+        if browser not in ("chromium", "firefox", "webkit"):
+            raise ScenarioFailed("no browser %r: chromium, firefox or webkit" % browser)
         self.folder = folder
         self.desktop = desktop
         self.address = address
@@ -69,6 +72,12 @@ class BrowserScenario(Scenario):
                        "--force-renderer-accessibility", "--autoplay-policy=no-user-gesture-required",
                        "--user-data-dir=" + profile, "--window-size=1000,750",
                        "--app=" + self.address + page]
+        elif self.browser == "webkit":
+            # WebKitGTK's own small browser: its storage, cache and settings in the profile folder.
+            command = [MINI_BROWSER, "--autoplay-policy=allow", self.address + page]
+            environment = dict(os.environ, **{name: os.path.join(profile, folder) for name, folder in
+                                              (("XDG_DATA_HOME", "data"), ("XDG_CACHE_HOME", "cache"),
+                                               ("XDG_CONFIG_HOME", "config"))})
         else:
             os.makedirs(profile, exist_ok=True)
             with open(os.path.join(profile, "user.js"), "w") as preferences:

@@ -6,8 +6,6 @@ globalThis.pebblixPage = (() => {
   const Kind = port.EventKind;
   const Target = { CheckIt: 1 };
   const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6 };
-  const TwipsPerPixel = 15;
-  const px = (twips) => `${twips / TwipsPerPixel}px`;
 
   const root = document.getElementById("game");
   port.setPageRoot(root, "Pebblix");
@@ -35,8 +33,7 @@ globalThis.pebblixPage = (() => {
   // A form for Enter and a phone's Go key, not a landmark a screen reader would name on the way to the word.
   form.setAttribute("role", "none");
   form.autocomplete = "off";
-  const place = (element, [left, top, width, height]) =>
-    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
+  const place = (element, [left, top, width, height]) => port.setTwips(element, { left, top, width, height });
 
   const word = document.createElement("input");
   word.type = "text";
@@ -78,10 +75,11 @@ globalThis.pebblixPage = (() => {
     } else if (event.key === "F1" || event.key === "F2") {
       event.preventDefault();
       port.post(Kind.Menu, event.key === "F1" ? Menu.Contents : Menu.New);
-    } else if (event.altKey && !event.ctrlKey && (key === "w" || key === "c")) {
-      // The access keys of "&Word:" and "&Check it!"; the word's always selects the whole guess.
+    } else if (event.altKey && !event.ctrlKey && ["w", "c"].includes(port.accessKeyOf(event))) {
+      // The access keys of "&Word:" and "&Check it!" (Option with them on a Mac); the word's
+      // always selects the whole guess.
       event.preventDefault();
-      if (key === "w") selectGuess();
+      if (port.accessKeyOf(event) === "w") selectGuess();
       else form.requestSubmit();
     } else if (plain && event.target === check && (key === "w" || key === "c")) {
       // A push button takes no typing: a letter typed on it works as the access key it matches.
@@ -98,8 +96,8 @@ globalThis.pebblixPage = (() => {
       place(wordLabel, label);
       place(guess, guessBox);
       place(check, button);
-      root.style.setProperty("--window-width", px(clientWidth));
-      form.style.height = px(clientHeight);
+      port.setTwips(root, { "window-width": clientWidth });
+      port.setTwips(form, { "client-height": clientHeight });
     },
     captions(labelCaption, checkCaption, wordName) {
       gameMenus.label(wordLabel, labelCaption);
