@@ -1,4 +1,4 @@
-"""What a scenario does with a game's page in Chromium or Firefox: its site files, the keys it presses and what Orca says."""
+"""What a scenario does with a game's page in Chromium, Firefox or WebKitGTK: its site files, the keys it presses and what Orca says."""
 
 import json
 import os
@@ -36,7 +36,7 @@ MINI_BROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 
 
 class BrowserScenario(Scenario):
-    """The site served from <folder>/site, the browser (chromium or firefox) showing it in a window of its own.
+    """The site served from <folder>/site, the browser (chromium, firefox or webkit) showing it in a window of its own.
 
     The keys, the typing and what Orca says work as for the Linux games (Scenario); the program
     is the browser, whose own profile lives in <folder>/profile.

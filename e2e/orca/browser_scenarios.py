@@ -1,4 +1,4 @@
-"""Both games' pages played by keyboard in Chromium or Firefox while Orca listens, from the site's first page on."""
+"""Both games' pages played by keyboard in Chromium, Firefox or WebKitGTK while Orca listens, from the site's first page on."""
 
 import re
 import time
@@ -6,6 +6,14 @@ import time
 from desktop import ScenarioFailed
 
 LETTER = re.compile(r"(.) push button\.")
+GIVEN_WORD = re.compile(r"Given word: read only entry( planets)?\.?")
+
+
+def hear_given_word(s):
+    """The given word with its label: read in one (Chromium, Firefox), or its box then the word
+    right after it (WebKitGTK, where it is the box's description)."""
+    if s.hear(GIVEN_WORD)[0].endswith("entry."):
+        s.hear_next("planets.")
 
 
 def open_game(s, start_orca, link, title):
@@ -114,7 +122,7 @@ def scenario_pebblix_guess(s, start_orca):
     s.hear_once("Pebblix dialog Welcome to Pebblix! Do you want instructions?", "Yes push button.", seconds=20)
     s.key("n")
     s.step("No: the given word is spoken with its name")
-    s.hear(re.compile(r"Given word: read only entry planets\.?"))
+    hear_given_word(s)
 
     s.step("a refused guess stays, selected; an accepted one is reported once")
     s.key("Tab")
@@ -127,4 +135,4 @@ def scenario_pebblix_guess(s, start_orca):
     s.hear_once("Pebblix dialog Nice work! You earned 4 points and now have a total of 4points! Get ready for the next word!",
                 "OK push button.")
     s.key("Return")
-    s.hear(re.compile(r"Given word: read only entry planets\.?"))
+    hear_given_word(s)

@@ -1,4 +1,4 @@
-// Debian's Chromium driven headless, the page read as a screen reader gets it: roles, names, focus and modality.
+// Debian's Chromium driven headless, the page read as a screen reader gets it: roles, names, focus and modality; the tab every suite drives.
 import { chromium } from "playwright-core";
 import { readFile } from "node:fs/promises";
 import { join, dirname } from "node:path";
@@ -9,6 +9,9 @@ const here = dirname(fileURLToPath(import.meta.url));
 export const siteFolder = process.env.WEB_SITE || join(here, "..", "..", "build", "web", "site");
 export const oneFileFolder = process.env.WEB_ONE_FILE || join(siteFolder, "..", "one-file");
 export const wordsFolder = join(here, "..", "words");
+
+// The engine the suites run in: Chromium (playwright-core), or WebKitGTK (WEB_ENGINE=webkit, webkit.mjs).
+export const engine = process.env.WEB_ENGINE || "chromium";
 
 // As root and in a container Chromium needs its sandbox off; sound may play before any key.
 export const chromiumFlags = ["--no-sandbox", "--autoplay-policy=no-user-gesture-required"];
@@ -153,6 +156,32 @@ export class Tab {
 
   async key(...keys) {
     for (const key of keys) await this.page.keyboard.press(key);
+  }
+
+  async type(text) {
+    await this.page.keyboard.type(text);
+  }
+
+  // A click on the nth control of this role and name.
+  async click(role, name, nth = 0) {
+    await this.page.getByRole(role, { name, exact: true }).nth(nth).click();
+  }
+
+  // A click on Scrambolo's letter button at index (from 0) of those showing.
+  async clickLetter(index) {
+    await this.page.getByRole("toolbar", { name: "Letters" }).getByRole("button").nth(index).click();
+  }
+
+  async focusButton(name) {
+    await this.page.getByRole("button", { name, exact: true }).focus();
+  }
+
+  evaluate(fn, arg) {
+    return this.page.evaluate(fn, arg);
+  }
+
+  async reload() {
+    await this.page.reload();
   }
 }
 

@@ -35,10 +35,24 @@ globalThis.pebblixPage = (() => {
   form.autocomplete = "off";
   const place = (element, [left, top, width, height]) => port.setTwips(element, { left, top, width, height });
 
-  const word = document.createElement("input");
+  let word = document.createElement("input");
   word.type = "text";
   word.readOnly = true;
   word.id = "given-word";
+  // WebKit gives a screen reader that was there as the page was built no text of the word's box
+  // and tells it of no change: there each new word comes in a new box, described by the word.
+  const wordText = document.createElement("span");
+  wordText.id = "given-word-text";
+  wordText.hidden = true;
+  function renewWordBox(text) {
+    const fresh = word.cloneNode();
+    fresh.setAttribute("aria-describedby", wordText.id);
+    wordText.textContent = text;
+    const focused = document.activeElement === word;
+    port.replaceControl(word, fresh);
+    word = fresh;
+    if (focused) port.restoreFocus(word);
+  }
   const wordLabel = document.createElement("label");
   wordLabel.htmlFor = "guess";
   const guess = document.createElement("input");
@@ -51,7 +65,7 @@ globalThis.pebblixPage = (() => {
   const check = document.createElement("button");
   check.type = "submit";
   check.className = "check";
-  form.append(wordLabel, word, guess, check);
+  form.append(wordLabel, word, guess, check, wordText);
   root.append(menuBar, form);
 
   form.addEventListener("submit", (event) => {
@@ -113,6 +127,7 @@ globalThis.pebblixPage = (() => {
       port.focusSoon(word);
     },
     setWordText(text) {
+      if (port.webKit) renewWordBox(text);
       word.value = text;
       word.setSelectionRange(0, 0);
     },
