@@ -30,8 +30,11 @@ async function pastWelcome(tab) {
 test("a refused and an accepted guess, then time up: the best score saved, Yes plays again", async () => {
   const tab = await open("pebblix", { replaced: { [DICTIONARY]: await words("pebblix-planets.txt") }, clock: true });
   try {
+    await tab.expectMessage("Pebblix", "Welcome to Pebblix! Do you want instructions?", "Yes");
+    await tab.expectNoViolations("with the welcome box up");
     assert.equal(await pastWelcome(tab), "planets");
     assert.equal(await tab.title(), "Pebblix");
+    await tab.expectNoViolations("in play");
 
     // The given word itself is refused: the guess stays, all of it selected, the focus in it.
     await tab.key("Tab");
@@ -80,6 +83,7 @@ test("Sounds switched off from the menu is saved when the page closes, and read 
     await tab.key("Alt+o");
     const sounds = await tab.expectFocus("menuitemcheckbox", "Sounds");
     assert.equal(sounds.checked, "true");
+    await tab.expectNoViolations("with a menu open");
     await tab.key("Enter");
     await tab.expectFocus("textbox", "Given word:");
     await tab.reload();

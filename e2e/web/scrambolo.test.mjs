@@ -89,12 +89,14 @@ test("a word rebuilt by keys and one by buttons; a wrong check; the high score b
   try {
     let row = await expectFreshDeal(tab, "lamp");
     assert.deepEqual((await tab.tree()).filter((n) => n.role === "menuitem").map((n) => n.name), ["File", "Options", "Help"]);
+    await tab.expectNoViolations("in play");
 
     // H tells the saved high score; OK gives the focus back to the same letter.
     await tab.key("Tab");
     await tab.expectFocus("button", row[1]);
     await tab.key("h");
     await tab.expectMessage("High Score", "Your high score is 1 guessed words!");
+    await tab.expectNoViolations("with a box up");
     // The page behind the box is out of the keyboard's reach: Tab stays in the box.
     await tab.key("Tab");
     await tab.expectMessage("High Score", "Your high score is 1 guessed words!");
@@ -144,6 +146,7 @@ test("a hint in the Cheat window, a letter range picked from the menu and saved 
     await tab.expectFocus("menuitemradio", "3 To 4 Letters");
     const checked = (await tab.find("menuitemradio")).filter((n) => n.checked === "true").map((n) => n.name);
     assert.deepEqual(checked, ["All Ranges"]);
+    await tab.expectNoViolations("with a menu open");
     await tab.key("Enter");
     const row = await tab.until("a word of 3 or 4 letters", async () => {
       const now = await letters(tab);
@@ -157,6 +160,7 @@ test("a hint in the Cheat window, a letter range picked from the menu and saved 
     const hint = await tab.until("the hint", (tree) => tree.find((n) => n.focused && n.name === "Hint:"));
     assert.equal(hint.value, pattern);
     assert.ok((await tab.find("dialog", "Cheat")).length === 1);
+    await tab.expectNoViolations("with Cheat open");
     await tab.key("Escape");
     await tab.until("the Cheat window gone", async () => (await tab.find("dialog", "Cheat")).length === 0);
     await tab.focusButton("Hint (C)");

@@ -196,6 +196,10 @@ export class WebKitTab extends Tab {
     await this.session.call("POST", `${this.session.path}/refresh`, {});
   }
 
+  async addScript(path) {
+    await this.session.run(await readFile(path, "utf8"));
+  }
+
   async focusButton(name) {
     await this.session.run(
       "[...document.querySelectorAll('button')].find((b) => b.textContent === arguments[0]).focus();", name);
