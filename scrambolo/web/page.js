@@ -69,6 +69,22 @@ globalThis.gamePage = (() => {
     port.replaceControl(old, fresh);
     return fresh;
   }
+  // WebKit tells the screen reader nothing of a button's new letter: a new button takes the
+  // place of one whose letter changed, and where the focus is on it, the focus moves along, which
+  // the screen reader reads. Once the focus has settled: a deal that moves it to the first letter
+  // says only that one.
+  function renewLetter(index, caption) {
+    const button = buttons[index];
+    if (document.activeElement !== button) {
+      renewButton(index);
+      return;
+    }
+    port.whenSettled(() => {
+      if (buttons[index] !== button) return;
+      if (document.activeElement !== button) renewButton(index);
+      else if (button.textContent === caption) port.restoreFocus(renewButton(index));
+    });
+  }
   const clock = document.createElement("div");
   clock.className = "clock";
   clock.addEventListener("dblclick", () => port.post(Kind.DoubleClick, Target.ClockLabel));
@@ -167,23 +183,17 @@ globalThis.gamePage = (() => {
       const button = buttons[index];
       if (button.textContent === caption) return;
       button.textContent = caption;
-      if (document.activeElement !== button) {
-        renewButton(index);
+      if (port.webKit) {
+        renewLetter(index, caption);
         return;
       }
       // A swap or a deal puts a new letter under the focus without moving it. Told once the focus
-      // has settled: a deal that moves it to the first letter says only that one. Where the
-      // browser tells the screen reader nothing of the change, the focus moves to a new button
-      // with the letter.
-      port.whenSettled(() => {
-        if (buttons[index] !== button) return;
-        if (document.activeElement !== button) {
-          renewButton(index);
-        } else if (button.textContent === caption) {
-          if (port.webKit) port.restoreFocus(renewButton(index));
-          else port.announce(caption);
-        }
-      });
+      // has settled: a deal that moves it to the first letter says only that one.
+      if (port.focusTarget() === button) {
+        port.whenSettled(() => {
+          if (document.activeElement === button && button.textContent === caption) port.announce(caption);
+        });
+      }
     },
     setButtonShown(index, shown) {
       const button = buttons[index];
