@@ -359,11 +359,13 @@ globalThis.gamePort = (() => {
   }
 
   // --- Sounds: Web Audio buffers, fetched once. Before the player's first key or tap a browser
-  // may refuse to play; a cue is then skipped, never waited for.
+  // refuses to play, so the sound system starts only then (it costs the start of the game a good
+  // part of its time on a phone); a cue before it is skipped, never waited for.
   let audio = null;
+  let audioAllowed = false;
   const sounds = new Map();
   function audioContext() {
-    if (!audio && typeof AudioContext === "function") audio = new AudioContext();
+    if (!audio && audioAllowed && typeof AudioContext === "function") audio = new AudioContext();
     return audio;
   }
   function sound(url) {
@@ -376,6 +378,7 @@ globalThis.gamePort = (() => {
     return sounds.get(url);
   }
   function unlockSound() {
+    audioAllowed = true;
     const context = audioContext();
     if (context && context.state === "suspended") context.resume().catch(() => {});
   }
@@ -384,6 +387,7 @@ globalThis.gamePort = (() => {
 
   // Resolves when the cue has ended, or at once when it cannot be played.
   async function playSound(url) {
+    if (!audioContext()) return;
     const buffer = await sound(url);
     const context = audioContext();
     if (!buffer || !context || context.state !== "running") return;
