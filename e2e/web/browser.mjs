@@ -149,6 +149,16 @@ export class Tab {
     else await new Promise((resolve) => setTimeout(resolve, ms));
   }
 
+  // Holds the page's time at the moment given (as the page's Date.now() counts it): from then on
+  // it moves only as the test moves it, until released.
+  async holdTime(at) {
+    await this.page.clock.pauseAt(at);
+  }
+
+  async releaseTime() {
+    await this.page.clock.resume();
+  }
+
   async saved(key) {
     return this.page.evaluate((name) => localStorage.getItem(name), key);
   }

@@ -71,7 +71,7 @@ test("a refused and an accepted guess, then time up typed across: the best score
     await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  4points! Get ready for the next word!");
     // The next word's fifteen seconds start once the report is answered, however long the page
     // then takes to show it.
-    const reportAnswered = await tab.page.evaluate(() => Date.now());
+    const reportAnswered = await tab.evaluate(() => Date.now());
     await tab.key("Enter");
     await tab.noMessage();
     await tab.expectFocus("textbox", "Given word:");
@@ -81,9 +81,9 @@ test("a refused and an accepted guess, then time up typed across: the best score
     // The word's time runs out while the player types on: the best score is saved, and neither the
     // letters nor Enter answer the question, however long they go on; after a pause, Enter does.
     await tab.key("Tab");
-    await tab.page.clock.pauseAt(reportAnswered + 13000);
+    await tab.holdTime(reportAnswered + 13000);
     await typeAcrossQuestion(tab, ["n", "Enter"]);
-    await tab.page.clock.resume();
+    await tab.releaseTime();
     await tab.expectMessage("Pebblix", "Times up! Sorry, you lose! Your final score was  4. It took you 1 words, so your average score per word is 4. You beat your old high score, which was 0! Play again?", "Yes");
     assert.equal(await tab.saved("pebblix/pebblixscor.dat"), " 4 \r\n");
     await tab.pass(600);

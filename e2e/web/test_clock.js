@@ -31,6 +31,8 @@
   globalThis.requestAnimationFrame = (callback) => schedule(() => callback(now), 16, [], 0);
   globalThis.cancelAnimationFrame = (id) => timers.delete(id);
   performance.now = () => now;
+  // Events carry the time they came at on the same clock (a key's press is judged by it).
+  Object.defineProperty(Event.prototype, "timeStamp", { get: () => now, configurable: true });
   globalThis.Date = class extends RealDate {
     constructor(...args) {
       super(...(args.length > 0 ? args : [startedAt + now]));

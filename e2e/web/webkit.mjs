@@ -142,6 +142,13 @@ export class WebKitTab extends Tab {
     }
   }
 
+  // The test's clock here moves only as the test moves it: held, it is moved on to the moment given.
+  async holdTime(at) {
+    await this.pass(at - (await this.evaluate(() => Date.now())));
+  }
+
+  async releaseTime() {}
+
   saved(key) {
     return this.session.run("return localStorage.getItem(arguments[0]);", key);
   }
