@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/time_allowed.h"
 #include "common/timer_control.h"
 
 namespace pebblix {
@@ -24,6 +25,8 @@ public:
 
     // The check mark of the Sounds menu item.
     virtual void SetSoundsChecked(bool checked) = 0;
+    // Checks the setting's item of the "&Time Allowed" radio items and clears the other three.
+    virtual void SetTimeAllowedCheck(common::TimeAllowedSetting setting) = 0;
 
     // Unloads the main window: its unload handler runs once, then the program ends.
     virtual void UnloadMainWindow() = 0;

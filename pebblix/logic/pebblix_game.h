@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/random_source.h"
 #include "common/system_port.h"
@@ -32,6 +33,9 @@ public:
     void mnuFileNew_Click();
     void mnuFileExit_Click();
     void mnuOptionsSounds_Click();
+    // An item of "&Time Allowed": a different setting starts a new game at its time, as New Game
+    // does, its report included; the checked one does nothing.
+    void mnuTimeAllowed_Click(common::TimeAllowedSetting setting);
     void mnuHelpContents_Click();
     void mnuHelpVisit_Click();
     void mnuHelpAbout_Click();
@@ -49,9 +53,11 @@ private:
     void PlayWrongSound();
     void SelectGuess();
     void PlayCue(const char* waveFile);
+    // Writes the time setting at the unload, when there is a choice to keep.
+    void SaveTimeAllowed();
     // Cues and help come from the data folder, scores and settings go to the saved-files folder.
     std::string DataFile(const char* name);
-    std::string SavedFile(const char* name);
+    std::string SavedFile(std::string_view name);
 
     GameWindow& window_;
     common::SystemPort& system_;
@@ -60,6 +66,8 @@ private:
     common::TimerControl tmrWord_{window_, true, 0};
     // The options file was there at start-up but could not be read: it is never written over.
     bool optionsFileUnreadable_ = false;
+    // The same for the time setting's file.
+    bool timeAllowedFileUnreadable_ = false;
 };
 
 }  // namespace pebblix

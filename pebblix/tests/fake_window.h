@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "pebblix/logic/game_window.h"
@@ -17,9 +18,10 @@ public:
     Focus focus = Focus::None;
     bool guessSelected = false;  // the whole guess selected, so the next key replaces it
     bool timerRunning = false;
-    int timerInterval = 0;      // what the timer last counted
-    int timerRestarts = 0;      // how often the countdown was started afresh
-    bool soundsChecked = true;  // as created
+    int timerInterval = 0;                                  // what the timer last counted
+    int timerRestarts = 0;                                  // how often the countdown was started afresh
+    bool soundsChecked = true;                              // as created
+    std::optional<common::TimeAllowedSetting> timeChecked;  // the checked "Time Allowed" item
     int unloads = 0;
     bool ended = false;
 
@@ -41,6 +43,7 @@ public:
     }
     void StopTimer() override { timerRunning = false; }
     void SetSoundsChecked(bool checked) override { soundsChecked = checked; }
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override { timeChecked = setting; }
     void UnloadMainWindow() override {
         ++unloads;
         if (onUnload) {
