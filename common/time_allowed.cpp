@@ -7,6 +7,20 @@
 
 namespace common {
 
+const char* TimeAllowedItemCaption(TimeAllowedSetting setting) {
+    switch (setting) {
+        case TimeAllowedSetting::Standard:
+            return "&Standard";
+        case TimeAllowedSetting::TwiceAsLong:
+            return "&Twice As Long";
+        case TimeAllowedSetting::FiveTimesAsLong:
+            return "&Five Times As Long";
+        case TimeAllowedSetting::TenTimesAsLong:
+            return "T&en Times As Long";
+    }
+    return "&Standard";
+}
+
 int TimeFactor(TimeAllowedSetting setting) {
     switch (setting) {
         case TimeAllowedSetting::Standard:

@@ -18,6 +18,10 @@ inline constexpr std::array<TimeAllowedSetting, 4> kTimeAllowedSettings{
     TimeAllowedSetting::Standard, TimeAllowedSetting::TwiceAsLong, TimeAllowedSetting::FiveTimesAsLong,
     TimeAllowedSetting::TenTimesAsLong};
 
+// The submenu's caption, after what Options held before, and its items' captions.
+inline constexpr const char* kTimeAllowedMenuCaption = "&Time Allowed";
+const char* TimeAllowedItemCaption(TimeAllowedSetting setting);
+
 // How many times the standard time each word is given: 1, 2, 5 or 10.
 int TimeFactor(TimeAllowedSetting setting);
 

@@ -14,6 +14,7 @@
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
 #include "scrambolo/qt/cheat_window.h"
+#include "common/qt/time_allowed_menu.h"
 #include "common/qt/window_units.h"
 
 namespace scrambolo::qt {
@@ -42,6 +43,7 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetMenuCheck(RangeItem item, bool checked) override;
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
     bool HintWindowExists() override;
     void CreateHintWindow() override;
     void SetHintText(const std::string& text) override;
@@ -68,7 +70,11 @@ private:
     QLabel* clockLabel_;
     QTimer timer_;
     std::array<QAction*, 5> rangeItems_{};
+    common::qt::TimeAllowedMenu* timeAllowed_ = nullptr;
     QPointer<CheatWindow> cheat_;
+    // The letter button a closing menu has just given the focus back to, until the events of that
+    // moment are handled.
+    QPointer<QPushButton> focusBackFromMenu_;
     bool closed_ = false;
 };
 
