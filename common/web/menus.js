@@ -144,10 +144,15 @@ globalThis.gameMenus = (() => {
           close(true);
           event.preventDefault();
         } else if (event.key.length === 1 && !event.altKey && !event.ctrlKey && !event.metaKey) {
-          const match = all.find((element) => element.dataset.key === event.key.toLowerCase());
-          if (match) {
+          const matches = all.filter((element) => element.dataset.key === event.key.toLowerCase());
+          if (matches.length === 1) {
             event.preventDefault();
-            match.click();
+            matches[0].click();
+          } else if (matches.length > 1) {
+            // An access key shared by several items moves to the next of them, as on the desktop;
+            // Enter then chooses it.
+            event.preventDefault();
+            (matches.find((element) => all.indexOf(element) > at) || matches[0]).focus();
           }
         }
         // The menu's keys are not the game's.
@@ -196,5 +201,15 @@ globalThis.gameMenus = (() => {
     };
   }
 
-  return { build, label };
+  // The "&Time Allowed" group of a game's Options menu: four radio items, Standard, then two, five
+  // and ten times as long, with the ids first to first + 3.
+  function timeAllowed(first) {
+    const captions = ["&Standard", "&Twice As Long", "&Five Times As Long", "T&en Times As Long"];
+    return {
+      group: "&Time Allowed",
+      items: captions.map((caption, index) => ({ caption, id: first + index, check: "menuitemradio" })),
+    };
+  }
+
+  return { build, label, timeAllowed };
 })();

@@ -27,6 +27,9 @@ constexpr int kMenuSounds = 3;
 constexpr int kMenuContents = 4;
 constexpr int kMenuVisit = 5;
 constexpr int kMenuAbout = 6;
+// Time Allowed's four items, Standard first.
+constexpr int kMenuTimeStandard = 11;
+constexpr int kMenuTimeTenTimes = 14;
 
 // clang-format off
 EM_JS(void, lay_out, (int wl, int wt, int ww, int wh, int ll, int lt, int lw, int lh, int gl, int gt, int gw, int gh,
@@ -50,6 +53,7 @@ EM_JS(void, focus_guess, (), { pebblixPage.focusGuess(); });
 EM_JS(void, select_all_guess, (), { pebblixPage.selectAllGuess(); });
 EM_JS(void, set_timer, (int id, int interval), { gamePort.setTimer(id, interval > 0, interval); });
 EM_JS(void, set_sounds_checked, (int checked), { pebblixPage.setSoundsChecked(checked !== 0); });
+EM_JS(void, set_time_allowed_checked, (int index), { pebblixPage.setTimeAllowedChecked(index); });
 EM_JS(void, close_window, (), { gamePort.endGame(); });
 // clang-format on
 
@@ -126,6 +130,9 @@ void MainWindow::DispatchMenu(int item) {
             game_->mnuHelpAbout_Click();
             break;
         default:
+            if (item >= kMenuTimeStandard && item <= kMenuTimeTenTimes) {
+                game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(item - kMenuTimeStandard));
+            }
             break;
     }
 }
@@ -151,6 +158,10 @@ void MainWindow::StartTimer(int milliseconds) {
 void MainWindow::StopTimer() { set_timer(kRoundTimer, 0); }
 
 void MainWindow::SetSoundsChecked(bool checked) { set_sounds_checked(checked ? 1 : 0); }
+
+void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
+    set_time_allowed_checked(static_cast<int>(setting));
+}
 
 void MainWindow::Close(bool runUnloadHandler) {
     if (closing_) {

@@ -30,6 +30,7 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
     void UnloadMainWindow() override { Close(true); }
     void EndProgram() override { Close(false); }
 

@@ -5,7 +5,7 @@ globalThis.pebblixPage = (() => {
   const port = gamePort;
   const Kind = port.EventKind;
   const Target = { CheckIt: 1 };
-  const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6 };
+  const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6, TimeStandard: 11 };
   const TwipsPerPixel = 15;
   const px = (twips) => `${twips / TwipsPerPixel}px`;
 
@@ -19,7 +19,10 @@ globalThis.pebblixPage = (() => {
       { caption: "&New Game", id: Menu.New, shortcut: "F2" },
       { caption: "e&xit", id: Menu.Exit },
     ] },
-    { caption: "&Options", items: [{ caption: "&Sounds", id: Menu.Sounds, check: "menuitemcheckbox" }] },
+    { caption: "&Options", items: [
+      { caption: "&Sounds", id: Menu.Sounds, check: "menuitemcheckbox" },
+      gameMenus.timeAllowed(Menu.TimeStandard),
+    ] },
     { caption: "&Help", items: [
       { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
       { caption: "&Visit", id: Menu.Visit },
@@ -139,6 +142,9 @@ globalThis.pebblixPage = (() => {
     },
     setSoundsChecked(checked) {
       menus.setChecked(Menu.Sounds, checked);
+    },
+    setTimeAllowedChecked(index) {
+      for (let item = 0; item < 4; item += 1) menus.setChecked(Menu.TimeStandard + item, item === index);
     },
   };
 })();

@@ -24,6 +24,9 @@ constexpr int kMenuRange34 = 11;
 constexpr int kMenuContents = 21;
 constexpr int kMenuWeb = 22;
 constexpr int kMenuAbout = 23;
+// Time Allowed's four items, Standard first.
+constexpr int kMenuTimeStandard = 31;
+constexpr int kMenuTimeTenTimes = 34;
 
 // clang-format off
 // Every text goes to the page as UTF-8: captions, the clock and the hint are the game's 8-bit
@@ -55,6 +58,7 @@ EM_JS(void, set_menu_caption, (int item, const char* caption), {
     scramboloPage.setMenuCaption(item, UTF8ToString(caption));
 });
 EM_JS(void, set_menu_check, (int item, int checked), { scramboloPage.setMenuCheck(item, checked !== 0); });
+EM_JS(void, set_time_allowed_checked, (int index), { scramboloPage.setTimeAllowedChecked(index); });
 EM_JS(void, create_hint_window, (), { scramboloPage.createHintWindow(); });
 EM_JS(void, set_hint_text, (const char* text), { scramboloPage.setHintText(UTF8ToString(text)); });
 EM_JS(void, show_hint_window, (), { scramboloPage.showHintWindow(); });
@@ -144,6 +148,9 @@ void MainWindow::DispatchMenu(int item) {
             game_->mnuHelpAbout_Click();
             break;
         default:
+            if (item >= kMenuTimeStandard && item <= kMenuTimeTenTimes) {
+                game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(item - kMenuTimeStandard));
+            }
             break;
     }
 }
@@ -184,6 +191,10 @@ void MainWindow::StopTimer() { set_timer(kTimer, 0); }
 
 void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
     set_menu_check(kMenuRange34 + static_cast<int>(item), checked ? 1 : 0);
+}
+
+void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
+    set_time_allowed_checked(static_cast<int>(setting));
 }
 
 void MainWindow::CreateHintWindow() {

@@ -6,7 +6,8 @@ globalThis.scramboloPage = (() => {
   const Kind = port.EventKind;
   // Targets of the page's events, as the game's window numbers them.
   const Target = { ClockLabel: 10, HintClose: 20 };
-  const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23 };
+  const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23,
+    TimeStandard: 31 };
   const KeyH = 72, KeyC = 67, KeyJ = 74, KeyF1 = 112;
   const TwipsPerPixel = 15;
 
@@ -24,7 +25,7 @@ globalThis.scramboloPage = (() => {
       { caption: "&5 To 6 Letters", id: Menu.Range56, check: "menuitemradio" },
       { caption: "&6 Letters Only", id: Menu.Range6, check: "menuitemradio" },
       { caption: "&All Ranges", id: Menu.AllRanges, check: "menuitemradio" },
-    ] }] },
+    ] }, gameMenus.timeAllowed(Menu.TimeStandard)] },
     { caption: "&Help", items: [
       { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
       { caption: "&Visit", id: Menu.Web },
@@ -188,6 +189,9 @@ globalThis.scramboloPage = (() => {
     },
     setMenuCheck(id, checked) {
       menus.setChecked(id, checked);
+    },
+    setTimeAllowedChecked(index) {
+      for (let item = 0; item < 4; item += 1) menus.setChecked(Menu.TimeStandard + item, item === index);
     },
     createHintWindow: createHint,
     setHintText(text) {
