@@ -6,6 +6,14 @@ import time
 from desktop import ScenarioFailed
 
 LETTER = re.compile(r"(.) push button\.")
+# The window's title as Orca's read-title command says it: the page's, the clock then the game, and
+# Chromium's note while a cue is playing or Firefox's name.
+TITLE = re.compile(r"(\d\d):(\d\d) - Scrambolo!( - Audio playing| \u2014 Mozilla Firefox)?")
+
+
+def seconds_left(title):
+    minutes, seconds, _ = TITLE.fullmatch(title).groups()
+    return int(minutes) * 60 + int(seconds)
 
 
 def open_game(s, start_orca, link, title):
@@ -118,3 +126,52 @@ def scenario_pebblix_guess(s, start_orca):
                 "OK push button.")
     s.key("Return")
     s.hear(re.compile(r"Given word: read only entry planets\.?"))
+
+
+def scenario_scrambolo_time_allowed(s, start_orca):
+    """Time Allowed in the page: its radio items read with the one selected, Ten Times As Long picked
+    by its key, the clock at twenty minutes, the choice read back on the next visit after Exit."""
+    s.site_file("scrambolo/jmsit32.dll", s.words("lamp.txt"))
+    open_game(s, start_orca, 1, "Scrambolo")
+    s.hear(re.compile(r"Finished loading (\d\d:\d\d - )?Scrambolo!\."), seconds=20)
+    s.hear(LETTER)
+    focus_mode(s)
+
+    s.step("Alt+O: after the letter ranges, Time Allowed's radio items, Standard selected")
+    s.key("alt+o")
+    # Chromium's menu name ends with a full stop in Orca's speech, Firefox's does not.
+    s.hear(re.compile(r"Options menu\.?"), "Number Of Letters panel.", "3 To 4 Letters not selected radio menu item.")
+    s.key("Up")
+    s.hear("Time Allowed panel.", "Ten Times As Long not selected radio menu item.")
+    for item in ("Five Times As Long not selected", "Twice As Long not selected", "Standard selected"):
+        s.key("Up")
+        s.hear("%s radio menu item." % item)
+
+    s.step("E picks Ten Times As Long: the menu closes on the first letter of a new game")
+    s.quiet(0.5)
+    s.key("e")
+    s.hear(LETTER)
+    # The letter is heard with its button, not once more on its own.
+    s.quiet(1.0, unsaid=[re.compile(r".\u00a0?")])
+    s.key("Insert+KP_Enter")
+    title = s.hear_next(TITLE)
+    if not 1190 <= seconds_left(title) <= 1200:
+        raise ScenarioFailed("the new game's clock reads %r" % title)
+
+    s.step("Exit; the next visit reads the choice back: twenty minutes, Ten Times As Long selected")
+    s.key("alt+f")
+    s.hear("Exit.")
+    s.key("x")
+    s.hear(re.compile(r"Play Scrambolo again (visited )?link\.?"))
+    s.key("Return")
+    s.hear(re.compile(r"Finished loading (\d\d:\d\d - )?Scrambolo!\."), seconds=20)
+    s.hear(LETTER)
+    focus_mode(s)
+    s.key("Insert+KP_Enter")
+    title = s.hear_next(TITLE)
+    if not 1180 <= seconds_left(title) <= 1200:
+        raise ScenarioFailed("the clock of the next visit reads %r" % title)
+    s.key("alt+o")
+    s.hear("3 To 4 Letters not selected radio menu item.")
+    s.key("Up")
+    s.hear("Ten Times As Long selected radio menu item.")

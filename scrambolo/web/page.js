@@ -153,8 +153,9 @@ globalThis.scramboloPage = (() => {
       const changed = button.textContent !== caption;
       button.textContent = caption;
       // A swap or a deal puts a new letter under the focus without moving it. Told once the focus
-      // has settled: a deal that moves it to the first letter says only that one.
-      if (changed && port.focusTarget() === button) {
+      // has settled: a deal that moves it to the first letter says only that one. A button a
+      // closing menu has just given the focus back to is read with its new letter anyway.
+      if (changed && port.focusTarget() === button && !port.focusRestoredInThisTask(button)) {
         port.whenSettled(() => {
           if (document.activeElement === button && button.textContent === caption) port.announce(caption);
         });
