@@ -52,8 +52,11 @@ TimeAllowedRead ReadTimeAllowedFile(SystemPort& system, const std::string& path)
     TimeAllowedRead read;
     read.unreadable = saved.unreadable;
     const NumberField<std::int32_t> factor = ParseInt32(ReadFirstField(saved.text.value_or("")));
+    if (!factor.ok()) {
+        return read;
+    }
     for (const TimeAllowedSetting setting : kTimeAllowedSettings) {
-        if (factor.ok() && factor.value == TimeFactor(setting)) {
+        if (factor.value == TimeFactor(setting)) {
             read.setting = setting;
         }
     }

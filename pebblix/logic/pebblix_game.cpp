@@ -30,9 +30,12 @@ bool PebblixGame::Form_Load() {
     if (!state.SoundsOn) {
         window_.SetSoundsChecked(false);
     }
-    const common::TimeAllowedRead time = common::ReadTimeAllowedFile(system_, SavedFile(kTimeAllowedFile));
+    // The time setting's file is taken as the options file is: one that FileExists does not see
+    // (hidden, a system file) counts as missing.
+    const std::string timePath = SavedFile(kTimeAllowedFile);
+    const common::TimeAllowedRead time = common::ReadTimeAllowedFile(system_, timePath);
     timeAllowedFileUnreadable_ = time.unreadable;
-    state.TimeSetting = time.setting;
+    state.TimeSetting = system_.FileExists(timePath) ? time.setting : common::TimeAllowedSetting::Standard;
     window_.SetTimeAllowedCheck(state.TimeSetting);
 
     if (!FindAndLoadDictionary()) {
