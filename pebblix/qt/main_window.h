@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/qt/game_run.h"
 #include "common/qt/time_allowed_menu.h"
 #include "pebblix/logic/game_window.h"
 #include "pebblix/logic/pebblix_game.h"
@@ -21,9 +22,9 @@ class MainWindow final : public QMainWindow, public GameWindow {
 public:
     MainWindow();
 
-    // Runs the load handler, then shows the window with the focus in txtWord; false when the
-    // program ended during start-up.
-    bool LoadAndShow(PebblixGame& game);
+    void SetGame(PebblixGame* game) { game_ = game; }
+    // Its start and close, as every game's on Linux.
+    common::qt::GameRun& Run() { return run_; }
 
     void SetWordText(const std::string& text) override;
     std::string GuessText() override;
@@ -35,8 +36,8 @@ public:
     void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
     void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
-    void UnloadMainWindow() override;
-    void EndProgram() override;
+    void UnloadMainWindow() override { run_.Close(true); }
+    void EndProgram() override { run_.Close(false); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,9 +50,8 @@ private:
     // What a Windows dialog does with a plain letter while a push button has the focus.
     bool PressAccessKey(QKeyEvent* event);
     void GoToGuessByAccessKey();
-    // Closes the window and ends the program; the unload handler runs first unless the program is
-    // ending at once.
-    void Close(bool runUnloadHandler);
+    // Shown after start-up, active, with the focus in txtWord.
+    void ShowForPlay();
 
     PebblixGame* game_ = nullptr;
     QLineEdit* txtWord_ = nullptr;
@@ -61,7 +61,7 @@ private:
     QAction* mnuOptionsSounds_ = nullptr;
     common::qt::TimeAllowedMenu* timeAllowed_ = nullptr;
     RoundTimer tmrWord_;
-    bool closing_ = false;
+    common::qt::GameRun run_{*this, [this] { tmrWord_.Shutdown(); }, [this] { ShowForPlay(); }};
 };
 
 }  // namespace pebblix::qt

@@ -1,15 +1,15 @@
 // A recording stand-in for the main window, so the handlers can be tested without a screen.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "common/testing/fake_close.h"
 #include "pebblix/logic/game_window.h"
 
 namespace pebblix::testing {
 
-class FakeWindow : public GameWindow {
+class FakeWindow : public common::testing::FakeClose<GameWindow> {
 public:
     enum class Focus { None, Word, Guess };
 
@@ -22,10 +22,6 @@ public:
     int timerRestarts = 0;                                  // how often the countdown was started afresh
     bool soundsChecked = true;                              // as created
     std::optional<common::TimeAllowedSetting> timeChecked;  // the checked "Time Allowed" item
-    int unloads = 0;
-    bool ended = false;
-
-    std::function<void()> onUnload;  // the game's unload handler, run as the real window runs it
 
     void SetWordText(const std::string& text) override { wordText = text; }
     std::string GuessText() override { return guessText; }
@@ -44,13 +40,6 @@ public:
     void StopTimer() override { timerRunning = false; }
     void SetSoundsChecked(bool checked) override { soundsChecked = checked; }
     void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override { timeChecked = setting; }
-    void UnloadMainWindow() override {
-        ++unloads;
-        if (onUnload) {
-            onUnload();
-        }
-    }
-    void EndProgram() override { ended = true; }
 
     // The timer is counting and would fire.
     bool TimerRunning() const { return timerRunning; }

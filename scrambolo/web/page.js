@@ -1,7 +1,7 @@
 // Scrambolo's window in the page: the letter buttons, the clock, the command buttons, the menus and the "Cheat" window.
 "use strict";
 
-globalThis.scramboloPage = (() => {
+globalThis.gamePage = (() => {
   const port = gamePort;
   const Kind = port.EventKind;
   // Targets of the page's events, as the game's window numbers them.
@@ -190,9 +190,6 @@ globalThis.scramboloPage = (() => {
     },
     setMenuCheck(id, checked) {
       menus.setChecked(id, checked);
-    },
-    setTimeAllowedChecked(index) {
-      for (let item = 0; item < 4; item += 1) menus.setChecked(Menu.TimeStandard + item, item === index);
     },
     createHintWindow: createHint,
     setHintText(text) {

@@ -90,7 +90,7 @@ void Game::EndOfGame() {
         return;
     }
     if (answer == common::MessageAnswer::No) {
-        Form_Unload();
+        window_.UnloadMainWindow();
         return;
     }
     // After a time pick under the question the next game is played at the new setting, whose

@@ -70,11 +70,10 @@ void Game::Form_Unload() {
                             "Scrambolo", common::MessageButtons::Ok);
     }
     SaveTimeAllowed();
-    // The most recently opened window first: the hint window, then the main window itself.
+    // Every other open window closes with the main window, which goes once this handler ends.
     if (window_.HintWindowExists()) {
         window_.CloseHintWindow();
     }
-    window_.CloseMainWindow();
 }
 
 void Game::SaveTimeAllowed() {
@@ -94,7 +93,7 @@ void Game::SaveTimeAllowed() {
     }
 }
 
-void Game::mnuFileExit_Click() { Form_Unload(); }
+void Game::mnuFileExit_Click() { window_.UnloadMainWindow(); }
 
 void Game::mnuHelpContents_Click() {
     if (!system_.StartTextEditor(DataFile("scrambolo.TXT"))) {
