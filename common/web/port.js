@@ -251,18 +251,24 @@ globalThis.gamePort = (() => {
   // made while the page is still coming waits until it has settled, as a box that comes with the
   // page does: a page played again comes from the cache quickly, and a focus that lands before
   // the screen reader has taken the page in is passed over as it reads the page from its top.
+  // A player who has moved the focus meanwhile (opened a menu, say) keeps it where it is.
   let pendingFocus = null;
   let settling = false;
+  let focusWhileComing = null;
   const afterSettling = [];
   function settle() {
     if (!pageSettled()) {
+      if (!focusWhileComing) focusWhileComing = { at: document.activeElement };
       whenPageSettled(settle);
       return;
     }
+    const movedByPlayer = focusWhileComing !== null && document.activeElement !== focusWhileComing.at;
+    focusWhileComing = null;
     settling = false;
     const move = pendingFocus;
     pendingFocus = null;
-    if (move && move.element.isConnected && !move.element.closest("[inert]") && document.activeElement !== move.element) {
+    if (move && !movedByPlayer && move.element.isConnected && !move.element.closest("[inert]") &&
+        document.activeElement !== move.element) {
       if (move.restored) restoreFocus(move.element);
       else move.element.focus();
     }
