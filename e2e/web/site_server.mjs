@@ -11,16 +11,19 @@ const types = {
 };
 
 // Serves root; missing holds site paths answered 404, replaced maps a site path to a file's bytes.
-// With gzip, every file goes compressed, as a web host sends it. Every path asked for is counted,
-// and the bytes sent.
-export async function serveSite(root, { missing = [], replaced = {}, gzip = false } = {}) {
+// With gzip, every file goes compressed, as a web host sends it. A page script goes into every
+// page first, before the page's own scripts. Every path asked for is counted, and the bytes sent.
+export async function serveSite(root, { missing = [], replaced = {}, gzip = false, pageScript = "" } = {}) {
   const served = [];
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://localhost").pathname).replace(/^\/+/, "");
     const file = path === "" || path.endsWith("/") ? `${path}index.html` : path;
     try {
       if (missing.includes(file)) throw new Error("taken away");
-      const content = file in replaced ? replaced[file] : await readFile(join(root, normalize(file)));
+      let content = file in replaced ? replaced[file] : await readFile(join(root, normalize(file)));
+      if (pageScript && extname(file) === ".html") {
+        content = Buffer.from(content.toString("utf8").replace("<head>", () => `<head><script>${pageScript}</script>`));
+      }
       const body = gzip ? gzipSync(content) : content;
       served.push({ path: file, bytes: body.length });
       response.writeHead(200, {
