@@ -45,7 +45,9 @@ globalThis.gameMenus = (() => {
 
     function show(menu, focusLast) {
       if (open !== menu) {
-        if (!open && !bar.contains(document.activeElement)) focusBefore = document.activeElement;
+        // Where the game has the focus, or is about to put it: a menu opened as the page comes,
+        // before the first letter has taken the focus, gives it to that letter when it closes.
+        if (!open && !bar.contains(document.activeElement)) focusBefore = gamePort.focusTarget();
         close(false);
       }
       open = menu;

@@ -254,22 +254,23 @@ globalThis.gamePort = (() => {
   // made while the page is still coming waits until it has settled, as a box that comes with the
   // page does: a page played again comes from the cache quickly, and a focus that lands before
   // the screen reader has taken the page in is passed over as it reads the page from its top.
-  // A player who has moved the focus meanwhile (opened a menu, say) keeps it where it is.
+  // A player who has moved the focus since such a move was asked for (opened a menu, say) keeps it
+  // where it is.
   let pendingFocus = null;
   let settling = false;
-  let focusWhileComing = null;
+  let heldForPage = false;
   const afterSettling = [];
   function settle() {
     if (!pageSettled()) {
-      if (!focusWhileComing) focusWhileComing = { at: document.activeElement };
+      heldForPage = true;
       whenPageSettled(settle);
       return;
     }
-    const movedByPlayer = focusWhileComing !== null && document.activeElement !== focusWhileComing.at;
-    focusWhileComing = null;
     settling = false;
     const move = pendingFocus;
     pendingFocus = null;
+    const movedByPlayer = heldForPage && move !== null && document.activeElement !== move.from;
+    heldForPage = false;
     if (move && !movedByPlayer && move.element.isConnected && !move.element.closest("[inert]") &&
         document.activeElement !== move.element) {
       if (move.restored) restoreFocus(move.element);
@@ -283,7 +284,7 @@ globalThis.gamePort = (() => {
     requestAnimationFrame(() => setTimeout(settle, 0));
   }
   function focusSoon(element, restored = false) {
-    pendingFocus = { element, restored };
+    pendingFocus = { element, restored, from: document.activeElement };
     scheduleSettling();
   }
   // Runs once the focus has settled where the game last put it.

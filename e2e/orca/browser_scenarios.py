@@ -21,9 +21,22 @@ def hear_given_word(s):
 TITLE = re.compile(r"(\d\d):(\d\d) - Scrambolo!( - Audio playing| \u2014 Mozilla Firefox)?")
 
 
-def seconds_left(title):
+# Chromium and Firefox tell the page loaded; WebKitGTK's browser only gives its window the page's title.
+LOADED = re.compile(r"(Finished loading )?(\d\d:\d\d - )?Scrambolo!\.?")
+
+
+def expect_clock_from(s, least):
+    """Orca's read-title command says the clock with at least this many seconds and at most twenty
+    minutes left. WebKitGTK's window keeps the game's name, as Orca there reads every new name of a
+    window aloud; the clock beside the letters is left to the WebKit suite."""
+    s.key("Insert+KP_Enter")
+    if s.browser == "webkit":
+        s.hear_next("Scrambolo!")
+        return
+    title = s.hear_next(TITLE)
     minutes, seconds, _ = TITLE.fullmatch(title).groups()
-    return int(minutes) * 60 + int(seconds)
+    if not least <= int(minutes) * 60 + int(seconds) <= 1200:
+        raise ScenarioFailed("the clock reads %r" % title)
 
 
 def open_game(s, start_orca, link, title):
@@ -154,13 +167,13 @@ def scenario_scrambolo_time_allowed(s, start_orca):
     by its key, the clock at twenty minutes, the choice read back on the next visit after Exit."""
     s.site_file("scrambolo/jmsit32.dll", s.words("lamp.txt"))
     open_game(s, start_orca, 1, "Scrambolo")
-    s.hear(re.compile(r"Finished loading (\d\d:\d\d - )?Scrambolo!\."), seconds=20)
+    s.hear(LOADED, seconds=20)
     s.hear(LETTER)
     focus_mode(s)
 
     s.step("Alt+O: after the letter ranges, Time Allowed's radio items, Standard selected")
     s.key("alt+o")
-    # Chromium's menu name ends with a full stop in Orca's speech, Firefox's does not.
+    # Chromium's menu name ends with a full stop in Orca's speech, Firefox's and WebKitGTK's do not.
     s.hear(re.compile(r"Options menu\.?"), "Number Of Letters panel.", "3 To 4 Letters not selected radio menu item.")
     s.key("Up")
     s.hear("Time Allowed panel.", "Ten Times As Long not selected radio menu item.")
@@ -174,10 +187,7 @@ def scenario_scrambolo_time_allowed(s, start_orca):
     s.hear(LETTER)
     # The letter is heard with its button, not once more on its own.
     s.quiet(1.0, unsaid=[re.compile(r".\u00a0?")])
-    s.key("Insert+KP_Enter")
-    title = s.hear_next(TITLE)
-    if not 1190 <= seconds_left(title) <= 1200:
-        raise ScenarioFailed("the new game's clock reads %r" % title)
+    expect_clock_from(s, 1190)
 
     s.step("Exit; the next visit reads the choice back: twenty minutes, Ten Times As Long selected")
     s.key("alt+f")
@@ -185,13 +195,12 @@ def scenario_scrambolo_time_allowed(s, start_orca):
     s.key("x")
     s.hear(re.compile(r"Play Scrambolo again (visited )?link\.?"))
     s.key("Return")
-    s.hear(re.compile(r"Finished loading (\d\d:\d\d - )?Scrambolo!\."), seconds=20)
+    s.hear(LOADED, seconds=20)
     s.hear(LETTER)
-    focus_mode(s)
-    s.key("Insert+KP_Enter")
-    title = s.hear_next(TITLE)
-    if not 1180 <= seconds_left(title) <= 1200:
-        raise ScenarioFailed("the clock of the next visit reads %r" % title)
+    # In WebKitGTK Orca's structural navigation keys are still off from the first visit.
+    if s.browser != "webkit":
+        focus_mode(s)
+    expect_clock_from(s, 1180)
     s.key("alt+o")
     s.hear("3 To 4 Letters not selected radio menu item.")
     s.key("Up")

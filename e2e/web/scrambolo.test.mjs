@@ -14,7 +14,16 @@ const CLOCK_TITLE = engine === "webkit" ? /^Scrambolo!$/ : /^0[12]:\d\d - Scramb
 const WORD_LIST = "scrambolo/jmsit32.dll";
 // A clock started at twenty minutes, a fraction of a second on: the display steps with the wall
 // clock's second.
-const TWENTY_MINUTES = /^(20:00|19:59) - Scrambolo!$/;
+const TWENTY_MINUTES = /^(20:00|19:59)$/;
+
+// The clock as the player finds it: in the title, "mm:ss - Scrambolo!", or beside the letters alone
+// in WebKit, where the title keeps the game's name.
+async function clock(tab) {
+  if (engine === "webkit") return tab.evaluate(() => document.querySelector(".clock").textContent);
+  const title = await tab.title();
+  assert.match(title, / - Scrambolo!$/);
+  return title.slice(0, -" - Scrambolo!".length);
+}
 
 // The captions of the showing letter buttons; none before the window shows.
 async function letters(tab) {
@@ -180,7 +189,7 @@ test("a hint in the Cheat window, a letter range picked from the menu and saved 
   }
 });
 
-chromiumTest("Ten Times As Long picked by its access key: a new game at twenty minutes with a best of its own, the setting kept for the next visit", async () => {
+test("Ten Times As Long picked by its access key: a new game at twenty minutes with a best of its own, the setting kept for the next visit", async () => {
   const tab = await open("scrambolo", {
     replaced: { [WORD_LIST]: await words("lamp.txt") },
     beforeLoad: () => localStorage.getItem("scrambolo/diff.dat") || localStorage.setItem("scrambolo/highscore.dat", "5\r\n"),
@@ -194,20 +203,21 @@ chromiumTest("Ten Times As Long picked by its access key: a new game at twenty m
     assert.deepEqual(await checkedItems(), ["All Ranges", "Standard"]);
     await tab.key("e");
     await tab.pass(300);
-    assert.match(await tab.title(), TWENTY_MINUTES);
+    assert.match(await clock(tab), TWENTY_MINUTES);
     const row = await letters(tab);
     await tab.expectFocus("button", row[0]);
     await tab.key("h");
     await tab.expectMessage("High Score", "Your high score is 0 guessed words!");
     await tab.key("Enter");
     await tab.noMessage();
+    await tab.expectFocus("button", row[0]);
 
     // One word rebuilt; the twenty minutes of the next run out: the best of ten times as long.
     await rebuildByKeys(tab, "lamp");
     await tab.key("j");
     await tab.pass(2500);
     await tab.pass(1199000);
-    assert.match(await tab.title(), /^00:0[01] - Scrambolo!$/);
+    assert.match(await clock(tab), /^00:0[01]$/);
     await tab.pass(2000);
     await tab.expectMessage("Time Is Up", "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! The word was lamp. Play again?", "Yes");
     await tab.pass(600);
@@ -217,12 +227,12 @@ chromiumTest("Ten Times As Long picked by its access key: a new game at twenty m
     assert.equal(await tab.saved("scrambolo/highscore.dat"), "5\r\n");
     assert.equal(await tab.saved("scrambolo/timeallowed.dat"), null);
 
-    await tab.page.reload();
+    await tab.reload();
     assert.equal(await tab.saved("scrambolo/timeallowed.dat"), "10\r\n");
     assert.equal(await tab.saved("scrambolo/diff.dat"), "-1\r\n");
     await dealt(tab);
     await tab.pass(300);
-    assert.match(await tab.title(), TWENTY_MINUTES);
+    assert.match(await clock(tab), TWENTY_MINUTES);
     await tab.key("Alt+o");
     assert.deepEqual(await checkedItems(), ["All Ranges", "Ten Times As Long"]);
   } finally {
