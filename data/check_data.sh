@@ -174,6 +174,7 @@ check "sounds: six different cues" all_different "${sounds[@]}"
 # ---- Help texts -----------------------------------------------------------------
 common_keys=("Tab" "Enter" "F1" "Alt+F" "Alt+O" "Alt+H" "F10")
 site=("https://lanternfold.example.org/" "support@lanternfold.example.org" "Lanternfold Games")
+time_items=("Time Allowed" "Standard" "Twice As Long" "Five Times As Long" "Ten Times As Long" "its own")
 
 h=$dir/help/scrambolo.TXT
 check "help/scrambolo.TXT: lines end in CR LF" crlf_lines "$h"
@@ -181,23 +182,27 @@ check "help/scrambolo.TXT: plain ASCII" pure_ascii "$h"
 check "help/scrambolo.TXT: short paragraphs" longest_line_at_most "$h" 400
 check "help/scrambolo.TXT: every menu item" mentions "$h" \
     "File" "Exit" "Options" "Number Of Letters" "3 To 4 Letters" "4 To 5 Letters" "5 To 6 Letters" \
-    "6 Letters Only" "All Ranges" "Help" "Contents" "Visit Lanternfold Games On The Web..." "About Scrambolo..."
+    "6 Letters Only" "All Ranges" "Help" "Contents" "Visit Lanternfold Games On The Web..." "About Scrambolo..." \
+    "${time_items[@]}"
 check "help/scrambolo.TXT: every key" mentions "$h" "${common_keys[@]}" \
     "Shift+Tab" "Space" "J" "H" "C" "Esc" "Alt+C" "\"Cheat\"" "\"mm:ss - Scrambolo!\"" "\"Time Is Up\""
 check "help/scrambolo.TXT: files and maker" mentions "$h" "${site[@]}" \
-    "highscore.dat" "diff.dat" "jmsit32.dll" "scrambolo.exe" "bell" "buzzer" "ten" "two minutes"
+    "highscore.dat" "diff.dat" "jmsit32.dll" "scrambolo.exe" "bell" "buzzer" "ten" "two minutes" \
+    "timeallowed.dat" "highscore2.dat" "highscore5.dat" "highscore10.dat" "20:00"
 
 p=$dir/help/readme.txt
 check "help/readme.txt: lines end in CR LF" crlf_lines "$p"
 check "help/readme.txt: plain ASCII" pure_ascii "$p"
 check "help/readme.txt: short paragraphs" longest_line_at_most "$p" 400
 check "help/readme.txt: every menu item" mentions "$p" \
-    "File" "New Game" "exit" "Options" "Sounds" "Help" "Contents" "Visit Lanternfold Games On The Web" "About Pebblix..."
+    "File" "New Game" "exit" "Options" "Sounds" "Help" "Contents" "Visit Lanternfold Games On The Web" "About Pebblix..." \
+    "${time_items[@]}"
 check "help/readme.txt: every key and control" mentions "$p" "${common_keys[@]}" \
     "Shift+Tab" "Alt+W" "Alt+C" "Ctrl+N" "Check it!" "\"Word:\""
 check "help/readme.txt: files, rules and maker" mentions "$p" "${site[@]}" \
     "pebblixscor.dat" "pebblixoptions.dat" "mswnby32.dll" "pebblix.exe" \
-    "five or more letters" "15 seconds" "5 seconds" "ten" "final s" "er, ed or es" "average"
+    "five or more letters" "15 seconds" "5 seconds" "ten" "final s" "er, ed or es" "average" \
+    "pebblixtime.dat" "pebblixscor2.dat" "pebblixscor5.dat" "pebblixscor10.dat" "150 seconds"
 
 check "README.md: describes every file" mentions "$dir/README.md" \
     jmsit32.dll mswnby32.dll LICENSE-wordlists.txt wordlist-blocklist.txt make_wordlists.sh make_sounds.sh \

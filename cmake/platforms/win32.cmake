@@ -37,8 +37,8 @@ function(add_platform_end_to_end_tests)
 
   # Scenarios are registered only for the games this tree builds; each runs on a fresh copy of the exe.
   if(TARGET scrambolo)
-    foreach(scenario startup rebuild hints letter_range time_up missing_word_list double_click any_folder
-            any_folder_no_list accessible_names)
+    foreach(scenario startup rebuild hints letter_range time_up time_allowed missing_word_list double_click
+            any_folder any_folder_no_list accessible_names)
       add_e2e_scenario(scrambolo_${scenario} $<TARGET_FILE:scrambolo>)
     endforeach()
     # The demo of tools/play.sh --demo, kept working by playing it with the rest.

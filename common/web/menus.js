@@ -45,7 +45,9 @@ globalThis.gameMenus = (() => {
 
     function show(menu, focusLast) {
       if (open !== menu) {
-        if (!open && !bar.contains(document.activeElement)) focusBefore = document.activeElement;
+        // Where the game has the focus, or is about to put it: a menu opened as the page comes,
+        // before the first letter has taken the focus, gives it to that letter when it closes.
+        if (!open && !bar.contains(document.activeElement)) focusBefore = gamePort.focusTarget();
         close(false);
       }
       open = menu;
@@ -144,10 +146,15 @@ globalThis.gameMenus = (() => {
           close(true);
           event.preventDefault();
         } else if (event.key.length === 1 && !event.altKey && !event.ctrlKey && !event.metaKey) {
-          const match = all.find((element) => element.dataset.key === event.key.toLowerCase());
-          if (match) {
+          const matches = all.filter((element) => element.dataset.key === event.key.toLowerCase());
+          if (matches.length === 1) {
             event.preventDefault();
-            match.click();
+            matches[0].click();
+          } else if (matches.length > 1) {
+            // An access key shared by several items moves to the next of them, as on the desktop;
+            // Enter then chooses it.
+            event.preventDefault();
+            (matches.find((element) => all.indexOf(element) > at) || matches[0]).focus();
           }
         }
         // The menu's keys are not the game's.
@@ -197,5 +204,15 @@ globalThis.gameMenus = (() => {
     };
   }
 
-  return { build, label };
+  // The "&Time Allowed" group of a game's Options menu: four radio items, Standard, then two, five
+  // and ten times as long, with the ids first to first + 3.
+  function timeAllowed(first) {
+    const captions = ["&Standard", "&Twice As Long", "&Five Times As Long", "T&en Times As Long"];
+    return {
+      group: "&Time Allowed",
+      items: captions.map((caption, index) => ({ caption, id: first + index, check: "menuitemradio" })),
+    };
+  }
+
+  return { build, label, timeAllowed };
 })();

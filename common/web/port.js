@@ -269,15 +269,29 @@ globalThis.gamePort = (() => {
 
   // The game's moves of the focus land once the browser has told screen readers of what changed
   // before them in the same handler (a box gone, the page back from inert, the window shown):
-  // a focus given to a control they do not know of yet is not spoken. The last move wins.
+  // a focus given to a control they do not know of yet is not spoken. The last move wins. A move
+  // made while the page is still coming waits until it has settled, as a box that comes with the
+  // page does: a page played again comes from the cache quickly, and a focus that lands before
+  // the screen reader has taken the page in is passed over as it reads the page from its top.
+  // A player who has moved the focus since such a move was asked for (opened a menu, say) keeps it
+  // where it is.
   let pendingFocus = null;
   let settling = false;
+  let heldForPage = false;
   const afterSettling = [];
   function settle() {
+    if (!pageSettled()) {
+      heldForPage = true;
+      whenPageSettled(settle);
+      return;
+    }
     settling = false;
     const move = pendingFocus;
     pendingFocus = null;
-    if (move && move.element.isConnected && !move.element.closest("[inert]") && document.activeElement !== move.element) {
+    const movedByPlayer = heldForPage && move !== null && document.activeElement !== move.from;
+    heldForPage = false;
+    if (move && !movedByPlayer && move.element.isConnected && !move.element.closest("[inert]") &&
+        document.activeElement !== move.element) {
       if (move.restored) restoreFocus(move.element);
       else move.element.focus();
     }
@@ -289,7 +303,7 @@ globalThis.gamePort = (() => {
     requestAnimationFrame(() => setTimeout(settle, 0));
   }
   function focusSoon(element, restored = false) {
-    pendingFocus = { element, restored };
+    pendingFocus = { element, restored, from: document.activeElement };
     scheduleSettling();
   }
   // A key comes after every move of the focus the game asked for before it, as on the desktop: a
@@ -326,6 +340,9 @@ globalThis.gamePort = (() => {
 
   // Focus given back by a closing box, menu or window is not the player moving it.
   let restoringFocus = false;
+  // The control given the focus back in this task: screen readers read it once the task is done,
+  // with whatever the game changed on it meanwhile (a menu's pick is handled in the same task).
+  let restoredInThisTask = null;
   function restoreFocus(element) {
     restoringFocus = true;
     try {
@@ -333,9 +350,16 @@ globalThis.gamePort = (() => {
     } finally {
       restoringFocus = false;
     }
+    restoredInThisTask = element;
+    setTimeout(() => {
+      restoredInThisTask = null;
+    }, 0);
   }
   function focusIsRestored() {
     return restoringFocus;
+  }
+  function focusRestoredInThisTask(element) {
+    return restoredInThisTask === element && document.activeElement === element;
   }
   function messageBoxOpen() {
     return dialogs.length > 0;
@@ -345,6 +369,9 @@ globalThis.gamePort = (() => {
   addEventListener("load", () => {
     pageLoadedAt = performance.now();
   }, { once: true });
+  function pageSettled() {
+    return pageLoadedAt !== null && performance.now() >= pageLoadedAt + LoadedPageSettleMs;
+  }
   function whenPageSettled(then) {
     if (pageLoadedAt === null) {
       addEventListener("load", () => setTimeout(then, LoadedPageSettleMs), { once: true });
@@ -537,7 +564,7 @@ globalThis.gamePort = (() => {
   return {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
     newText, announce, setPageRoot, addWindow, removeWindow, openMessage, closeMessage,
-    restoreFocus, focusSoon, whenSettled, focusTarget, focusIsRestored, messageBoxOpen, replaceControl, webKit,
+    restoreFocus, focusSoon, whenSettled, focusTarget, focusIsRestored, focusRestoredInThisTask, messageBoxOpen, replaceControl, webKit,
     endGame, setTwips, accessKeyOf, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
   };
 })();

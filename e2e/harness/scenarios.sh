@@ -56,6 +56,19 @@ verify_scrambolo_time_up() {
   expect_bytes highscore.dat '1\r\n'
 }
 
+prepare_scrambolo_time_allowed() {
+  system_file jmsit32.dll lamp.txt
+  beside diff.dat '34\r\n'
+  beside highscore.dat '7\r\n'
+  absent timeallowed.dat
+}
+verify_scrambolo_time_allowed() {
+  expect_bytes timeallowed.dat '10\r\n'
+  expect_bytes diff.dat '34\r\n'
+  expect_bytes highscore.dat '7\r\n'
+  expect_absent highscore10.dat
+}
+
 prepare_scrambolo_missing_word_list() {
   system_file jmsit32.dll -
   beside diff.dat '45\r\n'

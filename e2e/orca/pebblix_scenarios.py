@@ -324,6 +324,68 @@ def scenario_time_up(s):
     s.expect_saved("pebblixscor.dat", b" 3 \r\n")
 
 
+def scenario_time_allowed(s):
+    """Time Allowed: the submenu read with its check mark, Twice As Long picked by its key, a new
+    game whose word has thirty seconds, the choice saved and read back at the next start."""
+    s.beside_program("mswnby32.dll", s.words(WORDS))
+    s.saved("pebblixscor.dat", b" 9 \r\n")
+    start(s)
+
+    s.step("the Options menu has Time Allowed after Sounds; its items are read, Standard checked")
+    alt_keys(s, "alt+o")
+    s.hear("Sounds checked.")
+    s.key("Down")
+    s.hear_next("Time Allowed.")
+    s.key("Right")
+    s.hear("Standard checked.")
+    s.key("Down")
+    s.hear("Twice As Long.")
+    checked = s.nodes(lambda node: "checked" in node.states)
+    if [node.name for node in checked] != ["Sounds", "Standard"]:
+        raise ScenarioFailed("checked items: %r" % checked)
+
+    s.step("Enter picks Twice As Long: the game ends as New Game ends it, reported, and a new one starts")
+    s.key("Return")
+    s.hear("alert Pebblix.", "New game started. You ended your previous game with 0 points.", "OK push button.")
+    # The new game's word is dealt as the report closes.
+    dealt = time.monotonic()
+    s.key("Return")
+    expect_word_read(s)
+
+    s.step("the word's time is thirty seconds: no question after fifteen, the question after thirty")
+    time.sleep(max(0.0, dealt + FIRST_ROUND_SECONDS + 5 - time.monotonic()))
+    if s.nodes(lambda node: node.role == "alert"):
+        raise ScenarioFailed("the game ended within %d s of a word dealt with thirty" % (FIRST_ROUND_SECONDS + 5))
+    s.hear("alert Pebblix.",
+           "Times up! Sorry, you lose! Your final score was  0. It took you 0 words, so your average score "
+           "per word is 0. You did not beat your high score of 0. Play again?",
+           "Yes push button.", seconds=ROUND_SECONDS)
+    if time.monotonic() - dealt < 2 * FIRST_ROUND_SECONDS:
+        raise ScenarioFailed("the word's time ran out %.1f s after it was dealt" % (time.monotonic() - dealt))
+
+    s.step("No ends the game: the setting saved in a file of its own, the Standard files as they were")
+    s.answer("n")
+    s.expect_exit(0)
+    s.expect_saved("pebblixtime.dat", b"2\r\n")
+    s.expect_saved("pebblixoptions.dat", b"#TRUE#\r\n")
+    s.expect_saved("pebblixscor.dat", b" 9 \r\n")
+    s.expect_saved("pebblixscor2.dat", None)
+
+    s.step("the next start reads it back: Twice As Long checked")
+    start(s)
+    alt_keys(s, "alt+o", "t")
+    s.hear("Standard.")
+    s.key("Down")
+    s.hear("Twice As Long checked.")
+    s.key("Escape", "Escape")
+    s.hear("Options.")
+    s.key("Escape")
+    expect_word_read(s, window=None)
+    alt_keys(s, "alt+f", "x")
+    s.expect_exit(0)
+    s.expect_saved("pebblixtime.dat", b"2\r\n")
+
+
 def scenario_type_ahead(s):
     """A guess typed on as the round runs out and for two seconds after: its letters and Enter
     never answer "Play again?", which stays and is read out; answered after a pause, once

@@ -497,3 +497,69 @@ def scenario_cues_heard_whole(s):
         alt_keys(s, "alt+f", "x")
         s.expect_exit(0)
 
+
+
+def scenario_time_allowed(s):
+    """Time Allowed: the submenu read with its check mark, Ten Times As Long picked by its key, a
+    new game at twenty minutes, the choice saved and read back at the next start."""
+    s.beside_program("jmsit32.dll", s.words("lamp.txt"))
+    s.saved("highscore.dat", b"3\r\n")
+    start(s)
+
+    s.step("the Options menu has Time Allowed after Number Of Letters; its items are read, Standard checked")
+    alt_keys(s, "alt+o")
+    s.hear("Number Of Letters.")
+    s.key("Down")
+    s.hear_next("Time Allowed.")
+    s.key("Right")
+    s.hear("Standard checked.")
+    for item in ("Twice As Long.", "Five Times As Long.", "Ten Times As Long."):
+        s.key("Down")
+        s.hear(item)
+    checked = s.nodes(lambda node: "checked" in node.states)
+    if [node.name for node in checked] != ["Standard"]:
+        raise ScenarioFailed("checked items: %r" % checked)
+
+    s.step("E picks Ten Times As Long: a new game, its first letter said once, the clock at twenty minutes")
+    s.quiet(0.5)
+    s.key("e")
+    said = s.hear_first(re.compile(r". push button\."), allowed=())
+    row = letters(s)
+    if sorted(row) != sorted("lamp") or "".join(row) == "lamp":
+        raise ScenarioFailed("the buttons read %r, not a fresh shuffle of lamp" % row)
+    s.expect_focus("push button", row[0])
+    if said != "%s push button." % row[0]:
+        raise ScenarioFailed("Orca said %r for a deal starting with %r" % (said, row[0]))
+    s.quiet(1.0, unsaid=[re.compile(r".")])
+    s.key("Insert+KP_Enter")
+    title = s.hear_next(CAPTION)
+    if not 1190 <= seconds_left(title) <= 1200:
+        raise ScenarioFailed("the new game's clock reads %r" % title)
+
+    s.step("the submenu now shows Ten Times As Long checked")
+    alt_keys(s, "alt+o")
+    s.hear("Number Of Letters.")
+    s.key("t")
+    s.hear("Standard.")
+    s.key("Up")
+    s.hear("Ten Times As Long checked.")
+    s.key("Escape", "Escape", "Escape")
+    s.hear("%s push button." % letters(s)[0])
+
+    s.step("Exit saves the setting in a file of its own; the Standard files keep their bytes")
+    alt_keys(s, "alt+f", "x")
+    s.expect_exit(0)
+    s.expect_saved("timeallowed.dat", b"10\r\n")
+    s.expect_saved("diff.dat", b"-1\r\n")
+    s.expect_saved("highscore.dat", b"3\r\n")
+    s.expect_saved("highscore10.dat", None)
+
+    s.step("the next start reads it back: twenty minutes, Ten Times As Long checked")
+    start(s)
+    s.find("label", "20:00")
+    alt_keys(s, "alt+o", "t", "Up")
+    s.hear("Ten Times As Long checked.")
+    s.key("Escape", "Escape", "Escape")
+    alt_keys(s, "alt+f", "x")
+    s.expect_exit(0)
+    s.expect_saved("timeallowed.dat", b"10\r\n")

@@ -1,5 +1,5 @@
 // Scrambolo played from the keyboard and the mouse: start-up, swaps and verdicts with their cues, hints,
-// letter ranges, the clock, a missing list, a folder of any name, and a log-off under the last question.
+// letter ranges, the clock and its length, a missing list, a folder of any name, and a log-off under the last question.
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -254,6 +254,27 @@ void LetterRange() {
     ExitFromMenu(main);
 }
 
+// One-word list "lamp", range 3 to 4, high score 7, no time setting saved: Ten Times As Long
+// picked by its access keys starts a new game at twenty minutes, with the setting's own best.
+void TimeAllowed() {
+    HWND main = WaitForMainWindow();
+    ExpectDealOf(main, "lamp");
+    WaitForClockAtMost(main, 118);
+
+    Step("Ten Times As Long by its access keys: a new game, the caption counting down from 20:00");
+    PressChord({VK_MENU}, 'O');
+    Press('T');
+    Press('E');
+    ExpectDealOf(main, "lamp");
+    ExpectFocusOnLetter(main, 1);
+    ExpectCaption(main, {"20:00 - Scrambolo!", "19:59 - Scrambolo!"});
+    WaitForClockAtMost(main, 1198);
+
+    Step("H tells the best of ten times as long, which has none yet");
+    ExpectHighScoreMessage(0);
+    ExitFromMenu(main);
+}
+
 // One-word list "cat", high score 0: one word rebuilt, the clock runs out twice.
 void TimeRunsOut() {
     HWND main = WaitForMainWindow();
@@ -461,6 +482,7 @@ std::vector<Scenario> ScramboloScenarios() {
         {"scrambolo_hints", Hints},
         {"scrambolo_letter_range", LetterRange},
         {"scrambolo_time_up", TimeRunsOut},
+        {"scrambolo_time_allowed", TimeAllowed},
         {"scrambolo_missing_word_list", WordListMissing},
         {"scrambolo_double_click", DoubleClick},
         {"scrambolo_any_folder", AnyFolder},

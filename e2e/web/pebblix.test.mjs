@@ -1,4 +1,4 @@
-// Pebblix's page in headless Chromium, and in WebKitGTK: the welcome, a refused and an accepted guess, time up with the best score saved, Sounds saved.
+// Pebblix's page in headless Chromium, and in WebKitGTK: the welcome, a refused and an accepted guess, time up with the best score saved, Sounds and the time allowed saved.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { open as openChromium, words, engine } from "./browser.mjs";
@@ -110,6 +110,52 @@ test("Sounds switched off from the menu is saved when the page closes, and read 
     await pastWelcome(tab);
     await tab.key("Alt+o");
     assert.equal((await tab.expectFocus("menuitemcheckbox", "Sounds")).checked, "false");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("Five Times As Long picked from the menu: New Game's report, 75 seconds a word, a best of its own, the setting kept", async () => {
+  const tab = await open("pebblix", { replaced: { [DICTIONARY]: await words("pebblix-planets.txt") }, clock: true });
+  const checkedItems = async () => (await tab.find("menuitemradio")).filter((n) => n.checked === "true").map((n) => n.name);
+  try {
+    await pastWelcome(tab);
+    await tab.key("Alt+o");
+    await tab.expectFocus("menuitemcheckbox", "Sounds");
+    assert.deepEqual(await checkedItems(), ["Standard"]);
+    // S is the access key of Sounds and of Standard: it moves between them and chooses neither.
+    await tab.key("s");
+    await tab.expectFocus("menuitemradio", "Standard");
+    await tab.key("s");
+    await tab.expectFocus("menuitemcheckbox", "Sounds");
+    await tab.key("f");
+    await tab.expectMessage("Pebblix", "New game started. You ended your previous game with 0 points.");
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("textbox", "Given word:");
+
+    await tab.key("Tab");
+    await tab.type("sent");
+    await tab.key("Enter");
+    await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  4points! Get ready for the next word!");
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.pass(74000);
+    assert.equal((await tab.find("dialog")).length, 0);
+    await tab.pass(2000);
+    await tab.expectMessage("Pebblix", "Times up! Sorry, you lose! Your final score was  4. It took you 1 words, so your average score per word is 4. You beat your old high score, which was 0! Play again?", "Yes");
+    assert.equal(await tab.saved("pebblix/pebblixscor5.dat"), " 4 \r\n");
+    assert.equal(await tab.saved("pebblix/pebblixscor.dat"), null);
+    await tab.pass(600);
+    await tab.key("n");
+    await tab.expectFocus("link", "Play Pebblix again");
+    assert.equal(await tab.saved("pebblix/pebblixtime.dat"), "5\r\n");
+    assert.equal(await tab.saved("pebblix/pebblixoptions.dat"), "#TRUE#\r\n");
+
+    await tab.reload();
+    await pastWelcome(tab);
+    await tab.key("Alt+o");
+    assert.deepEqual(await checkedItems(), ["Five Times As Long"]);
   } finally {
     await tab.close();
   }

@@ -1,4 +1,4 @@
-// Scrambolo's page in headless Chromium, and in WebKitGTK: words rebuilt by keys and by buttons, a hint, a range saved, time up, a missing list, storage refused, offline.
+// Scrambolo's page in headless Chromium, and in WebKitGTK: words rebuilt by keys and by buttons, a hint, a range and a time allowed saved, time up, a missing list, storage refused, offline.
 import { test } from "node:test";
 import assert from "node:assert/strict";
 import { open as openChromium, words, engine } from "./browser.mjs";
@@ -12,6 +12,18 @@ const chromiumTest = engine === "webkit" ? () => {} : test;
 const CLOCK_TITLE = engine === "webkit" ? /^Scrambolo!$/ : /^0[12]:\d\d - Scrambolo!$/;
 
 const WORD_LIST = "scrambolo/jmsit32.dll";
+// A clock started at twenty minutes, a fraction of a second on: the display steps with the wall
+// clock's second.
+const TWENTY_MINUTES = /^(20:00|19:59)$/;
+
+// The clock as the player finds it: in the title, "mm:ss - Scrambolo!", or beside the letters alone
+// in WebKit, where the title keeps the game's name.
+async function clock(tab) {
+  if (engine === "webkit") return tab.evaluate(() => document.querySelector(".clock").textContent);
+  const title = await tab.title();
+  assert.match(title, / - Scrambolo!$/);
+  return title.slice(0, -" - Scrambolo!".length);
+}
 
 // The captions of the showing letter buttons; none before the window shows.
 async function letters(tab) {
@@ -154,7 +166,7 @@ test("a menu opened right after the deal, a hint in the Cheat window, a letter r
     await tab.pass(1500);
     await tab.expectFocus("menuitemradio", "3 To 4 Letters");
     const checked = (await tab.find("menuitemradio")).filter((n) => n.checked === "true").map((n) => n.name);
-    assert.deepEqual(checked, ["All Ranges"]);
+    assert.deepEqual(checked, ["All Ranges", "Standard"]);
     await tab.expectNoViolations("with a menu open");
     await tab.key("Enter");
     const row = await tab.until("a word of 3 or 4 letters", async () => {
@@ -180,7 +192,58 @@ test("a menu opened right after the deal, a hint in the Cheat window, a letter r
     await dealt(tab);
     await tab.key("Alt+o");
     const after = (await tab.find("menuitemradio")).filter((n) => n.checked === "true").map((n) => n.name);
-    assert.deepEqual(after, ["3 To 4 Letters"]);
+    assert.deepEqual(after, ["3 To 4 Letters", "Standard"]);
+  } finally {
+    await tab.close();
+  }
+});
+
+test("Ten Times As Long picked by its access key: a new game at twenty minutes with a best of its own, the setting kept for the next visit", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("lamp.txt") },
+    beforeLoad: () => localStorage.getItem("scrambolo/diff.dat") || localStorage.setItem("scrambolo/highscore.dat", "5\r\n"),
+    clock: true,
+  });
+  const checkedItems = async () => (await tab.find("menuitemradio")).filter((n) => n.checked === "true").map((n) => n.name);
+  try {
+    await expectFreshDeal(tab, "lamp");
+    await tab.key("Alt+o");
+    await tab.expectFocus("menuitemradio", "3 To 4 Letters");
+    assert.deepEqual(await checkedItems(), ["All Ranges", "Standard"]);
+    await tab.key("e");
+    await tab.pass(300);
+    assert.match(await clock(tab), TWENTY_MINUTES);
+    const row = await letters(tab);
+    await tab.expectFocus("button", row[0]);
+    await tab.key("h");
+    await tab.expectMessage("High Score", "Your high score is 0 guessed words!");
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("button", row[0]);
+
+    // One word rebuilt; the twenty minutes of the next run out: the best of ten times as long.
+    await rebuildByKeys(tab, "lamp");
+    await tab.key("j");
+    await tab.pass(2500);
+    await tab.pass(1199000);
+    assert.match(await clock(tab), /^00:0[01]$/);
+    await tab.pass(2000);
+    await tab.expectMessage("Time Is Up", "Congradulations! You beat your high score of 0 words! Your new high score is 1 words! The word was lamp. Play again?", "Yes");
+    await tab.pass(600);
+    await tab.key("Enter");
+    await tab.noMessage();
+    assert.equal(await tab.saved("scrambolo/highscore10.dat"), "1\r\n");
+    assert.equal(await tab.saved("scrambolo/highscore.dat"), "5\r\n");
+    assert.equal(await tab.saved("scrambolo/timeallowed.dat"), null);
+
+    await tab.reload();
+    assert.equal(await tab.saved("scrambolo/timeallowed.dat"), "10\r\n");
+    assert.equal(await tab.saved("scrambolo/diff.dat"), "-1\r\n");
+    await dealt(tab);
+    await tab.pass(300);
+    assert.match(await clock(tab), TWENTY_MINUTES);
+    await tab.key("Alt+o");
+    assert.deepEqual(await checkedItems(), ["All Ranges", "Ten Times As Long"]);
   } finally {
     await tab.close();
   }

@@ -11,7 +11,9 @@ void PebblixGame::tmrWord_Timer() {
     tmrWord_.SetEnabled(false);
     PlayCue(kGameOverSound);
 
-    const std::string scorePath = SavedFile(kScoreFile);
+    // Each time setting keeps its own best: a game is judged against the best of the setting it
+    // was played at.
+    const std::string scorePath = SavedFile(common::FileNameForSetting(kScoreFile, state.TimeSetting));
     const common::SavedFileRead saved = common::ReadSavedFile(system_, scorePath);
     // A file that cannot be read counts as no best score, but what it holds is not written over.
     const std::int16_t HighScore = system_.FileExists(scorePath) ? ReadHighScore(saved.text) : 0;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/time_allowed.h"
 #include "pebblix/logic/dictionary.h"
 
 namespace pebblix {
@@ -11,6 +12,9 @@ namespace pebblix {
 inline constexpr const char* kDictionaryFile = "mswnby32.dll";
 inline constexpr const char* kOptionsFile = "pebblixoptions.dat";
 inline constexpr const char* kScoreFile = "pebblixscor.dat";
+// The time setting, beside the options; each longer setting keeps its best apart from Standard's,
+// in pebblixscor2.dat, pebblixscor5.dat and pebblixscor10.dat.
+inline constexpr const char* kTimeAllowedFile = "pebblixtime.dat";
 inline constexpr const char* kRightSound = "right.wav";
 inline constexpr const char* kWrongSound = "wrong.wav";
 inline constexpr const char* kGameOverSound = "gameover.wav";
@@ -25,6 +29,7 @@ struct GameState {
     std::int16_t ShortWordsUsed = 0;
     std::int16_t WordsGuessed = 0;
     bool SoundsOn = true;
+    common::TimeAllowedSetting TimeSetting{};  // each word's time: standard, or 2, 5 or 10 times as long
 };
 
 }  // namespace pebblix

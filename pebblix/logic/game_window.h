@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/game_lifetime.h"
+#include "common/time_allowed.h"
 #include "common/timer_control.h"
 
 namespace pebblix {
@@ -26,6 +27,8 @@ public:
 
     // The check mark of the Sounds menu item.
     virtual void SetSoundsChecked(bool checked) = 0;
+    // Checks the setting's item of the "&Time Allowed" radio items and clears the other three.
+    virtual void SetTimeAllowedCheck(common::TimeAllowedSetting setting) = 0;
 };
 
 }  // namespace pebblix

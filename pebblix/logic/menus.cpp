@@ -1,4 +1,4 @@
-// The File, Options and Help menu commands.
+// The File, Options (sounds and the time allowed) and Help menu commands.
 #include "pebblix/logic/pebblix_game.h"
 
 #include "common/maker.h"
@@ -18,6 +18,18 @@ void PebblixGame::mnuFileNew_Click() {
 }
 
 void PebblixGame::mnuFileExit_Click() { window_.UnloadMainWindow(); }
+
+void PebblixGame::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
+    // Set for the checked item too, for a menu that moves a radio item's mark by itself.
+    window_.SetTimeAllowedCheck(setting);
+    if (setting == state.TimeSetting) {
+        return;
+    }
+    state.TimeSetting = setting;
+    // Every score belongs to one setting: the game played so far ends as New Game ends it, its
+    // score reported and not saved, and the next is played at the new time.
+    mnuFileNew_Click();
+}
 
 void PebblixGame::mnuOptionsSounds_Click() {
     state.SoundsOn = !state.SoundsOn;

@@ -1,4 +1,4 @@
-// Start-up, unload, and the dealing of games and words.
+// Start-up, unload with the saved settings, and the dealing of games and words.
 #include "pebblix/logic/pebblix_game.h"
 
 #include <utility>
@@ -30,6 +30,13 @@ bool PebblixGame::Form_Load() {
     if (!state.SoundsOn) {
         window_.SetSoundsChecked(false);
     }
+    // The time setting's file is taken as the options file is: one that FileExists does not see
+    // (hidden, a system file) counts as missing.
+    const std::string timePath = SavedFile(kTimeAllowedFile);
+    const common::TimeAllowedRead time = common::ReadTimeAllowedFile(system_, timePath);
+    timeAllowedFileUnreadable_ = time.unreadable;
+    state.TimeSetting = system_.FileExists(timePath) ? time.setting : common::TimeAllowedSetting::Standard;
+    window_.SetTimeAllowedCheck(state.TimeSetting);
 
     if (!FindAndLoadDictionary()) {
         return false;
@@ -79,6 +86,20 @@ void PebblixGame::Form_Unload() {
                outcome != common::SaveOutcome::Saved) {
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
     }
+    SaveTimeAllowed();
+}
+
+void PebblixGame::SaveTimeAllowed() {
+    const std::string path = SavedFile(kTimeAllowedFile);
+    if (timeAllowedFileUnreadable_) {
+        system_.ShowMessage(TimeAllowedNotReadMessage(path), kTitle, MessageButtons::Ok);
+    } else if (common::TimeAllowedToBeSaved(system_, path, state.TimeSetting)) {
+        const common::SaveOutcome outcome =
+            system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
+        if (outcome != common::SaveOutcome::Saved) {
+            system_.ShowMessage(TimeAllowedNotSavedMessage(path, outcome), kTitle, MessageButtons::Ok);
+        }
+    }
 }
 
 void PebblixGame::NewGame() {
@@ -98,7 +119,7 @@ void PebblixGame::PickWord() {
     } while (!CanDeal(state.CurrentWord));
     tmrWord_.SetEnabled(false);
     tmrWord_.SetEnabled(true);
-    tmrWord_.SetInterval(TimeAllowed(state.Score));
+    tmrWord_.SetInterval(TimeAllowed(state.Score, state.TimeSetting));
 }
 
 void PebblixGame::PlayCue(const char* waveFile) {
@@ -109,6 +130,6 @@ void PebblixGame::PlayCue(const char* waveFile) {
 
 std::string PebblixGame::DataFile(const char* name) { return system_.JoinPath(system_.DataFolder(), name); }
 
-std::string PebblixGame::SavedFile(const char* name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
+std::string PebblixGame::SavedFile(std::string_view name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
 
 }  // namespace pebblix

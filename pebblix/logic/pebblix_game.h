@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "common/game_lifetime.h"
 #include "common/random_source.h"
@@ -33,6 +34,9 @@ public:
     void mnuFileNew_Click();
     void mnuFileExit_Click();
     void mnuOptionsSounds_Click();
+    // An item of "&Time Allowed": a different setting starts a new game at its time, as New Game
+    // does, its report included; the checked one does nothing.
+    void mnuTimeAllowed_Click(common::TimeAllowedSetting setting);
     void mnuHelpContents_Click();
     void mnuHelpVisit_Click();
     void mnuHelpAbout_Click();
@@ -50,9 +54,11 @@ private:
     void PlayWrongSound();
     void SelectGuess();
     void PlayCue(const char* waveFile);
+    // Writes the time setting at the unload, when there is a choice to keep.
+    void SaveTimeAllowed();
     // Cues and help come from the data folder, scores and settings go to the saved-files folder.
     std::string DataFile(const char* name);
-    std::string SavedFile(const char* name);
+    std::string SavedFile(std::string_view name);
 
     GameWindow& window_;
     common::SystemPort& system_;
@@ -61,6 +67,8 @@ private:
     common::TimerControl tmrWord_{window_, true, 0};
     // The options file was there at start-up but could not be read: it is never written over.
     bool optionsFileUnreadable_ = false;
+    // The same for the time setting's file.
+    bool timeAllowedFileUnreadable_ = false;
 };
 
 }  // namespace pebblix

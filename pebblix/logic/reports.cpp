@@ -117,6 +117,16 @@ std::string OptionsNotReadMessage(const std::string& path) {
            " could not be read when the game started, so it was left as it was.";
 }
 
+std::string TimeAllowedNotSavedMessage(const std::string& path, common::SaveOutcome outcome) {
+    return "Pebblix could not save the time allowed you chose" + common::WhereNotSaved(path, outcome) +
+           ". The setting saved before is left as it was.";
+}
+
+std::string TimeAllowedNotReadMessage(const std::string& path) {
+    return "Pebblix did not save the time allowed you chose: the file " + path +
+           " could not be read when the game started, so it was left as it was.";
+}
+
 std::string HelpNotOpenedMessage(const std::string& path) {
     return "Pebblix could not open the help file " + path + ". The game goes on.";
 }

@@ -47,6 +47,8 @@ std::string OptionsNotSavedMessage(const std::string& path, common::SaveOutcome 
 // A saved file that was there but could not be read is left as it was; these say so.
 std::string ScoreNotReadMessage(const std::string& path);
 std::string OptionsNotReadMessage(const std::string& path);
+std::string TimeAllowedNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
+std::string TimeAllowedNotReadMessage(const std::string& path);
 std::string HelpNotOpenedMessage(const std::string& path);
 std::string WebNotOpenedMessage(const std::string& address);
 

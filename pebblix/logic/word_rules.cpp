@@ -58,23 +58,20 @@ bool LettersAvailable(std::string_view guess, std::string_view CurrentWord) {
     return available;
 }
 
-int TimeAllowed(std::int16_t Score) {
+int TimeAllowed(std::int16_t Score, common::TimeAllowedSetting setting) {
+    int standard = 5000;
     if (Score <= 100) {
-        return 15000;
+        standard = 15000;
+    } else if (Score <= 200) {
+        standard = 13000;
+    } else if (Score <= 300) {
+        standard = 11000;
+    } else if (Score <= 400) {
+        standard = 9000;
+    } else if (Score <= 500) {
+        standard = 7000;
     }
-    if (Score <= 200) {
-        return 13000;
-    }
-    if (Score <= 300) {
-        return 11000;
-    }
-    if (Score <= 400) {
-        return 9000;
-    }
-    if (Score <= 500) {
-        return 7000;
-    }
-    return 5000;
+    return standard * common::TimeFactor(setting);
 }
 
 std::int32_t SlotFromDraw(double r, std::int32_t WordCount) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/time_allowed.h"
+
 namespace pebblix {
 
 // Blanks (the space character only) removed at both ends, then A to Z lowered.
@@ -24,8 +26,9 @@ inline bool IsShortGuess(std::string_view guess) { return guess.size() <= 2; }
 inline constexpr std::int16_t kShortWordsAllowed = 10;
 
 // Milliseconds allowed for a word dealt at this score: 15 s up to 100 points, then 2 s less per
-// hundred points, down to 5 s above 500.
-int TimeAllowed(std::int16_t Score);
+// hundred points, down to 5 s above 500; each multiplied by the time setting's factor (150 s down
+// to 50 s at ten times as long).
+int TimeAllowed(std::int16_t Score, common::TimeAllowedSetting setting = common::TimeAllowedSetting::Standard);
 
 // The slot for a draw r in [0, 1): the integer part of r x WordCount, plus 1.
 std::int32_t SlotFromDraw(double r, std::int32_t WordCount);

@@ -104,6 +104,9 @@ void MainWindow::CreateMenus() {
     mnuOptionsSounds_ = item(options, "&Sounds", &PebblixGame::mnuOptionsSounds_Click);
     mnuOptionsSounds_->setCheckable(true);
     mnuOptionsSounds_->setChecked(true);
+    timeAllowed_ = new common::qt::TimeAllowedMenu(*options, [this](common::TimeAllowedSetting setting) {
+        RunHandler([this, setting] { game_->mnuTimeAllowed_Click(setting); });
+    });
 
     QMenu* help = menuBar()->addMenu("&Help");
     item(help, "&Contents", &PebblixGame::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
@@ -212,5 +215,7 @@ void MainWindow::StartTimer(int milliseconds) { tmrWord_.Start(milliseconds); }
 void MainWindow::StopTimer() { tmrWord_.Stop(); }
 
 void MainWindow::SetSoundsChecked(bool checked) { mnuOptionsSounds_->setChecked(checked); }
+
+void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) { timeAllowed_->SetChecked(setting); }
 
 }  // namespace pebblix::qt

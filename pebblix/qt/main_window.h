@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/qt/game_run.h"
+#include "common/qt/time_allowed_menu.h"
 #include "pebblix/logic/game_window.h"
 #include "pebblix/logic/pebblix_game.h"
 #include "pebblix/qt/round_timer.h"
@@ -34,6 +35,7 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
     void UnloadMainWindow() override { run_.Close(true); }
     void EndProgram() override { run_.Close(false); }
 
@@ -57,6 +59,7 @@ private:
     QLineEdit* txtGuess_ = nullptr;
     QPushButton* cmdEnter_ = nullptr;
     QAction* mnuOptionsSounds_ = nullptr;
+    common::qt::TimeAllowedMenu* timeAllowed_ = nullptr;
     RoundTimer tmrWord_;
     common::qt::GameRun run_{*this, [this] { tmrWord_.Shutdown(); }, [this] { ShowForPlay(); }};
 };

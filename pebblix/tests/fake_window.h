@@ -1,6 +1,7 @@
 // A recording stand-in for the main window, so the handlers can be tested without a screen.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/testing/fake_close.h"
@@ -17,9 +18,10 @@ public:
     Focus focus = Focus::None;
     bool guessSelected = false;  // the whole guess selected, so the next key replaces it
     bool timerRunning = false;
-    int timerInterval = 0;      // what the timer last counted
-    int timerRestarts = 0;      // how often the countdown was started afresh
-    bool soundsChecked = true;  // as created
+    int timerInterval = 0;                                  // what the timer last counted
+    int timerRestarts = 0;                                  // how often the countdown was started afresh
+    bool soundsChecked = true;                              // as created
+    std::optional<common::TimeAllowedSetting> timeChecked;  // the checked "Time Allowed" item
 
     void SetWordText(const std::string& text) override { wordText = text; }
     std::string GuessText() override { return guessText; }
@@ -37,6 +39,7 @@ public:
     }
     void StopTimer() override { timerRunning = false; }
     void SetSoundsChecked(bool checked) override { soundsChecked = checked; }
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override { timeChecked = setting; }
 
     // The timer is counting and would fire.
     bool TimerRunning() const { return timerRunning; }

@@ -26,6 +26,9 @@ constexpr int kMenuSounds = 3;
 constexpr int kMenuContents = 4;
 constexpr int kMenuVisit = 5;
 constexpr int kMenuAbout = 6;
+// Time Allowed's four items, Standard first.
+constexpr int kMenuTimeStandard = 11;
+constexpr int kMenuTimeTenTimes = 14;
 
 // clang-format off
 EM_JS(void, lay_out, (int wl, int wt, int ww, int wh, int ll, int lt, int lw, int lh, int gl, int gt, int gw, int gh,
@@ -99,6 +102,9 @@ void MainWindow::DispatchMenu(int item) {
             game_->mnuHelpAbout_Click();
             break;
         default:
+            if (item >= kMenuTimeStandard && item <= kMenuTimeTenTimes) {
+                game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(item - kMenuTimeStandard));
+            }
             break;
     }
 }
@@ -124,5 +130,11 @@ void MainWindow::StartTimer(int milliseconds) {
 void MainWindow::StopTimer() { common::web::SetPageTimer(kRoundTimer, 0); }
 
 void MainWindow::SetSoundsChecked(bool checked) { common::web::SetMenuCheck(kMenuSounds, checked); }
+
+void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
+    for (const common::TimeAllowedSetting each : common::kTimeAllowedSettings) {
+        common::web::SetMenuCheck(kMenuTimeStandard + static_cast<int>(each), each == setting);
+    }
+}
 
 }  // namespace pebblix::web

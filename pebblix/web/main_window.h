@@ -31,6 +31,7 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
     void UnloadMainWindow() override { run_.Close(true); }
     void EndProgram() override { run_.Close(false); }
 

@@ -5,7 +5,7 @@ globalThis.gamePage = (() => {
   const port = gamePort;
   const Kind = port.EventKind;
   const Target = { CheckIt: 1 };
-  const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6 };
+  const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6, TimeStandard: 11 };
 
   const root = document.getElementById("game");
   port.setPageRoot(root, "Pebblix");
@@ -17,7 +17,10 @@ globalThis.gamePage = (() => {
       { caption: "&New Game", id: Menu.New, shortcut: "F2" },
       { caption: "e&xit", id: Menu.Exit },
     ] },
-    { caption: "&Options", items: [{ caption: "&Sounds", id: Menu.Sounds, check: "menuitemcheckbox" }] },
+    { caption: "&Options", items: [
+      { caption: "&Sounds", id: Menu.Sounds, check: "menuitemcheckbox" },
+      gameMenus.timeAllowed(Menu.TimeStandard),
+    ] },
     { caption: "&Help", items: [
       { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
       { caption: "&Visit", id: Menu.Visit },

@@ -139,6 +139,12 @@ void MainWindow::OnCommand(int id, int notification) {
         case IDM_OPTIONS_SOUNDS:
             game_->mnuOptionsSounds_Click();
             break;
+        case IDM_TIME_STANDARD:
+        case IDM_TIME_TWICE:
+        case IDM_TIME_FIVE_TIMES:
+        case IDM_TIME_TEN_TIMES:
+            game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(id - IDM_TIME_STANDARD));
+            break;
         case IDM_HELP_CONTENTS:
             game_->mnuHelpContents_Click();
             break;
@@ -188,6 +194,11 @@ void MainWindow::StopTimer() {
 
 void MainWindow::SetSoundsChecked(bool checked) {
     CheckMenuItem(GetMenu(window_), IDM_OPTIONS_SOUNDS, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
+    CheckMenuRadioItem(GetMenu(window_), IDM_TIME_STANDARD, IDM_TIME_TEN_TIMES,
+                       IDM_TIME_STANDARD + static_cast<UINT>(setting), MF_BYCOMMAND);
 }
 
 }  // namespace pebblix::win32

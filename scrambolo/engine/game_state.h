@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/time_allowed.h"
 #include "common/word_list.h"
 
 namespace scrambolo {
@@ -32,6 +33,7 @@ struct GameState {
     std::int32_t HighScore = 0;                 // the best score so far
     std::int32_t HintsLeft = 0;                 // hints still to be had in this game
     std::int32_t LetterRange = 0;               // 34, 45, 56, 6 or -1
+    common::TimeAllowedSetting TimeSetting{};   // each word's time: standard, or 2, 5 or 10 times as long
     std::string SystemDirectory;                // without a trailing separator
     std::string WordListPath;                   // SystemDirectory followed by "\jmsit32.dll"
 };

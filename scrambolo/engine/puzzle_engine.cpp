@@ -56,7 +56,11 @@ LoadResult PuzzleEngine::LoadWordList() {
     return ApplyLetterRange() == DealResult::Dealt ? LoadResult::Dealt : LoadResult::NoDealableWord;
 }
 
-void PuzzleEngine::ReadHighScoreFile() { state_.HighScore = ReadSavedHighScore().value_or(state_.HighScore); }
+void PuzzleEngine::ReadHighScoreFile() { state_.HighScore = ReadSavedHighScore().value_or(0); }
+
+std::string PuzzleEngine::HighScoreFileName() const {
+    return common::FileNameForSetting(kHighScoreName, state_.TimeSetting);
+}
 
 void PuzzleEngine::CatchUpWithSavedHighScore() {
     state_.HighScore = std::max(state_.HighScore, ReadSavedHighScore().value_or(state_.HighScore));
@@ -64,7 +68,7 @@ void PuzzleEngine::CatchUpWithSavedHighScore() {
 
 std::optional<std::int32_t> PuzzleEngine::ReadSavedHighScore() {
     const common::SavedFileRead highScore =
-        common::ReadSavedFile(system_, system_.JoinPath(system_.SavedFilesFolder(), kHighScoreName));
+        common::ReadSavedFile(system_, system_.JoinPath(system_.SavedFilesFolder(), HighScoreFileName()));
     highScoreFileUnreadable_ = highScore.unreadable;
     // A file that is there but cannot be read says nothing: the score known so far stands.
     if (highScore.unreadable) {

@@ -42,8 +42,12 @@ public:
     // Reads the word list (from WordListPath, else beside the program) and the high score, then
     // builds the play list for LetterRange and deals the first word.
     LoadResult LoadWordList();
-    // Reads the high-score file into HighScore, at start-up.
+    // Reads the high-score file of the time setting into HighScore (0 when it says nothing), at
+    // start-up and when the setting changes.
     void ReadHighScoreFile();
+    // The high-score file of the time setting: "highscore.dat" for Standard, "highscore2.dat" for
+    // twice as long, and so on; each setting keeps its own best.
+    std::string HighScoreFileName() const;
     // Another copy of the game may have saved a better score since the start: a game's end reads the
     // file again before it judges the score, and keeps the better of the two (this run's best may
     // be one that could not be saved).

@@ -97,6 +97,11 @@ void MainWindow::BuildMenus() {
     for (QAction* item : rangeItems_) {
         item->setCheckable(true);
     }
+    timeAllowed_ = new common::qt::TimeAllowedMenu(*options, [this](common::TimeAllowedSetting setting) {
+        if (game_ != nullptr) {
+            RunHandler([&] { game_->mnuTimeAllowed_Click(setting); });
+        }
+    });
 
     QMenu* help = menuBar()->addMenu("&Help");
     AddItem(help, "&Contents", &Game::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
@@ -121,7 +126,13 @@ int MainWindow::LetterButtonIndex(const QObject* widget) const {
 }
 
 void MainWindow::SetButtonCaption(int index, const std::string& caption) {
-    SetCaptionHeard(Button(index), FromGameText(caption));
+    QPushButton* button = Button(index);
+    // Told as well, the letter would be heard twice: once with the button, once as its new name.
+    if (button == focusBackFromMenu_) {
+        button->setText(FromGameText(caption));
+        return;
+    }
+    SetCaptionHeard(button, FromGameText(caption));
 }
 
 void MainWindow::SetButtonShown(int index, bool shown) {
@@ -197,6 +208,8 @@ void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
     rangeItems_.at(static_cast<std::size_t>(item))->setChecked(checked);
 }
 
+void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) { timeAllowed_->SetChecked(setting); }
+
 bool MainWindow::HintWindowExists() { return cheat_ != nullptr; }
 
 void MainWindow::CreateHintWindow() {
@@ -231,8 +244,14 @@ void MainWindow::CloseHintWindow() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (game_ != nullptr && event->type() == QEvent::FocusIn) {
         const int index = LetterButtonIndex(watched);
-        if (index > 0 && PlayerMovedFocus(static_cast<QFocusEvent*>(event)->reason())) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (index > 0 && PlayerMovedFocus(reason)) {
             RunHandler([&] { game_->ButtonArray_GotFocus(index); });
+        } else if (index > 0 && reason != Qt::ActiveWindowFocusReason) {
+            // A closing menu gave the button the focus back: the screen reader reads it afresh once
+            // the handler of the item picked is done, with whatever letter a deal put on it.
+            focusBackFromMenu_ = Button(index);
+            QTimer::singleShot(0, this, [this] { focusBackFromMenu_ = nullptr; });
         }
     } else if (game_ != nullptr && watched == clockLabel_ && event->type() == QEvent::MouseButtonDblClick &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {

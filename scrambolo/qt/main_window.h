@@ -13,6 +13,7 @@
 #include <string>
 
 #include "common/qt/game_run.h"
+#include "common/qt/time_allowed_menu.h"
 #include "common/qt/window_units.h"
 #include "scrambolo/qt/cheat_window.h"
 #include "scrambolo/qt/key_preview.h"
@@ -46,6 +47,7 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetMenuCheck(RangeItem item, bool checked) override;
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
     bool HintWindowExists() override;
     void CreateHintWindow() override;
     void SetHintText(const std::string& text) override;
@@ -73,7 +75,11 @@ private:
     QLabel* clockLabel_;
     QTimer timer_;
     std::array<QAction*, 5> rangeItems_{};
+    common::qt::TimeAllowedMenu* timeAllowed_ = nullptr;
     QPointer<CheatWindow> cheat_;
+    // The letter button a closing menu has just given the focus back to, until the events of that
+    // moment are handled.
+    QPointer<QPushButton> focusBackFromMenu_;
     std::unique_ptr<KeyPreview> keyPreview_;
     common::qt::GameRun run_{*this, [this] { timer_.stop(); }, [] {}};
 };

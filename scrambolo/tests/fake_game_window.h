@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,7 @@ public:
     bool timerOn = false;
     int timerInterval = 0;  // what the timer last counted
     std::map<RangeItem, bool> checks;
+    std::optional<common::TimeAllowedSetting> timeChecked;  // the checked "Time Allowed" item
 
     bool hintExists = false;
     bool hintShown = false;
@@ -127,6 +129,10 @@ public:
     void SetMenuCheck(RangeItem item, bool checked) override {
         Touch();
         checks[item] = checked;
+    }
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override {
+        Touch();
+        timeChecked = setting;
     }
     bool HintWindowExists() override {
         Touch();

@@ -23,6 +23,9 @@ constexpr int kMenuRange34 = 11;
 constexpr int kMenuContents = 21;
 constexpr int kMenuWeb = 22;
 constexpr int kMenuAbout = 23;
+// Time Allowed's four items, Standard first.
+constexpr int kMenuTimeStandard = 31;
+constexpr int kMenuTimeTenTimes = 34;
 
 // clang-format off
 // Every text goes to the page as UTF-8: captions, the clock and the hint are the game's 8-bit
@@ -129,6 +132,9 @@ void MainWindow::DispatchMenu(int item) {
             game_->mnuHelpAbout_Click();
             break;
         default:
+            if (item >= kMenuTimeStandard && item <= kMenuTimeTenTimes) {
+                game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(item - kMenuTimeStandard));
+            }
             break;
     }
 }
@@ -169,6 +175,12 @@ void MainWindow::StopTimer() { common::web::SetPageTimer(kTimer, 0); }
 
 void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
     common::web::SetMenuCheck(kMenuRange34 + static_cast<int>(item), checked);
+}
+
+void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
+    for (const common::TimeAllowedSetting each : common::kTimeAllowedSettings) {
+        common::web::SetMenuCheck(kMenuTimeStandard + static_cast<int>(each), each == setting);
+    }
 }
 
 void MainWindow::CreateHintWindow() {

@@ -38,6 +38,7 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetMenuCheck(RangeItem item, bool checked) override;
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
     bool HintWindowExists() override { return hintWindowExists_; }
     void CreateHintWindow() override;
     void SetHintText(const std::string& text) override;

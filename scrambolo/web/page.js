@@ -6,7 +6,8 @@ globalThis.gamePage = (() => {
   const Kind = port.EventKind;
   // Targets of the page's events, as the game's window numbers them.
   const Target = { ClockLabel: 10, HintClose: 20 };
-  const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23 };
+  const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23,
+    TimeStandard: 31 };
   const KeyH = 72, KeyC = 67, KeyJ = 74, KeyF1 = 112;
 
   const root = document.getElementById("game");
@@ -22,7 +23,7 @@ globalThis.gamePage = (() => {
       { caption: "&5 To 6 Letters", id: Menu.Range56, check: "menuitemradio" },
       { caption: "&6 Letters Only", id: Menu.Range6, check: "menuitemradio" },
       { caption: "&All Ranges", id: Menu.AllRanges, check: "menuitemradio" },
-    ] }] },
+    ] }, gameMenus.timeAllowed(Menu.TimeStandard)] },
     { caption: "&Help", items: [
       { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
       { caption: "&Visit", id: Menu.Web },
@@ -188,8 +189,9 @@ globalThis.gamePage = (() => {
         return;
       }
       // A swap or a deal puts a new letter under the focus without moving it. Told once the focus
-      // has settled: a deal that moves it to the first letter says only that one.
-      if (port.focusTarget() === button) {
+      // has settled: a deal that moves it to the first letter says only that one. A button a
+      // closing menu has just given the focus back to is read with its new letter anyway.
+      if (port.focusTarget() === button && !port.focusRestoredInThisTask(button)) {
         port.whenSettled(() => {
           if (document.activeElement === button && button.textContent === caption) port.announce(caption);
         });

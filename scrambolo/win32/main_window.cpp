@@ -179,6 +179,13 @@ void MainWindow::StopTimer() {
     }
 }
 
+void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
+    if (window_ != nullptr) {
+        CheckMenuRadioItem(GetMenu(window_), IDM_TIME_STANDARD, IDM_TIME_TEN_TIMES,
+                           IDM_TIME_STANDARD + static_cast<UINT>(setting), MF_BYCOMMAND);
+    }
+}
+
 void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
     if (window_ != nullptr) {
         CheckMenuItem(GetMenu(window_), static_cast<UINT>(MenuId(item)),
@@ -277,6 +284,12 @@ void MainWindow::OnCommand(int id, int code) {
             break;
         case IDM_OPTIONS_ALL_RANGES:
             game_->mnuOptionsAllRanges_Click();
+            break;
+        case IDM_TIME_STANDARD:
+        case IDM_TIME_TWICE:
+        case IDM_TIME_FIVE_TIMES:
+        case IDM_TIME_TEN_TIMES:
+            game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(id - IDM_TIME_STANDARD));
             break;
         case IDM_HELP_CONTENTS:
             game_->mnuHelpContents_Click();

@@ -43,6 +43,7 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetMenuCheck(RangeItem item, bool checked) override;
+    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
     bool HintWindowExists() override;
     void CreateHintWindow() override;
     void SetHintText(const std::string& text) override;

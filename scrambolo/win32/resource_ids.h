@@ -12,6 +12,11 @@
 #define IDM_OPTIONS_56 212
 #define IDM_OPTIONS_6 213
 #define IDM_OPTIONS_ALL_RANGES 214
+/* Options, Time Allowed: Standard, Twice, Five Times and Ten Times As Long, in menu order. */
+#define IDM_TIME_STANDARD 230
+#define IDM_TIME_TWICE 231
+#define IDM_TIME_FIVE_TIMES 232
+#define IDM_TIME_TEN_TIMES 233
 #define IDM_HELP_CONTENTS 220
 #define IDM_HELP_WEB 221
 #define IDM_HELP_ABOUT 222

@@ -20,6 +20,9 @@ namespace scrambolo {
 inline constexpr int kVerdictWrong = 1;
 inline constexpr int kVerdictRight = 2;
 
+// The saved time setting, beside diff.dat.
+inline constexpr const char* kTimeAllowedName = "timeallowed.dat";
+
 // Timer1, the clock, ticks four times a second: each new second is shown within a quarter of one.
 inline constexpr int kClockTickMilliseconds = 250;
 
@@ -36,6 +39,9 @@ public:
     bool Form_Load() override;
     bool LocateSystemDirectory();
     void LoadLetterRange();
+    // Reads the saved time setting and checks its item; before the word list, whose high score
+    // is the setting's.
+    void LoadTimeAllowed();
 
     // Keys and buttons.
     void Form_KeyDown(int KeyCode, int Shift);
@@ -64,6 +70,9 @@ public:
     void mnuOptions56_Click();
     void mnuOptions6_Click();
     void mnuOptionsAllRanges_Click();
+    // An item of "&Time Allowed": a different setting starts a new game at its time, as "Yes" to
+    // "Play again?" does; the checked one does nothing.
+    void mnuTimeAllowed_Click(common::TimeAllowedSetting setting);
     void Form_Unload() override;
 
     // File and Help.
@@ -76,12 +85,16 @@ private:
     std::string_view CurrentWord() const;
     // Cues and help come from the data folder, scores and settings go to the saved-files folder.
     std::string DataFile(const char* name);
-    std::string SavedFile(const char* name);
+    std::string SavedFile(std::string_view name);
     void PlayCue(const char* name);
     void EndOfGame();
+    // Score and hints back to the start of a game, a new word dealt and its clock started.
+    void NewGame();
     // Saves a high score beaten in the game whose end question is up, once.
     void SaveBeatenHighScore();
     void PickLetterRange(std::int32_t value, RangeItem item);
+    // Writes timeallowed.dat at the close, when there is a choice to keep.
+    void SaveTimeAllowed();
     // Deals by range, falling back to every word of 3 to 6 letters when the range has none.
     bool SettleDeal(DealResult result);
     void DealWord();
@@ -99,6 +112,12 @@ private:
     bool hintDeferred_ = false;
     // Counts deals, so a verdict can tell that a range pick already dealt during its pause.
     std::uint64_t deals_ = 0;
+    // Counts the games begun by a time pick, so a verdict can tell that its word's game was
+    // abandoned during its pause.
+    std::uint64_t timePicks_ = 0;
+    // The "Time Is Up" question is up: a time pick made under it waits for its answer to begin
+    // the next game, as the clock must stay off while it is up.
+    bool endQuestionUp_ = false;
     // Where the current word's clock started on the monotonic clock, and the fraction of a second
     // the wall clock showed then.
     double clockStartMonotonic_ = 0;
@@ -107,6 +126,8 @@ private:
     std::string windowCaption_;
     // diff.dat was there at start-up but could not be read: it is never written over.
     bool letterRangeFileUnreadable_ = false;
+    // The same for the time setting's file.
+    bool timeAllowedFileUnreadable_ = false;
     // The end question of a game that beat the high score is up and its score is not yet saved;
     // a log-off under the question saves it before the window goes.
     bool beatenScoreUnsaved_ = false;

@@ -1,4 +1,4 @@
-// The per-word clock: two minutes from each start, shown each tick, and the end of a game at 121 s.
+// The per-word clock: two minutes from each start (or as many times that as the time setting gives), shown each tick, and the end of a game.
 #include "scrambolo/window/game.h"
 
 #include <algorithm>
@@ -10,9 +10,15 @@
 #include "common/saved_file.h"
 
 namespace scrambolo {
+namespace {
+
+// Each word's time at the Standard setting.
+constexpr std::int32_t kStandardWordSeconds = 120;
+
+}  // namespace
 
 void Game::StartClock() {
-    state.TimeLimit = 120;
+    state.TimeLimit = kStandardWordSeconds * common::TimeFactor(state.TimeSetting);
     window_.SetClockText("");
     window_.SetClockText(FormatClock(state.TimeLimit));
     state.StartTime = system_.CurrentDateTime();
@@ -71,11 +77,14 @@ void Game::EndOfGame() {
     engine_.CatchUpWithSavedHighScore();
     const bool beaten = state.WordsGuessed > state.HighScore;
     beatenScoreUnsaved_ = beaten;
+    const common::TimeAllowedSetting playedAt = state.TimeSetting;
+    endQuestionUp_ = true;
     const common::MessageAnswer answer =
         system_.ShowMessage(TimeIsUpMessage(state.WordsGuessed, state.HighScore, CurrentWord()), "Time Is Up",
                             common::MessageButtons::YesNo, common::TypeAhead::Dropped);
-    // Saved whatever the answer: the player earned it. A log-off or shutdown under the question
-    // has saved it already, while the window was being closed.
+    endQuestionUp_ = false;
+    // Saved whatever the answer: the player earned it. A log-off or shutdown, or a time pick,
+    // under the question has saved it already.
     SaveBeatenHighScore();
     if (unloaded_) {
         return;
@@ -84,10 +93,16 @@ void Game::EndOfGame() {
         window_.UnloadMainWindow();
         return;
     }
-    state.HintsLeft = 10;
-    if (beaten) {
+    // After a time pick under the question the next game is played at the new setting, whose
+    // best the pick has read.
+    if (beaten && state.TimeSetting == playedAt) {
         state.HighScore = state.WordsGuessed;
     }
+    NewGame();
+}
+
+void Game::NewGame() {
+    state.HintsLeft = 10;
     state.WordsGuessed = 0;
     state.SwapPending = false;
     DealWord();
@@ -102,7 +117,7 @@ void Game::SaveBeatenHighScore() {
 }
 
 void Game::SaveHighScore() {
-    const std::string path = SavedFile(kHighScoreName);
+    const std::string path = SavedFile(engine_.HighScoreFileName());
     const std::string score = common::FormatPlain(state.WordsGuessed);
     if (engine_.HighScoreFileUnreadable()) {
         system_.ShowMessage("Your high score of " + score + " words was not saved: the file " + path +

@@ -1,4 +1,4 @@
-// The Options, File and Help menus, and the close of the main window that saves the letter range.
+// The Options, File and Help menus, and the close of the main window that saves the letter range and the time setting.
 #include "scrambolo/window/game.h"
 
 #include "common/field_values.h"
@@ -27,6 +27,28 @@ void Game::PickLetterRange(std::int32_t value, RangeItem item) {
     SettleDeal(engine_.ApplyLetterRange());
 }
 
+void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
+    if (unloaded_) {
+        return;
+    }
+    // Set for the checked item too, for a menu that moves a radio item's mark by itself.
+    window_.SetTimeAllowedCheck(setting);
+    if (setting == state.TimeSetting) {
+        return;
+    }
+    // A best beaten in the game whose question is up belongs to the setting it was played at.
+    SaveBeatenHighScore();
+    state.TimeSetting = setting;
+    engine_.ReadHighScoreFile();
+    // Under "Time Is Up" the answer begins the next game, at the new setting; the clock stays off
+    // until then.
+    if (endQuestionUp_) {
+        return;
+    }
+    ++timePicks_;
+    NewGame();
+}
+
 void Game::Form_Unload() {
     if (unloaded_) {
         return;
@@ -47,9 +69,27 @@ void Game::Form_Unload() {
                                 ". The setting saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
     }
+    SaveTimeAllowed();
     // Every other open window closes with the main window, which goes once this handler ends.
     if (window_.HintWindowExists()) {
         window_.CloseHintWindow();
+    }
+}
+
+void Game::SaveTimeAllowed() {
+    const std::string path = SavedFile(kTimeAllowedName);
+    if (timeAllowedFileUnreadable_) {
+        system_.ShowMessage("The time allowed you chose was not saved: the file " + path +
+                                " could not be read when the game started, so it was left as it was.",
+                            "Scrambolo", common::MessageButtons::Ok);
+    } else if (common::TimeAllowedToBeSaved(system_, path, state.TimeSetting)) {
+        const common::SaveOutcome saved =
+            system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
+        if (saved != common::SaveOutcome::Saved) {
+            system_.ShowMessage("The time allowed you chose could not be saved" + common::WhereNotSaved(path, saved) +
+                                    ". The setting saved before is kept as it was.",
+                                "Scrambolo", common::MessageButtons::Ok);
+        }
     }
 }
 

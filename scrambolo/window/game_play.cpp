@@ -89,6 +89,7 @@ void Game::ReportGuess(int Verdict) {
     }
     rightVerdictPending_ = true;
     const std::uint64_t dealsBefore = deals_;
+    const std::uint64_t timePicksBefore = timePicks_;
     state.SwapPending = false;
     PlayCue("bell.wav");
     Pause(1.5);
@@ -96,16 +97,20 @@ void Game::ReportGuess(int Verdict) {
     if (unloaded_) {
         return;  // the window was closed during the pause: nothing is left to deal onto
     }
-    state.SwapPending = false;
-    if (state.WordsGuessed == std::numeric_limits<std::int32_t>::max()) {
-        throw std::overflow_error("Overflow");
+    // A time pick during the pause abandoned the word's game and began a new one, dealt and timed
+    // at the new setting: the word scores in neither.
+    if (timePicks_ == timePicksBefore) {
+        state.SwapPending = false;
+        if (state.WordsGuessed == std::numeric_limits<std::int32_t>::max()) {
+            throw std::overflow_error("Overflow");
+        }
+        state.WordsGuessed += 1;
+        // A letter range picked during the pause has already put a new word on the buttons.
+        if (deals_ == dealsBefore) {
+            DealWord();
+        }
+        StartClock();
     }
-    state.WordsGuessed += 1;
-    // A letter range picked during the pause has already put a new word on the buttons.
-    if (deals_ == dealsBefore) {
-        DealWord();
-    }
-    StartClock();
     if (hintDeferred_) {
         hintDeferred_ = false;
         ShowHint();

@@ -43,6 +43,7 @@ bool Game::Form_Load() {
     window_.ShowMainWindow();
 
     LoadLetterRange();
+    LoadTimeAllowed();
     const LoadResult loaded = engine_.LoadWordList();
     if (loaded == LoadResult::WordListMissing) {
         system_.ShowMessage(engine_.WordListMissingMessage(), "Error", common::MessageButtons::Ok);
@@ -102,6 +103,13 @@ void Game::LoadLetterRange() {
     }
 }
 
+void Game::LoadTimeAllowed() {
+    const common::TimeAllowedRead saved = common::ReadTimeAllowedFile(system_, SavedFile(kTimeAllowedName));
+    timeAllowedFileUnreadable_ = saved.unreadable;
+    state.TimeSetting = saved.setting;
+    window_.SetTimeAllowedCheck(state.TimeSetting);
+}
+
 bool Game::SettleDeal(DealResult result) {
     if (result == DealResult::NoDealableWord) {
         if (engine_.ApplyFallbackRange() != DealResult::Dealt) {
@@ -124,7 +132,7 @@ std::string_view Game::CurrentWord() const {
 
 std::string Game::DataFile(const char* name) { return system_.JoinPath(system_.DataFolder(), name); }
 
-std::string Game::SavedFile(const char* name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
+std::string Game::SavedFile(std::string_view name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
 
 void Game::PlayCue(const char* name) { system_.PlayWave(DataFile(name), common::SoundMode::Async); }
 

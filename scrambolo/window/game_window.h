@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/game_lifetime.h"
+#include "common/time_allowed.h"
 #include "common/timer_control.h"
 #include "scrambolo/engine/letter_buttons.h"
 
@@ -31,6 +32,8 @@ public:
     virtual std::string ClockText() = 0;
     virtual void SetWindowCaption(const std::string& text) = 0;
     virtual void SetMenuCheck(RangeItem item, bool checked) = 0;
+    // Checks the setting's item of the "&Time Allowed" radio items and clears the other three.
+    virtual void SetTimeAllowedCheck(common::TimeAllowedSetting setting) = 0;
 
     // The hint window: created hidden, filled, shown (active, focus in its text), closed.
     virtual bool HintWindowExists() = 0;
