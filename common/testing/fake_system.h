@@ -1,6 +1,7 @@
 // A scripted stand-in for the outside world: records what the game asks for, answers from a script.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <functional>
@@ -35,6 +36,7 @@ public:
     std::vector<std::string> webAddressesOpened;
     std::vector<std::string> writes;  // paths replaced, in order
     int waits = 0;
+    int deepestWait = 0;  // the most waits ever inside one another
 
     // --- The script.
     std::deque<MessageAnswer> answers;              // taken one per box; when empty, OK boxes say Ok, Yes/No boxes Yes
@@ -91,10 +93,13 @@ public:
 
     void WaitForEvents(double maxSeconds) override {
         ++waits;
+        ++waitDepth_;
+        deepestWait = std::max(deepestWait, waitDepth_);
         Advance(maxSeconds < waitStep ? maxSeconds : waitStep);
         if (onWait) {
             onWait();
         }
+        --waitDepth_;
     }
 
     std::map<std::string, std::size_t> readLimits;  // the most bytes each read asked for
@@ -161,6 +166,9 @@ public:
         }
         return names;
     }
+
+private:
+    int waitDepth_ = 0;
 };
 
 }  // namespace common::testing

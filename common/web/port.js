@@ -14,9 +14,16 @@ globalThis.gamePort = (() => {
   const queue = [];
   let wake = null;
 
+  // What a player does to the window; a message box takes all of it while it is up.
+  const isInput = (kind) => kind === EventKind.Key || kind === EventKind.Click || kind === EventKind.DoubleClick ||
+    kind === EventKind.Focus || kind === EventKind.Menu;
+
   function post(kind, target = 0, code = 0, shift = 0) {
     // A clock tick already waiting is not queued twice: the game reads the time itself.
     if (kind === EventKind.Timer && queue.some((e) => e.kind === kind && e.target === target)) return;
+    // A screen reader's activation or a tap reaches a control behind a box without the focus:
+    // the window behind a box gets nothing, as a desktop's window behind a modal box.
+    if (isInput(kind) && dialogs.length > 0) return;
     queue.push({ kind, target, code, shift });
     if (wake) {
       const resolve = wake;
@@ -119,7 +126,10 @@ globalThis.gamePort = (() => {
     box.append(heading, text, buttons);
 
     const openedAt = performance.now();
+    // A key held down since before the box came (Enter held on a guess) repeats into it: its
+    // repeats answer nothing, or the box would go before it was heard.
     let keyHeldSinceOpening = false;
+    let keyPressedInBox = false;
     const earlyKey = () => dropTypeAhead && performance.now() - openedAt < TypeAheadDropMs;
     const answer = (code) => {
       if (dialogs.some((d) => d.id === id && !d.answered)) {
@@ -149,12 +159,15 @@ globalThis.gamePort = (() => {
         event.preventDefault();
         return;
       }
-      if (earlyKey()) {
+      if (earlyKey() || (event.repeat && !keyPressedInBox)) {
         keyHeldSinceOpening = true;
         event.preventDefault();
         return;
       }
-      if (!event.repeat) keyHeldSinceOpening = false;
+      if (!event.repeat) {
+        keyHeldSinceOpening = false;
+        keyPressedInBox = true;
+      }
       if (keyHeldSinceOpening) {
         event.preventDefault();
         return;

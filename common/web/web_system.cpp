@@ -100,8 +100,10 @@ MessageAnswer WebSystem::ShowMessage(const std::string& prompt, const std::strin
         return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
     const int box = open_message(prompt.c_str(), title.c_str(), yesNo ? 1 : 0, typeAhead == TypeAhead::Dropped ? 1 : 0);
-    // The box's own loop: the page's other events (the clock's ticks, the page closing) are
-    // delivered while it is up, as a modal box lets its owner's timers run.
+    // The box's own loop: the clock's ticks, the focus the page had already moved and the page
+    // closing are delivered while it is up, as a modal box lets its owner's timers run. What the
+    // player did to the window before the box came and the game has not yet taken (a second
+    // Enter on a guess while its cue played) goes nowhere: the window behind a box is out of reach.
     for (;;) {
         WaitForPageEvent(-1);
         while (const std::optional<PageEvent> event = TakePageEvent()) {
@@ -112,7 +114,8 @@ MessageAnswer WebSystem::ShowMessage(const std::string& prompt, const std::strin
                 }
                 return event->code == 2 ? MessageAnswer::No : MessageAnswer::Yes;
             }
-            if (dispatch_ && event->kind != EventKind::Answer) {
+            if (dispatch_ && (event->kind == EventKind::Timer || event->kind == EventKind::Focus ||
+                              event->kind == EventKind::Close)) {
                 dispatch_(*event);
             }
             if (ended_) {

@@ -68,6 +68,43 @@ test("a refused and an accepted guess, then time up: the best score saved, Yes p
   }
 });
 
+test("a right guess sent twice, or with Enter held, is scored once", async () => {
+  const tab = await open("pebblix", { replaced: { [DICTIONARY]: await words("pebblix-planets.txt") } });
+  try {
+    await pastWelcome(tab);
+    await tab.key("Tab");
+    await tab.page.keyboard.type("last");
+    // Enter twice, 150 ms apart: the second comes while the right cue plays, before the report.
+    await tab.key("Enter");
+    await tab.pass(150);
+    await tab.key("Enter");
+    await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  4points! Get ready for the next word!");
+    await tab.pass(600);
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("textbox", "Given word:");
+    await tab.pass(1000);
+    assert.equal((await tab.find("dialog")).length, 0);
+
+    // Enter held on the next guess: one report, with the total of both words.
+    await tab.key("Tab");
+    await tab.page.keyboard.type("sent");
+    for (let repeat = 0; repeat < 30; repeat += 1) {
+      await tab.page.keyboard.down("Enter");
+      await tab.pass(30);
+    }
+    await tab.page.keyboard.up("Enter");
+    await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  8points! Get ready for the next word!");
+    await tab.pass(600);
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.pass(1000);
+    assert.equal((await tab.find("dialog")).length, 0);
+  } finally {
+    await tab.close();
+  }
+});
+
 test("Sounds switched off from the menu is saved when the page closes, and read back", async () => {
   const tab = await open("pebblix", { replaced: { [DICTIONARY]: await words("pebblix-planets.txt") } });
   try {

@@ -128,6 +128,70 @@ test("a word rebuilt by keys and one by buttons; a wrong check; the high score b
   }
 });
 
+test("J held for 3 s on a wrong word: a buzzer for every J, and the game still answers afterwards", async () => {
+  const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("lamp.txt") } });
+  try {
+    const row = await expectFreshDeal(tab, "lamp");
+    await tab.page.evaluate(() => {
+      globalThis.cuesStarted = 0;
+      const start = AudioBufferSourceNode.prototype.start;
+      AudioBufferSourceNode.prototype.start = function (...args) {
+        globalThis.cuesStarted += 1;
+        return start.apply(this, args);
+      };
+    });
+    // A held key repeats about thirty times a second; each J checks the wrong word again inside
+    // the buzzer's pause of the one before.
+    const held = Date.now() + 3000;
+    let presses = 0;
+    while (Date.now() < held) {
+      await tab.page.keyboard.down("j");
+      presses += 1;
+      await tab.pass(30);
+    }
+    await tab.page.keyboard.up("j");
+    await tab.until("a buzzer for every J", () => tab.page.evaluate((n) => globalThis.cuesStarted >= n, presses));
+    assert.deepEqual(await letters(tab), row);
+    // The last pause ends within two seconds; then the word is rebuilt, checked and the next dealt.
+    await tab.pass(2100);
+    await rebuildByKeys(tab, "lamp");
+    await tab.key("j");
+    await expectFreshDeal(tab, "lamp");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("nothing reaches the window behind a box: a screen reader's activation, a click or a key behind High Score does nothing", async () => {
+  const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("lamp.txt") } });
+  try {
+    const row = await expectFreshDeal(tab, "lamp");
+    await tab.key("h");
+    await tab.expectMessage("High Score", "Your high score is 0 guessed words!");
+    const buttons = tab.page.getByRole("toolbar", { name: "Letters" }).getByRole("button");
+    // A screen reader's activation is a click sent to the control itself, wherever the focus is.
+    await buttons.nth(0).dispatchEvent("click");
+    await buttons.nth(1).dispatchEvent("click");
+    await tab.page.getByRole("button", { name: "Check (J)" }).dispatchEvent("click");
+    // A tap on a letter lands on the cover over the page.
+    const place = await buttons.nth(2).boundingBox();
+    await tab.page.mouse.click(place.x + place.width / 2, place.y + place.height / 2);
+    await tab.pass(500);
+    await tab.expectMessage("High Score", "Your high score is 0 guessed words!");
+    assert.deepEqual(await letters(tab), row);
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("button", row[0]);
+    // No half swap was left behind: the next two presses swap the second and third letters.
+    await buttons.nth(1).click();
+    await buttons.nth(2).click();
+    const swapped = [row[0], row[2], row[1], row[3]];
+    await tab.until(`the letters ${swapped.join("")}`, async () => (await letters(tab)).join("") === swapped.join(""));
+  } finally {
+    await tab.close();
+  }
+});
+
 test("a hint in the Cheat window, a letter range picked from the menu and saved when the page closes", async () => {
   const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("ranges.txt") } });
   try {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -80,6 +81,12 @@ private:
     std::string DataFile(const char* name);
     std::string SavedFile(const char* name);
     void PlayCue(const char* name);
+    // The monotonic time at which a Pause(Seconds) begun now ends.
+    double PauseDeadline(double Seconds);
+    // Lets events through until the monotonic clock reaches the deadline, which may move meanwhile.
+    void WaitUntil(const double& deadline);
+    // The buzzer's pause after a wrong check.
+    void WrongVerdictPause();
     void EndOfGame();
     // Saves a high score beaten in the game whose end question is up, once.
     void SaveBeatenHighScore();
@@ -99,6 +106,8 @@ private:
     bool rightVerdictPending_ = false;
     // A hint asked for while a solved word waits for its successor, given to that successor.
     bool hintDeferred_ = false;
+    // While a wrong check's pause waits: when it ends.
+    std::optional<double> wrongPauseEnd_;
     // Counts deals, so a verdict can tell that a range pick already dealt during its pause.
     std::uint64_t deals_ = 0;
     // Where the current word's clock started on the monotonic clock, and the fraction of a second
