@@ -54,6 +54,7 @@ public:
     char pathSeparator = '\\';
     bool editorStarts = true;
     bool opensSucceed = true;  // help texts and web addresses open
+    bool endsWithoutNotice = false;  // a browser's tab: settings are saved when picked
 
     // --- The clocks: wall time in seconds (local), and a monotonic count that ignores midnight.
     double wallSeconds = 1'800'000'000.0 + 12 * 3600.0;
@@ -136,6 +137,7 @@ public:
         return SaveOutcome::Saved;
     }
 
+    bool EndsWithoutNotice() override { return endsWithoutNotice; }
     char PathSeparator() override { return pathSeparator; }
     std::string ProgramFolder() override { return programFolder; }
     std::string WordListFolder() override { return wordListFolder; }

@@ -45,7 +45,8 @@ globalThis.gameMenus = (() => {
 
     function show(menu, focusLast) {
       if (open !== menu) {
-        if (!open && !bar.contains(document.activeElement)) focusBefore = document.activeElement;
+        const before = gamePort.claimFocus();
+        if (!open && !bar.contains(document.activeElement)) focusBefore = before;
         close(false);
       }
       open = menu;

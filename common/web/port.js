@@ -104,9 +104,7 @@ globalThis.gamePort = (() => {
     const id = nextDialog++;
     removeClosedBoxes();
     if (dropTypeAhead) dropInput();
-    // A move of the focus not yet landed is where the focus goes back to; the box takes it now.
-    const returnFocus = focusTarget();
-    pendingFocus = null;
+    const returnFocus = claimFocus();
     const box = document.createElement("div");
     box.className = "message-box";
     box.setAttribute("role", "dialog");
@@ -292,6 +290,13 @@ globalThis.gamePort = (() => {
   function focusTarget() {
     return pendingFocus ? pendingFocus.element : document.activeElement;
   }
+  // A box, or a menu the player opens, takes the focus now: a move of the game's not yet landed
+  // would take it away again. That move's control is where the focus goes back to afterwards.
+  function claimFocus() {
+    const target = focusTarget();
+    pendingFocus = null;
+    return target;
+  }
 
   // Focus given back by a closing box, menu or window is not the player moving it.
   let restoringFocus = false;
@@ -403,14 +408,19 @@ globalThis.gamePort = (() => {
       return null;
     }
   }
+  // The entry's bytes; null when there is none, or no storage at all (refused: nothing can be
+  // written there either); undefined when the storage is there but failed to read, so that what
+  // it holds is not known and must not be written over.
   function readSaved(key) {
+    const store = storage();
+    if (!store) return null;
+    let text;
     try {
-      const store = storage();
-      const text = store ? store.getItem(key) : null;
-      return text === null ? null : Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
+      text = store.getItem(key);
     } catch {
-      return null;
+      return undefined;
     }
+    return text === null ? null : Uint8Array.from(String(text), (c) => c.charCodeAt(0) & 0xff);
   }
   function writeSaved(key, bytes) {
     try {
@@ -484,7 +494,7 @@ globalThis.gamePort = (() => {
   return {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
     newText, announce, setPageRoot, addWindow, removeWindow, openMessage, closeMessage,
-    restoreFocus, focusSoon, whenSettled, focusTarget, focusIsRestored, messageBoxOpen,
+    restoreFocus, focusSoon, whenSettled, focusTarget, claimFocus, focusIsRestored, messageBoxOpen,
     endGame, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
   };
 })();

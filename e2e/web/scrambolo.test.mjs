@@ -192,8 +192,12 @@ test("nothing reaches the window behind a box: a screen reader's activation, a c
   }
 });
 
-test("a hint in the Cheat window, a letter range picked from the menu and saved when the page closes", async () => {
-  const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("ranges.txt") } });
+test("a hint in the Cheat window, a letter range picked from the menu and saved at once, kept by a tab closed without notice", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("ranges.txt") },
+    // A phone ends a tab in the background without telling the page: the game's close never runs.
+    beforeLoad: () => addEventListener("pagehide", (event) => event.stopImmediatePropagation()),
+  });
   try {
     await dealt(tab);
     // Options, Number Of Letters, 3 To 4 Letters: a word of three or four letters at once.
@@ -218,13 +222,70 @@ test("a hint in the Cheat window, a letter range picked from the menu and saved 
     await tab.until("the Cheat window gone", async () => (await tab.find("dialog", "Cheat")).length === 0);
     await tab.page.getByRole("button", { name: "Hint (C)" }).focus();
 
-    assert.equal(await tab.saved("scrambolo/diff.dat"), null);
     await tab.page.reload();
     assert.equal(await tab.saved("scrambolo/diff.dat"), "34\r\n");
     await dealt(tab);
     await tab.key("Alt+o");
     const after = (await tab.find("menuitemradio")).filter((n) => n.checked === "true").map((n) => n.name);
     assert.deepEqual(after, ["3 To 4 Letters"]);
+  } finally {
+    await tab.close();
+  }
+});
+
+// Plays one word right, then lets its two minutes run out: the end question is up.
+async function oneWordThenTimeUp(tab) {
+  await expectFreshDeal(tab, "cat");
+  await rebuildByKeys(tab, "cat");
+  await tab.key("j");
+  await tab.pass(2500);
+  await expectFreshDeal(tab, "cat");
+  await tab.pass(122000);
+}
+
+test("a better score saved by another tab while the end question is up is kept, and told by H", async () => {
+  const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("cat.txt") }, clock: true });
+  try {
+    await oneWordThenTimeUp(tab);
+    await tab.expectMessage("Time Is Up", /^Congradulations! You beat your high score of 0 words! Your new high score is 1 words!/, "Yes");
+    // Another tab of the same site ends a game of 3 meanwhile.
+    const other = await tab.context.newPage();
+    await other.goto(`${tab.site.url}index.html`);
+    await other.evaluate(() => localStorage.setItem("scrambolo/highscore.dat", "3\r\n"));
+    await other.close();
+    await tab.key("Enter");
+    await tab.noMessage();
+    assert.equal(await tab.saved("scrambolo/highscore.dat"), "3\r\n");
+    await expectFreshDeal(tab, "cat");
+    await tab.key("h");
+    await tab.expectMessage("High Score", "Your high score is 3 guessed words!");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("a saved score that cannot be read is never written over, and the player is told", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("cat.txt") },
+    beforeLoad: () => {
+      localStorage.setItem("scrambolo/highscore.dat", "5\r\n");
+      const getItem = Storage.prototype.getItem;
+      Storage.prototype.getItem = function (key) {
+        if (key === "scrambolo/highscore.dat") throw new DOMException("The disk failed to read.", "UnknownError");
+        return getItem.call(this, key);
+      };
+    },
+    clock: true,
+  });
+  try {
+    await oneWordThenTimeUp(tab);
+    await tab.expectMessage("Time Is Up", /^Congradulations! You beat your high score of 0 words!/, "Yes");
+    await tab.key("Enter");
+    await tab.expectMessage("Scrambolo", "Your high score of 1 words was not saved: the file scrambolo/highscore.dat could not be read, so it was left as it was.");
+    await tab.key("Enter");
+    await expectFreshDeal(tab, "cat");
+    const stored = await tab.page.evaluate(() => localStorage.valueOf()["scrambolo/highscore.dat"]);
+    assert.equal(stored, "5\r\n");
   } finally {
     await tab.close();
   }
@@ -251,12 +312,15 @@ test("storage that is refused gets the could-not-be-saved box, and the game goes
     clock: true,
   });
   try {
+    // A setting that cannot be saved is told when it is picked, where the player hears it.
     await expectFreshDeal(tab, "cat");
-    await rebuildByKeys(tab, "cat");
-    await tab.key("j");
-    await tab.pass(2500);
-    await expectFreshDeal(tab, "cat");
-    await tab.pass(122000);
+    await tab.key("Alt+o");
+    await tab.expectFocus("menuitemradio", "3 To 4 Letters");
+    await tab.key("Enter");
+    await tab.expectMessage("Scrambolo", "The number of letters you chose could not be saved in scrambolo/diff.dat. The setting saved before is kept as it was.");
+    await tab.key("Enter");
+    await tab.noMessage();
+    await oneWordThenTimeUp(tab);
     await tab.expectMessage("Time Is Up", /^Congradulations! You beat your high score of 0 words!/, "Yes");
     await tab.key("Enter");
     await tab.expectMessage("Scrambolo", "Your high score of 1 words could not be saved in scrambolo/highscore.dat. The high score saved before is kept as it was.");

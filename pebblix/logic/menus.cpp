@@ -22,6 +22,10 @@ void PebblixGame::mnuFileExit_Click() { window_.UnloadMainWindow(); }
 void PebblixGame::mnuOptionsSounds_Click() {
     state.SoundsOn = !state.SoundsOn;
     window_.SetSoundsChecked(state.SoundsOn);
+    soundsUnsaved_ = true;
+    if (system_.EndsWithoutNotice()) {
+        SaveOptions();
+    }
 }
 
 // Help and the web site open in the player's default viewer; the round's countdown keeps running.

@@ -71,12 +71,23 @@ bool PebblixGame::FindAndLoadDictionary() {
 }
 
 void PebblixGame::Form_Unload() {
+    // The desktop saves the sounds option at every close; where it was saved when picked, only a
+    // pick whose save failed is tried again.
+    if (!system_.EndsWithoutNotice() || soundsUnsaved_) {
+        SaveOptions();
+    }
+}
+
+void PebblixGame::SaveOptions() {
     const std::string optionsPath = SavedFile(kOptionsFile);
+    // Told once: a file that could not be read stays as it was for the whole run.
+    soundsUnsaved_ = false;
     if (optionsFileUnreadable_) {
         system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
     } else if (const common::SaveOutcome outcome =
                    system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn));
                outcome != common::SaveOutcome::Saved) {
+        soundsUnsaved_ = true;
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
     }
 }

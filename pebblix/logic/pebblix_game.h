@@ -42,6 +42,8 @@ public:
     void PickWord();
 
 private:
+    // Writes the sounds option, or tells the player why it was not written.
+    void SaveOptions();
     bool FindAndLoadDictionary();
     void CheckGuess();
     void AcceptGuess(const std::string& guess);
@@ -60,6 +62,8 @@ private:
     common::TimerControl tmrWord_{window_, true, 0};
     // The options file was there at start-up but could not be read: it is never written over.
     bool optionsFileUnreadable_ = false;
+    // Sounds was switched and has not been saved since (a save that failed included).
+    bool soundsUnsaved_ = false;
 };
 
 }  // namespace pebblix

@@ -91,6 +91,8 @@ private:
     // Saves a high score beaten in the game whose end question is up, once.
     void SaveBeatenHighScore();
     void PickLetterRange(std::int32_t value, RangeItem item);
+    // Writes the letter range to diff.dat, or tells the player why it was not written.
+    void SaveLetterRange();
     // Deals by range, falling back to every word of 3 to 6 letters when the range has none.
     bool SettleDeal(DealResult result);
     void DealWord();
@@ -118,6 +120,8 @@ private:
     std::string windowCaption_;
     // diff.dat was there at start-up but could not be read: it is never written over.
     bool letterRangeFileUnreadable_ = false;
+    // A letter range was picked and has not been saved since (a save that failed included).
+    bool letterRangeUnsaved_ = false;
     // The end question of a game that beat the high score is up and its score is not yet saved;
     // a log-off under the question saves it before the window goes.
     bool beatenScoreUnsaved_ = false;
