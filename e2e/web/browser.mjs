@@ -25,11 +25,13 @@ export async function words(name) {
 // The site served with the given changes, a browser and one page on it; closed by close().
 // With clock, the page's time stands still from the start and moves only as the test moves it.
 // From disk, the game's one-file page is opened from its file instead, with no server at all.
+// With served, the page is opened on a site the test serves itself (and closes itself).
 export async function open(game, { missing = [], replaced = {}, beforeLoad = null, path = "index.html", clock = false,
-  fromDisk = false } = {}) {
-  const site = fromDisk ? { url: null, close: async () => {} } : await serveSite(siteFolder, { missing, replaced });
+  fromDisk = false, served = null, viewport = undefined } = {}) {
+  const site = fromDisk ? { url: null, close: async () => {} }
+    : served ? { ...served, close: async () => {} } : await serveSite(siteFolder, { missing, replaced });
   const browser = await launchChromium();
-  const context = await browser.newContext();
+  const context = await browser.newContext(viewport ? { viewport } : {});
   if (beforeLoad) await context.addInitScript(beforeLoad);
   const page = await context.newPage();
   if (clock) await page.clock.install();

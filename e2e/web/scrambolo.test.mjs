@@ -1,7 +1,13 @@
 // Scrambolo's page in headless Chromium: words rebuilt by keys and by buttons, a hint, a range saved, time up, a missing list, storage refused, offline.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { open, words } from "./browser.mjs";
+import { execFileSync } from "node:child_process";
+import { cp, mkdtemp, readFile, rm, utimes, writeFile } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+import { open, siteFolder, words } from "./browser.mjs";
+import { serveSite } from "./site_server.mjs";
 
 const WORD_LIST = "scrambolo/jmsit32.dll";
 
@@ -343,6 +349,126 @@ test("after a first visit the page plays offline", async () => {
     await tab.until("the clock in the title", async () => /^0[12]:\d\d - Scrambolo!$/.test(await tab.title()));
   } finally {
     await tab.close();
+  }
+});
+
+// --- A new build put on the host behind the offline worker.
+
+const STAMP_WORKER = join(dirname(fileURLToPath(import.meta.url)), "..", "..", "common", "web", "stamp_worker.py");
+const PAGE = "scrambolo/index.html";
+
+// A build of the site in a folder of its own: the built site with Scrambolo's word list and a mark
+// in its page naming the build, its files a month old, its worker stamped for these files.
+async function siteBuild(list, mark) {
+  const folder = await mkdtemp(join(tmpdir(), "site-"));
+  await cp(siteFolder, folder, { recursive: true });
+  await deploy(folder, list, mark, new Date(Date.now() - 30 * 86400 * 1000));
+  return folder;
+}
+
+// Puts a new build's word list and page in place, its worker stamped again; returns the build's id.
+async function deploy(folder, list, mark, time = new Date()) {
+  await writeFile(join(folder, WORD_LIST), await words(list));
+  const page = (await readFile(join(siteFolder, PAGE), "utf8")).replace("<head>", `<head>\n<meta name="build" content="${mark}">`);
+  await writeFile(join(folder, PAGE), page);
+  execFileSync("python3", [STAMP_WORKER, folder, join(folder, "service-worker.js")]);
+  if (time) {
+    for (const file of [WORD_LIST, PAGE, "service-worker.js"]) await utimes(join(folder, file), time, time);
+  }
+  return JSON.parse(/^const build = (.*);$/m.exec(await readFile(join(folder, "service-worker.js"), "utf8"))[1]).id;
+}
+
+// The page's build mark and its dealt word's letters, sorted: a page of one build shows that
+// build's word.
+async function playedBuild(tab) {
+  const row = await dealt(tab);
+  const mark = await tab.page.evaluate(() => (document.querySelector('meta[name="build"]') || {}).content);
+  return `${mark} ${[...row].sort().join("")}`;
+}
+
+// Asks the browser to look for a new worker, lets a new one install (or fail), then returns the
+// build id of the worker in use, or null when the worker in use does not say.
+async function buildInUse(tab) {
+  return tab.page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    await registration.update().catch(() => {});
+    const worker = registration.installing || registration.waiting;
+    if (worker && worker.state !== "activated" && worker.state !== "redundant") {
+      await new Promise((resolve) => worker.addEventListener("statechange", () => {
+        if (worker.state === "activated" || worker.state === "redundant") resolve();
+      }));
+    }
+    const active = (await navigator.serviceWorker.getRegistration()).active;
+    return new Promise((resolve) => {
+      navigator.serviceWorker.addEventListener("message", (event) => resolve(event.data.offline || null));
+      active.postMessage("offline?");
+      setTimeout(() => resolve(null), 3000);
+    });
+  });
+}
+
+test("a new build on a host that sends only Last-Modified reaches a returning player whole at the next visit", async () => {
+  const folder = await siteBuild("cat.txt", "old");
+  const site = await serveSite(folder, { lastModified: true });
+  const tab = await open("scrambolo", { served: site });
+  try {
+    assert.equal(await playedBuild(tab), "old act");
+    await tab.page.waitForFunction(() => globalThis.offlineReady === true, null, { timeout: 20000 });
+    const id = await deploy(folder, "lamp.txt", "new");
+
+    // The next visit may still play the old build, whole, while the new one is fetched.
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.match(await playedBuild(tab), /^(old act|new almp)$/);
+    assert.equal(await buildInUse(tab), id);
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await playedBuild(tab), "new almp");
+    await tab.context.setOffline(true);
+    await tab.page.reload();
+    assert.equal(await playedBuild(tab), "new almp");
+    await rebuildByKeys(tab, "lamp");
+    await tab.key("j");
+    await expectFreshDeal(tab, "lamp");
+  } finally {
+    await tab.close();
+    await site.close();
+    await rm(folder, { recursive: true });
+  }
+});
+
+test("a new build whose download is cut short is never mixed with the old: the old plays whole until the new one comes whole", async () => {
+  const folder = await siteBuild("cat.txt", "old");
+  const site = await serveSite(folder);
+  const tab = await open("scrambolo", { served: site });
+  try {
+    await tab.page.waitForFunction(() => globalThis.offlineReady === true, null, { timeout: 20000 });
+    const oldId = await buildInUse(tab);
+    const id = await deploy(folder, "lamp.txt", "new");
+    site.cut = [WORD_LIST];
+
+    // The player leaves while the new word list is still coming.
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await playedBuild(tab), "old act");
+    assert.equal(await buildInUse(tab), oldId);
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await playedBuild(tab), "old act");
+    await tab.context.setOffline(true);
+    await tab.page.reload();
+    assert.equal(await playedBuild(tab), "old act");
+    await rebuildByKeys(tab, "cat");
+    await tab.key("j");
+    await expectFreshDeal(tab, "cat");
+
+    // Back online with the download whole: the new build comes, whole.
+    await tab.context.setOffline(false);
+    site.cut = [];
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await buildInUse(tab), id);
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await playedBuild(tab), "new almp");
+  } finally {
+    await tab.close();
+    await site.close();
+    await rm(folder, { recursive: true });
   }
 });
 
