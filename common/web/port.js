@@ -100,8 +100,14 @@ globalThis.gamePort = (() => {
     element.remove();
   }
 
+  // The page's status line stops saying that the game is loading once the game shows itself.
+  function gameShown() {
+    if (globalThis.gameLoading) globalThis.gameLoading.shown();
+  }
+
   function openMessage(prompt, title, yesNo, dropTypeAhead) {
     const id = nextDialog++;
+    gameShown();
     removeClosedBoxes();
     if (dropTypeAhead) dropInput();
     const returnFocus = claimFocus();
@@ -266,6 +272,7 @@ globalThis.gamePort = (() => {
     settling = false;
     const move = pendingFocus;
     pendingFocus = null;
+    if (move) gameShown();
     if (move && move.element.isConnected && !move.element.closest("[inert]") && document.activeElement !== move.element) {
       if (move.restored) restoreFocus(move.element);
       else move.element.focus();

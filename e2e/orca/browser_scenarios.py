@@ -118,3 +118,18 @@ def scenario_pebblix_guess(s, start_orca):
                 "OK push button.")
     s.key("Return")
     s.hear(re.compile(r"Given word: read only entry planets\.?"))
+
+
+
+def scenario_scrambolo_cannot_start(s, start_orca):
+    """Scrambolo's WebAssembly missing from the host: the page says why it could not start and what
+    to do, once, and Tab reaches the link that loads it again."""
+    s.site_file("scrambolo/scrambolo.wasm", None)
+    open_game(s, start_orca, 1, "Scrambolo")
+
+    s.step("the status line is read once, with what to do")
+    s.hear_once("Scrambolo could not start: its program did not arrive whole. Check that this device is online, "
+                "then load the page again.", seconds=20)
+    s.step("Tab: the link that loads the page again")
+    s.key("Tab")
+    s.hear(re.compile(r"Load Scrambolo again (visited )?link\.?"))

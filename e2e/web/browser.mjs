@@ -26,10 +26,10 @@ export async function words(name) {
 // With clock, the page's time stands still from the start and moves only as the test moves it.
 // From disk, the game's one-file page is opened from its file instead, with no server at all.
 // With served, the page is opened on a site the test serves itself (and closes itself).
-export async function open(game, { missing = [], replaced = {}, beforeLoad = null, path = "index.html", clock = false,
-  fromDisk = false, served = null, viewport = undefined } = {}) {
+export async function open(game, { missing = [], replaced = {}, slow = {}, beforeLoad = null, path = "index.html",
+  clock = false, fromDisk = false, served = null, viewport = undefined } = {}) {
   const site = fromDisk ? { url: null, close: async () => {} }
-    : served ? { ...served, close: async () => {} } : await serveSite(siteFolder, { missing, replaced });
+    : served ? { ...served, close: async () => {} } : await serveSite(siteFolder, { missing, replaced, slow });
   const browser = await launchChromium();
   const context = await browser.newContext(viewport ? { viewport } : {});
   if (beforeLoad) await context.addInitScript(beforeLoad);
@@ -133,6 +133,16 @@ export class Tab {
       return box.name === title && matches(want, box.description) && focus.role === "button" && focus.name === button
         ? box : undefined;
     });
+  }
+
+  // Waits for the page's status line to hold text and the focus, as when the game cannot start;
+  // returns the links after it.
+  async expectCannotStart(text) {
+    await this.until(`the status line saying: ${text}`, (tree) => {
+      const status = tree.find((n) => n.role === "status" && n.focused);
+      return status && tree.some((n) => n.parent === status.id && n.role === "StaticText" && matches(text, n.name));
+    });
+    return (await this.tree()).filter((n) => n.role === "link").map((n) => n.name);
   }
 
   async noMessage() {

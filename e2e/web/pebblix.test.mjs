@@ -105,6 +105,26 @@ test("a right guess sent twice, or with Enter held, is scored once", async () =>
   }
 });
 
+test("a slow first visit says once that the game is loading, and no more once it has come", async () => {
+  const tab = await open("pebblix", {
+    replaced: { [DICTIONARY]: await words("pebblix-planets.txt") },
+    slow: { [DICTIONARY]: 4000 },
+    beforeLoad: () => addEventListener("DOMContentLoaded", () => {
+      globalThis.statusSaid = [];
+      const status = document.getElementById("game-status");
+      new MutationObserver(() => globalThis.statusSaid.push(status.textContent)).observe(status, { childList: true });
+    }),
+  });
+  try {
+    await tab.until("the status line saying so", async (tree) => tree.some((n) => n.role === "status") &&
+      (await tab.page.evaluate(() => document.getElementById("game-status").textContent)) === "Pebblix is loading.");
+    await pastWelcome(tab);
+    assert.deepEqual(await tab.page.evaluate(() => globalThis.statusSaid), ["Pebblix is loading.", ""]);
+  } finally {
+    await tab.close();
+  }
+});
+
 test("Sounds switched off from the menu is saved at once, kept by a tab closed without notice, and read back", async () => {
   const tab = await open("pebblix", {
     replaced: { [DICTIONARY]: await words("pebblix-planets.txt") },

@@ -309,6 +309,32 @@ test("a missing word list is named where it was looked for, and the game closes"
   }
 });
 
+test("a browser without WebAssembly, a missing program and a missing or cut WebAssembly are told, with what to do", async () => {
+  const cases = [
+    { beforeLoad: () => delete globalThis.WebAssembly, error: /WebAssembly is not defined/,
+      said: "Scrambolo cannot start in this browser: it needs WebAssembly, which is switched off or missing here. " +
+        "On an iPhone, iPad or Mac, Lockdown Mode switches it off: turn Lockdown Mode off for this website in " +
+        "Safari's settings for the website, or play in another browser." },
+    { missing: ["scrambolo/scrambolo.wasm"], error: /both async and sync fetching of the wasm failed/ },
+    { replaced: { "scrambolo/scrambolo.wasm": Buffer.from("\0asm\x01\0\0\0\x01") }, error: /CompileError/ },
+    { missing: ["scrambolo/scrambolo.js"] },
+  ];
+  for (const { error, said, ...change } of cases) {
+    const tab = await open("scrambolo", change);
+    try {
+      const links = await tab.expectCannotStart(said || "Scrambolo could not start: its program did not arrive whole. " +
+        "Check that this device is online, then load the page again.");
+      assert.deepEqual(links, ["Load Scrambolo again"]);
+      assert.deepEqual(await letters(tab), []);
+      // The program's own report of what stopped it, and nothing else.
+      assert.ok(tab.errors.every((message) => error && error.test(message)), tab.errors.join("; "));
+      tab.errors.length = 0;
+    } finally {
+      await tab.close();
+    }
+  }
+});
+
 test("storage that is refused gets the could-not-be-saved box, and the game goes on", async () => {
   const tab = await open("scrambolo", {
     replaced: { [WORD_LIST]: await words("cat.txt") },

@@ -14,14 +14,17 @@ const types = {
 // With gzip, every file goes compressed, as a web host sends it. With lastModified, each file is
 // sent as a simple host sends it: its Last-Modified (the file's time), no other caching header,
 // and 304 to a request that already has it. A path in cut has its download broken off halfway,
-// as when a player leaves or the network drops. Every path asked for is counted, and the bytes
-// sent. The returned object's root, missing, replaced and cut may be changed between requests.
-export async function serveSite(root, { missing = [], replaced = {}, gzip = false, lastModified = false, cut = [] } = {}) {
+// as when a player leaves or the network drops; slow maps a path to the milliseconds its answer
+// takes, as over a slow line. Every path asked for is counted, and the bytes sent. The returned
+// object's root, missing, replaced and cut may be changed between requests.
+export async function serveSite(root, { missing = [], replaced = {}, gzip = false, lastModified = false, cut = [],
+  slow = {} } = {}) {
   const served = [];
   const site = { root, missing, replaced, cut, served };
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://localhost").pathname).replace(/^\/+/, "");
     const file = path === "" || path.endsWith("/") ? `${path}index.html` : path;
+    if (slow[file]) await new Promise((resolve) => setTimeout(resolve, slow[file]));
     try {
       if (site.missing.includes(file)) throw new Error("taken away");
       const content = file in site.replaced ? site.replaced[file] : await readFile(join(site.root, normalize(file)));
