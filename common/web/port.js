@@ -355,8 +355,9 @@ globalThis.gamePort = (() => {
   function embeddedFile(url) {
     const files = globalThis.embeddedFiles;
     const at = url.lastIndexOf("/");
-    if (!files || url.slice(0, at) !== pageFolder() || !Object.hasOwn(files, url.slice(at + 1))) return null;
-    return Uint8Array.from(atob(files[url.slice(at + 1)]), (c) => c.charCodeAt(0));
+    const name = url.slice(at + 1);
+    if (!files || url.slice(0, at) !== pageFolder() || !Object.prototype.hasOwnProperty.call(files, name)) return null;
+    return Uint8Array.from(atob(files[name]), (c) => c.charCodeAt(0));
   }
   async function fetchBytes(url) {
     const embedded = embeddedFile(url);
@@ -369,15 +370,24 @@ globalThis.gamePort = (() => {
   // may refuse to play; a cue is then skipped, never waited for.
   let audio = null;
   const sounds = new Map();
+  // Safari before 14.1 has the Web Audio API only under its old name.
+  const AudioContextClass = globalThis.AudioContext || globalThis.webkitAudioContext;
   function audioContext() {
-    if (!audio && typeof AudioContext === "function") audio = new AudioContext();
+    if (!audio && typeof AudioContextClass === "function") audio = new AudioContextClass();
     return audio;
+  }
+  // The old API decodes only with callbacks; the newer one also returns a promise.
+  function decode(context, data) {
+    return new Promise((resolve, reject) => {
+      const decoding = context.decodeAudioData(data.buffer, resolve, reject);
+      if (decoding && typeof decoding.then === "function") decoding.then(resolve, reject);
+    });
   }
   function sound(url) {
     if (!sounds.has(url)) {
       const context = audioContext();
       sounds.set(url, context
-        ? fetchBytes(url).then((data) => (data ? context.decodeAudioData(data.buffer) : null)).catch(() => null)
+        ? fetchBytes(url).then((data) => (data ? decode(context, data) : null)).catch(() => null)
         : Promise.resolve(null));
     }
     return sounds.get(url);

@@ -51,6 +51,49 @@ export async function open(game, { missing = [], replaced = {}, slow = {}, befor
   return tab;
 }
 
+// Makes the page's browser as old as the oldest the README names (Safari 15, Chrome 94, Firefox
+// 91): what came later is taken away before the page runs, and the Web Audio API is left only
+// under Safari's old name, decoding with callbacks alone. Counts the cues started in cuesStarted.
+export function asAnOldBrowser() {
+  const remove = (owner, ...names) => names.forEach((name) => delete owner[name]);
+  remove(Object, "hasOwn", "groupBy");
+  remove(Map, "groupBy");
+  remove(Promise, "withResolvers");
+  remove(URL, "canParse");
+  remove(AbortSignal, "timeout", "any");
+  remove(globalThis, "structuredClone", "HTMLDialogElement", "requestIdleCallback");
+  remove(Array.prototype, "at", "findLast", "findLastIndex", "toSorted", "toReversed", "toSpliced", "with");
+  remove(Object.getPrototypeOf(Uint8Array.prototype), "at", "findLast", "findLastIndex", "toSorted", "toReversed", "with");
+  remove(String.prototype, "at", "replaceAll", "isWellFormed", "toWellFormed");
+  remove(HTMLFormElement.prototype, "requestSubmit");
+  remove(HTMLElement.prototype, "inert", "showPopover", "hidePopover", "togglePopover");
+  remove(Element.prototype, "checkVisibility");
+  remove(Crypto.prototype, "randomUUID");
+  remove(Navigator.prototype, "userActivation");
+  const Current = globalThis.AudioContext;
+  delete globalThis.AudioContext;
+  globalThis.webkitAudioContext = class extends Current {
+    decodeAudioData(data, decoded, failed) {
+      super.decodeAudioData(data).then(decoded, failed);
+    }
+  };
+  globalThis.cuesStarted = 0;
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    globalThis.cuesStarted += 1;
+    return start.apply(this, args);
+  };
+}
+
+// The site's style as the oldest browsers read it: they drop a declaration of a property they do
+// not know (inset) and a whole rule whose selector they cannot read (:focus-visible, :has).
+export async function oldBrowserStyle() {
+  const css = await readFile(join(siteFolder, "game.css"), "utf8");
+  return Buffer.from(css
+    .replace(/[^{}]*(:focus-visible|:has\()[^{}]*\{[^}]*\}/g, "")
+    .replace(/(^|[{;\s])inset\s*:[^;}]*;?/g, "$1"));
+}
+
 function property(node, name) {
   const found = (node.properties || []).find((p) => p.name === name);
   return found ? found.value.value : undefined;

@@ -1,7 +1,7 @@
 // Pebblix's page in headless Chromium: the welcome, a refused and an accepted guess, time up with the best score saved, Sounds saved.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { open, words } from "./browser.mjs";
+import { asAnOldBrowser, oldBrowserStyle, open, words } from "./browser.mjs";
 
 const DICTIONARY = "pebblix/mswnby32.dll";
 
@@ -120,6 +120,29 @@ test("a slow first visit says once that the game is loading, and no more once it
       (await tab.page.evaluate(() => document.getElementById("game-status").textContent)) === "Pebblix is loading.");
     await pastWelcome(tab);
     assert.deepEqual(await tab.page.evaluate(() => globalThis.statusSaid), ["Pebblix is loading.", ""]);
+  } finally {
+    await tab.close();
+  }
+});
+
+test("the oldest browsers play: Alt+C and Enter check the guess, the cues sound", async () => {
+  const tab = await open("pebblix", {
+    replaced: { [DICTIONARY]: await words("pebblix-planets.txt"), "game.css": await oldBrowserStyle() },
+    beforeLoad: asAnOldBrowser,
+  });
+  try {
+    await pastWelcome(tab);
+    await tab.key("Tab");
+    await tab.page.keyboard.type("sent");
+    await tab.key("Alt+c");
+    await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  4points! Get ready for the next word!");
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.key("Tab");
+    await tab.page.keyboard.type("last");
+    await tab.key("Enter");
+    await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  8points! Get ready for the next word!");
+    assert.ok(await tab.page.evaluate(() => globalThis.cuesStarted >= 2), "the right cue was not heard");
   } finally {
     await tab.close();
   }

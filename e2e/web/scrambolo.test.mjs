@@ -6,7 +6,7 @@ import { cp, mkdtemp, readFile, rm, utimes, writeFile } from "node:fs/promises";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
-import { open, siteFolder, words } from "./browser.mjs";
+import { asAnOldBrowser, oldBrowserStyle, open, siteFolder, words } from "./browser.mjs";
 import { serveSite } from "./site_server.mjs";
 
 const WORD_LIST = "scrambolo/jmsit32.dll";
@@ -375,6 +375,43 @@ test("after a first visit the page plays offline", async () => {
     await tab.until("the clock in the title", async () => /^0[12]:\d\d - Scrambolo!$/.test(await tab.title()));
   } finally {
     await tab.close();
+  }
+});
+
+test("the oldest browsers play: a tap behind a box lands on its cover, the cues sound, the one-file page finds its words", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("lamp.txt"), "game.css": await oldBrowserStyle() },
+    beforeLoad: asAnOldBrowser,
+  });
+  try {
+    const row = await expectFreshDeal(tab, "lamp");
+    await tab.key("h");
+    await tab.expectMessage("High Score", "Your high score is 0 guessed words!");
+    const buttons = tab.page.getByRole("toolbar", { name: "Letters" }).getByRole("button");
+    for (const index of [0, 1]) {
+      const place = await buttons.nth(index).boundingBox();
+      const [x, y] = [place.x + place.width / 2, place.y + place.height / 2];
+      assert.equal(await tab.page.evaluate(([atX, atY]) => document.elementFromPoint(atX, atY).className, [x, y]),
+        "modal-cover");
+      await tab.page.mouse.click(x, y);
+    }
+    await tab.pass(500);
+    await tab.key("Enter");
+    await tab.noMessage();
+    assert.deepEqual(await letters(tab), row);
+    const cues = await tab.page.evaluate(() => globalThis.cuesStarted);
+    await rebuildByKeys(tab, "lamp");
+    await tab.key("j");
+    await expectFreshDeal(tab, "lamp");
+    assert.ok(await tab.page.evaluate((before) => globalThis.cuesStarted > before, cues), "no bell or click was heard");
+  } finally {
+    await tab.close();
+  }
+  const fromDisk = await open("scrambolo", { fromDisk: true, beforeLoad: asAnOldBrowser });
+  try {
+    await dealt(fromDisk);
+  } finally {
+    await fromDisk.close();
   }
 });
 
