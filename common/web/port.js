@@ -185,6 +185,10 @@ globalThis.gamePort = (() => {
       } else if (yesNo && plain && (key === "y" || key === "n")) {
         event.preventDefault();
         answer(key === "y" ? 1 : 2);
+      } else if (plain && scrollKeys.includes(event.key)) {
+        // A text longer than the box scrolls inside it while the focus stays on the button.
+        event.preventDefault();
+        scrollText(text, event.key);
       } else if (event.key === "Tab") {
         // The focus stays inside the box.
         const all = [...buttons.querySelectorAll("button")];
@@ -215,6 +219,16 @@ globalThis.gamePort = (() => {
     // of the new page at all is taken silently, as the page coming.
     whenPageSettled(takeFocus);
     return id;
+  }
+
+  const scrollKeys = ["ArrowDown", "ArrowUp", "PageDown", "PageUp", "Home", "End"];
+  function scrollText(text, key) {
+    const line = parseFloat(getComputedStyle(text).lineHeight) || 20;
+    const page = Math.max(line, text.clientHeight - line);
+    const by = { ArrowDown: line, ArrowUp: -line, PageDown: page, PageUp: -page };
+    if (key === "Home") text.scrollTop = 0;
+    else if (key === "End") text.scrollTop = text.scrollHeight;
+    else text.scrollTop += by[key];
   }
 
   // The box leaves the screen at once but stays in the screen reader's view until the focus has

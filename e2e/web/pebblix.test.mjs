@@ -148,6 +148,56 @@ test("the oldest browsers play: Alt+C and Enter check the guess, the cues sound"
   }
 });
 
+// The message box up now fits the viewport, its button whole in view; its text shows whole or
+// scrolls inside the box. Returns whether the text scrolls.
+async function expectBoxFits(tab, what) {
+  const fit = await tab.page.evaluate(() => {
+    const box = document.querySelector(".modal-cover:not(.closing) .message-box");
+    const text = box.querySelector("p");
+    const inView = (element) => {
+      const r = element.getBoundingClientRect();
+      return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight && r.width > 0;
+    };
+    const button = box.querySelector("button");
+    return { box: inView(box), button: inView(button) && document.elementFromPoint(
+      button.getBoundingClientRect().left + 2, button.getBoundingClientRect().top + 2) === button,
+    scrolls: text.scrollHeight > text.clientHeight, scrollable: getComputedStyle(text).overflowY !== "visible",
+    wider: document.documentElement.scrollWidth > innerWidth };
+  });
+  assert.ok(fit.box && fit.button && !fit.wider, `${what}: ${JSON.stringify(fit)}`);
+  assert.ok(!fit.scrolls || fit.scrollable, `${what}: the text runs out of the box`);
+  return fit.scrolls;
+}
+
+test("every box fits at 320 pixels and at 400 %: the instructions scroll inside their box, OK in reach", async () => {
+  // A phone's width, and a window of 1280 by 1024 zoomed to 400 %.
+  for (const viewport of [{ width: 320, height: 640 }, { width: 320, height: 256 }]) {
+    const tab = await open("pebblix", { replaced: { [DICTIONARY]: await words("pebblix-planets.txt") }, viewport });
+    const where = `${viewport.width} by ${viewport.height}`;
+    try {
+      await tab.expectMessage("Pebblix", "Welcome to Pebblix! Do you want instructions?", "Yes");
+      await expectBoxFits(tab, `the welcome at ${where}`);
+      await tab.key("y");
+      await tab.expectMessage("Pebblix", /^When the game begins, you will be given a word\./);
+      if (await expectBoxFits(tab, `the instructions at ${where}`)) {
+        // The keys scroll the text while the focus stays on OK.
+        await tab.key("End");
+        assert.ok(await tab.page.evaluate(() => {
+          const text = document.querySelector(".modal-cover:not(.closing) .message-box p");
+          return text.scrollTop > 0 && text.scrollTop + text.clientHeight >= text.scrollHeight - 1;
+        }), `the instructions at ${where} do not scroll to their end`);
+        await expectBoxFits(tab, `the instructions scrolled at ${where}`);
+        await tab.expectFocus("button", "OK");
+      }
+      await tab.key("Enter");
+      await tab.noMessage();
+      await givenWord(tab);
+    } finally {
+      await tab.close();
+    }
+  }
+});
+
 test("Sounds switched off from the menu is saved at once, kept by a tab closed without notice, and read back", async () => {
   const tab = await open("pebblix", {
     replaced: { [DICTIONARY]: await words("pebblix-planets.txt") },
