@@ -1,8 +1,8 @@
 // Measures the browser edition in Debian's headless Chromium: the bytes of a first visit and the time to the first word.
 //   node tools/benchmark_web.mjs [SITE_FOLDER]   (tools/benchmark.sh builds the site and runs this)
 // Each page is visited five times, each time as a first visit (a fresh profile, nothing cached), from
-// a server on 127.0.0.1 that sends every file gzipped as a web host does. Prints numbers; it is not a
-// test and passes or fails nothing.
+// a server on 127.0.0.1 that sends every file gzipped with its Last-Modified, as a web host does.
+// Prints numbers; it is not a test and passes or fails nothing.
 import { statSync } from "node:fs";
 import { join } from "node:path";
 import { launchChromium, siteFolder } from "../e2e/web/browser.mjs";
@@ -43,7 +43,8 @@ async function visit(browser, server, game, wordList) {
     return entry ? { fetched: entry.responseEnd - entry.startTime, arrived: entry.responseEnd } : null;
   }, wordList);
   const pageFiles = server.served.slice(before);
-  // What the page keeps for playing offline (its sounds and help), fetched once it has loaded.
+  // What the offline worker keeps (the whole site: sounds, help, the other game), fetched once
+  // the page has loaded.
   await page.waitForFunction(() => globalThis.offlineReady === true, null, { timeout: 30000 });
   const allFiles = server.served.slice(before);
   await context.close();
@@ -60,14 +61,14 @@ async function measure(browser, server, game, wordList, firstWordName) {
   const listBytes = statSync(join(site, game, wordList)).size;
   console.log(`${game}: first visit ${kilobytes(sum(first.pageFiles, (f) => !isList(f)))} gzip without its word list, ` +
     `${kilobytes(sum(first.pageFiles, isList))} its word list ${wordList} (${kilobytes(listBytes)} unpacked), ` +
-    `${kilobytes(sum(first.allFiles) - sum(first.pageFiles))} more kept for offline play (sounds, help)`);
+    `${kilobytes(sum(first.allFiles) - sum(first.pageFiles))} more kept for offline play (the rest of the site)`);
   console.log(`  files before the first word: ${first.pageFiles.map((f) => `${f.path} ${f.bytes}`).join(", ")}`);
   console.log(`  navigation to ${firstWordName}: ${milliseconds(visits.map((v) => v.firstWord))}`);
   console.log(`  ${wordList} fetched in ${milliseconds(visits.map((v) => v.list.fetched))}; ` +
     `from its arrival to ${firstWordName} (read, checked, dealt): ${milliseconds(visits.map((v) => v.firstWord - v.list.arrived))}`);
 }
 
-const server = await serveSite(site, { gzip: true });
+const server = await serveSite(site, { gzip: true, lastModified: true });
 const browser = await launchChromium();
 try {
   console.log(`Browser edition in headless Chromium ${browser.version()}, served gzipped on 127.0.0.1:`);

@@ -53,7 +53,7 @@ public:
     std::string savedFilesFolder;                        // empty: the program folder, as on Windows
     char pathSeparator = '\\';
     bool editorStarts = true;
-    bool opensSucceed = true;  // help texts and web addresses open
+    bool opensSucceed = true;        // help texts and web addresses open
     bool endsWithoutNotice = false;  // a browser's tab: settings are saved when picked
 
     // --- The clocks: wall time in seconds (local), and a monotonic count that ignores midnight.

@@ -25,14 +25,15 @@ export async function words(name) {
 // The site served with the given changes, a browser and one page on it; closed by close().
 // With clock, the page's time stands still from the start and moves only as the test moves it.
 // From disk, the game's one-file page is opened from its file instead, with no server at all.
-// With served, the page is opened on a site the test serves itself (and closes itself).
+// With served, the page is opened on a site the test serves itself (and closes itself). Each
+// script of beforeLoad (one or a list) runs in the page before the page's own.
 export async function open(game, { missing = [], replaced = {}, slow = {}, beforeLoad = null, path = "index.html",
   clock = false, fromDisk = false, served = null, viewport = undefined } = {}) {
   const site = fromDisk ? { url: null, close: async () => {} }
     : served ? { ...served, close: async () => {} } : await serveSite(siteFolder, { missing, replaced, slow });
   const browser = await launchChromium();
   const context = await browser.newContext(viewport ? { viewport } : {});
-  if (beforeLoad) await context.addInitScript(beforeLoad);
+  for (const script of [].concat(beforeLoad || [])) await context.addInitScript(script);
   const page = await context.newPage();
   if (clock) await page.clock.install();
   const errors = [];
@@ -53,7 +54,8 @@ export async function open(game, { missing = [], replaced = {}, slow = {}, befor
 
 // Makes the page's browser as old as the oldest the README names (Safari 15, Chrome 94, Firefox
 // 91): what came later is taken away before the page runs, and the Web Audio API is left only
-// under Safari's old name, decoding with callbacks alone. Counts the cues started in cuesStarted.
+// under Safari's old name, decoding with callbacks alone. (Element.checkVisibility stays: the
+// test driver's own queries use it; the pages do not.)
 export function asAnOldBrowser() {
   const remove = (owner, ...names) => names.forEach((name) => delete owner[name]);
   remove(Object, "hasOwn", "groupBy");
@@ -67,7 +69,6 @@ export function asAnOldBrowser() {
   remove(String.prototype, "at", "replaceAll", "isWellFormed", "toWellFormed");
   remove(HTMLFormElement.prototype, "requestSubmit");
   remove(HTMLElement.prototype, "inert", "showPopover", "hidePopover", "togglePopover");
-  remove(Element.prototype, "checkVisibility");
   remove(Crypto.prototype, "randomUUID");
   remove(Navigator.prototype, "userActivation");
   const Current = globalThis.AudioContext;
@@ -77,6 +78,10 @@ export function asAnOldBrowser() {
       super.decodeAudioData(data).then(decoded, failed);
     }
   };
+}
+
+// Counts in cuesStarted the cues the page starts playing.
+export function countCues() {
   globalThis.cuesStarted = 0;
   const start = AudioBufferSourceNode.prototype.start;
   AudioBufferSourceNode.prototype.start = function (...args) {
