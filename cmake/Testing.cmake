@@ -1,12 +1,13 @@
-# GoogleTest and Google Benchmark for both builds, and one way to register a test program.
+# GoogleTest and Google Benchmark for every build, and one way to register a test program, as the
+# platform runs its test programs (GAME_TEST_RUNNER, cmake/Platforms.cmake).
 #
-# Natively the system's GoogleTest is used; the Windows build compiles GoogleTest from the
-# sources Debian ships, so the same suites run under Wine.
+# Natively the system's GoogleTest is used; an emulated build (Windows, under Wine) compiles
+# GoogleTest from the sources Debian ships, so the same suites run there.
 include(CTest)
 
-# The browser build runs no GoogleTest suites: its platform layer is proved in the browser itself.
-# The test programs are declared, so their link settings stand, and never built.
-if(EMSCRIPTEN)
+# A build that runs no GoogleTest suites (the browser's platform layer is proved in the browser
+# itself) declares the test programs, so their link settings stand, and never builds them.
+if(GAME_TEST_RUNNER STREQUAL "none")
   function(add_game_test name)
     add_executable(${name} EXCLUDE_FROM_ALL ${ARGN})
   endfunction()
@@ -15,7 +16,7 @@ if(EMSCRIPTEN)
   return()
 endif()
 
-if(CMAKE_CROSSCOMPILING)
+if(GAME_TEST_RUNNER STREQUAL "emulated")
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -30,7 +31,7 @@ endif()
 function(add_game_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE GTest::gtest_main)
-  if(CMAKE_CROSSCOMPILING)
+  if(GAME_TEST_RUNNER STREQUAL "emulated")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES LABELS "wine")
   else()
@@ -41,7 +42,7 @@ endfunction()
 
 # add_game_benchmark(NAME source...) builds a Google Benchmark program natively; it is not a test.
 function(add_game_benchmark name)
-  if(NOT CMAKE_CROSSCOMPILING AND benchmark_FOUND)
+  if(GAME_TEST_RUNNER STREQUAL "native" AND benchmark_FOUND)
     add_executable(${name} ${ARGN})
     target_link_libraries(${name} PRIVATE benchmark::benchmark_main)
   endif()

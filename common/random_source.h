@@ -1,4 +1,4 @@
-// The games' random numbers, uniform in [0, 1) and reseeded before each draw; FoldingRandomSource and the tests' ScriptedRandom draw them.
+// The games' random numbers, uniform in [0, 1) and reseeded before each draw; FoldingRandomSource and the tests' ScriptedRandom (common/testing) draw them.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-// The outside world as the game logic sees it: Win32System, QtSystem and the tests' FakeSystem implement it.
+// The outside world as the game logic sees it: Win32System (common/win32), QtSystem (common/qt), WebSystem (common/web) and the tests' FakeSystem (common/testing) implement it.
 #pragma once
 
 #include <cstddef>

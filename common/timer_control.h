@@ -1,4 +1,4 @@
-// A timer control as the handlers know it; each game's GameWindow (Win32, Qt, the tests' fakes) runs its WindowTimer.
+// A timer control as the handlers know it; each game's GameWindow (Win32, Qt, browser, the tests' fakes) runs its WindowTimer.
 #pragma once
 
 namespace common {

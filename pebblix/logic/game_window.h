@@ -1,15 +1,17 @@
-// What the hidden-word game's handlers ask of its window; the Win32 and Qt main windows and the tests' FakeWindow implement it.
+// What the hidden-word game's handlers ask of its window; the Win32, Qt and browser main windows and the tests' FakeWindow implement it.
 #pragma once
 
 #include <string>
 
+#include "common/game_lifetime.h"
 #include "common/timer_control.h"
 
 namespace pebblix {
 
 // The window's timer is the round's, tmrWord. The boxes' texts are the games' 8-bit text, one byte
-// a letter (common/game_text.h).
-class GameWindow : public common::WindowTimer {
+// a letter (common/game_text.h). Unloading the main window and ending the program are every game's
+// (common/game_lifetime.h).
+class GameWindow : public common::WindowTimer, public common::MainWindowClose {
 public:
     // txtWord, the dealt word (read-only for the player).
     virtual void SetWordText(const std::string& text) = 0;
@@ -24,11 +26,6 @@ public:
 
     // The check mark of the Sounds menu item.
     virtual void SetSoundsChecked(bool checked) = 0;
-
-    // Unloads the main window: its unload handler runs once, then the program ends.
-    virtual void UnloadMainWindow() = 0;
-    // Ends the program at once, without the unload handler, so no file is written.
-    virtual void EndProgram() = 0;
 };
 
 }  // namespace pebblix

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/game_lifetime.h"
 #include "common/random_source.h"
 #include "common/system_port.h"
 #include "common/timer_control.h"
@@ -11,7 +12,7 @@
 
 namespace pebblix {
 
-class PebblixGame {
+class PebblixGame final : public common::GameLifetime {
 public:
     PebblixGame(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
         : window_(window), system_(system), random_(random) {}
@@ -22,9 +23,9 @@ public:
     // Start-up, before the window is first shown: system directory, options, dictionary,
     // welcome, first game. False when the program must end at once, without the unload handling
     // (no system directory, no dictionary to play from); the player has been told why.
-    bool Form_Load();
+    bool Form_Load() override;
     // Whenever the main window is unloaded: saves the sounds option.
-    void Form_Unload();
+    void Form_Unload() override;
 
     void cmdEnter_Click();
     void tmrWord_Timer();

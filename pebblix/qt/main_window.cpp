@@ -113,19 +113,9 @@ void MainWindow::CreateMenus() {
     common::qt::OpenFirstMenuOnF10(*this);
 }
 
-bool MainWindow::LoadAndShow(PebblixGame& game) {
-    game_ = &game;
-    bool started = false;
-    RunHandler([&] { started = game_->Form_Load(); });
-    if (!started) {
-        EndProgram();
-    }
-    if (closing_) {
-        return false;
-    }
+void MainWindow::ShowForPlay() {
     show();
     activateWindow();
-    return true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -192,8 +182,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The close box, the desktop's close command or the end of the session: the window unloads.
-    Close(true);
+    // The close box or the desktop's close command: the window unloads.
+    run_.Close(true);
     event->accept();
 }
 
@@ -222,28 +212,5 @@ void MainWindow::StartTimer(int milliseconds) { tmrWord_.Start(milliseconds); }
 void MainWindow::StopTimer() { tmrWord_.Stop(); }
 
 void MainWindow::SetSoundsChecked(bool checked) { mnuOptionsSounds_->setChecked(checked); }
-
-void MainWindow::UnloadMainWindow() { Close(true); }
-
-void MainWindow::EndProgram() { Close(false); }
-
-void MainWindow::Close(bool runUnloadHandler) {
-    if (closing_) {
-        return;
-    }
-    closing_ = true;
-    // No game over may start while the unload handler is busy, say with a message box.
-    tmrWord_.Shutdown();
-    if (runUnloadHandler) {
-        try {
-            game_->Form_Unload();
-        } catch (...) {
-            // The program is ending anyway; the options file is replaced whole or not at all.
-        }
-    }
-    hide();
-    // Every event loop ends, a message box's too, as when Windows destroys the owner of a box.
-    QCoreApplication::exit(0);
-}
 
 }  // namespace pebblix::qt

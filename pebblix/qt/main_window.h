@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "common/qt/game_run.h"
 #include "pebblix/logic/game_window.h"
 #include "pebblix/logic/pebblix_game.h"
 #include "pebblix/qt/round_timer.h"
@@ -20,9 +21,9 @@ class MainWindow final : public QMainWindow, public GameWindow {
 public:
     MainWindow();
 
-    // Runs the load handler, then shows the window with the focus in txtWord; false when the
-    // program ended during start-up.
-    bool LoadAndShow(PebblixGame& game);
+    void SetGame(PebblixGame* game) { game_ = game; }
+    // Its start and close, as every game's on Linux.
+    common::qt::GameRun& Run() { return run_; }
 
     void SetWordText(const std::string& text) override;
     std::string GuessText() override;
@@ -33,8 +34,8 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
-    void UnloadMainWindow() override;
-    void EndProgram() override;
+    void UnloadMainWindow() override { run_.Close(true); }
+    void EndProgram() override { run_.Close(false); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,9 +48,8 @@ private:
     // What a Windows dialog does with a plain letter while a push button has the focus.
     bool PressAccessKey(QKeyEvent* event);
     void GoToGuessByAccessKey();
-    // Closes the window and ends the program; the unload handler runs first unless the program is
-    // ending at once.
-    void Close(bool runUnloadHandler);
+    // Shown after start-up, active, with the focus in txtWord.
+    void ShowForPlay();
 
     PebblixGame* game_ = nullptr;
     QLineEdit* txtWord_ = nullptr;
@@ -58,7 +58,7 @@ private:
     QPushButton* cmdEnter_ = nullptr;
     QAction* mnuOptionsSounds_ = nullptr;
     RoundTimer tmrWord_;
-    bool closing_ = false;
+    common::qt::GameRun run_{*this, [this] { tmrWord_.Shutdown(); }, [this] { ShowForPlay(); }};
 };
 
 }  // namespace pebblix::qt

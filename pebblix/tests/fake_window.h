@@ -1,14 +1,14 @@
 // A recording stand-in for the main window, so the handlers can be tested without a screen.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "common/testing/fake_close.h"
 #include "pebblix/logic/game_window.h"
 
 namespace pebblix::testing {
 
-class FakeWindow : public GameWindow {
+class FakeWindow : public common::testing::FakeClose<GameWindow> {
 public:
     enum class Focus { None, Word, Guess };
 
@@ -20,10 +20,6 @@ public:
     int timerInterval = 0;      // what the timer last counted
     int timerRestarts = 0;      // how often the countdown was started afresh
     bool soundsChecked = true;  // as created
-    int unloads = 0;
-    bool ended = false;
-
-    std::function<void()> onUnload;  // the game's unload handler, run as the real window runs it
 
     void SetWordText(const std::string& text) override { wordText = text; }
     std::string GuessText() override { return guessText; }
@@ -41,13 +37,6 @@ public:
     }
     void StopTimer() override { timerRunning = false; }
     void SetSoundsChecked(bool checked) override { soundsChecked = checked; }
-    void UnloadMainWindow() override {
-        ++unloads;
-        if (onUnload) {
-            onUnload();
-        }
-    }
-    void EndProgram() override { ended = true; }
 
     // The timer is counting and would fire.
     bool TimerRunning() const { return timerRunning; }

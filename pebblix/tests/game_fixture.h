@@ -10,7 +10,7 @@
 #include "pebblix/logic/dictionary.h"
 #include "pebblix/logic/pebblix_game.h"
 #include "pebblix/tests/fake_window.h"
-#include "pebblix/tests/scripted_random.h"
+#include "common/testing/scripted_random.h"
 
 namespace pebblix::testing {
 
@@ -71,7 +71,7 @@ protected:
 
     common::testing::FakeSystem system;
     FakeWindow window;
-    ScriptedRandom random;
+    common::testing::ScriptedRandom random{common::testing::ScriptedRandom::AfterScript::Walk};
     PebblixGame game{window, system, random};
 };
 

@@ -71,7 +71,7 @@ BENCHMARK(LoadFullDictionary)->Unit(benchmark::kMillisecond);
 void CheckOneGuess(benchmark::State& state) {
     common::testing::FakeSystem system;
     pebblix::testing::FakeWindow window;
-    pebblix::testing::ScriptedRandom random;
+    common::testing::ScriptedRandom random{common::testing::ScriptedRandom::AfterScript::Walk};
     pebblix::PebblixGame game{window, system, random};
     pebblix::LoadDictionary(FullDictionaryText(), game.state.AllWords, game.state.WordCount);
     game.state.SoundsOn = false;

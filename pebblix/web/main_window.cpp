@@ -5,8 +5,8 @@
 #include <emscripten.h>
 
 #include "common/game_text.h"
-#include "common/web/fault_exit.h"
 #include "common/web/page_text.h"
+#include "common/web/page_window.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
 
@@ -16,10 +16,9 @@ namespace {
 using common::GameTextFromUtf8;
 using common::Utf8FromGameText;
 using common::web::EventKind;
-using common::web::RunHandler;
 
 constexpr int kRoundTimer = 2;
-// The page's targets and menu items (pebblixPage.Menu).
+// The page's targets and menu items (gamePage.Menu).
 constexpr int kCheckIt = 1;
 constexpr int kMenuNew = 1;
 constexpr int kMenuExit = 2;
@@ -31,26 +30,20 @@ constexpr int kMenuAbout = 6;
 // clang-format off
 EM_JS(void, lay_out, (int wl, int wt, int ww, int wh, int ll, int lt, int lw, int lh, int gl, int gt, int gw, int gh,
                       int bl, int bt, int bw, int bh, int width, int height), {
-    pebblixPage.layout([wl, wt, ww, wh], [ll, lt, lw, lh], [gl, gt, gw, gh], [bl, bt, bw, bh], width, height);
+    gamePage.layout([wl, wt, ww, wh], [ll, lt, lw, lh], [gl, gt, gw, gh], [bl, bt, bw, bh], width, height);
 });
 EM_JS(void, set_captions, (const char* label, const char* check, const char* wordName), {
-    pebblixPage.captions(UTF8ToString(label), UTF8ToString(check), UTF8ToString(wordName));
+    gamePage.captions(UTF8ToString(label), UTF8ToString(check), UTF8ToString(wordName));
 });
-EM_JS(void, set_menu_caption, (int item, const char* caption), {
-    pebblixPage.setMenuCaption(item, UTF8ToString(caption));
-});
-EM_JS(void, show_window, (), { pebblixPage.show(); });
+EM_JS(void, show_window, (), { gamePage.show(); });
 // The boxes' texts go to the page and come back as UTF-8: they are the game's 8-bit text, decoded
 // and encoded here, once, as every edition does.
-EM_JS(void, set_word_text, (const char* text), { pebblixPage.setWordText(UTF8ToString(text)); });
-EM_JS(void, set_guess_text, (const char* text), { pebblixPage.setGuessText(UTF8ToString(text)); });
-EM_JS(char*, guess_text, (), { return gamePort.newText(pebblixPage.guessText()); });
-EM_JS(void, focus_word, (), { pebblixPage.focusWord(); });
-EM_JS(void, focus_guess, (), { pebblixPage.focusGuess(); });
-EM_JS(void, select_all_guess, (), { pebblixPage.selectAllGuess(); });
-EM_JS(void, set_timer, (int id, int interval), { gamePort.setTimer(id, interval > 0, interval); });
-EM_JS(void, set_sounds_checked, (int checked), { pebblixPage.setSoundsChecked(checked !== 0); });
-EM_JS(void, close_window, (), { gamePort.endGame(); });
+EM_JS(void, set_word_text, (const char* text), { gamePage.setWordText(UTF8ToString(text)); });
+EM_JS(void, set_guess_text, (const char* text), { gamePage.setGuessText(UTF8ToString(text)); });
+EM_JS(char*, guess_text, (), { return gamePort.newText(gamePage.guessText()); });
+EM_JS(void, focus_word, (), { gamePage.focusWord(); });
+EM_JS(void, focus_guess, (), { gamePage.focusGuess(); });
+EM_JS(void, select_all_guess, (), { gamePage.selectAllGuess(); });
 // clang-format on
 
 }  // namespace
@@ -60,49 +53,29 @@ MainWindow::MainWindow(common::web::WebSystem& system) : system_(system) {
             kLblWord.height, kTxtGuess.left, kTxtGuess.top, kTxtGuess.width, kTxtGuess.height, kCmdEnter.left,
             kCmdEnter.top, kCmdEnter.width, kCmdEnter.height, kClientWidth, kClientHeight);
     set_captions(Utf8FromGameText(kWordLabel).c_str(), Utf8FromGameText(kCheckCaption).c_str(), kWordBoxName);
-    set_menu_caption(kMenuVisit, Utf8FromGameText(VisitMenuCaption()).c_str());
+    common::web::SetMenuCaption(kMenuVisit, Utf8FromGameText(VisitMenuCaption()));
 }
 
-bool MainWindow::LoadAndShow(PebblixGame& game) {
-    game_ = &game;
-    bool started = false;
-    RunHandler([&] { started = game_->Form_Load(); });
-    if (!started) {
-        EndProgram();
-    }
-    if (closing_) {
-        return false;
-    }
-    show_window();
-    return true;
-}
+void MainWindow::ShowForPlay() { show_window(); }
 
 void MainWindow::Dispatch(const common::web::PageEvent& event) {
-    if (game_ == nullptr || closing_) {
-        return;
+    switch (event.kind) {
+        case EventKind::Timer:
+            if (event.target == kRoundTimer) {
+                game_->tmrWord_Timer();
+            }
+            break;
+        case EventKind::Click:
+            if (event.target == kCheckIt) {
+                game_->cmdEnter_Click();
+            }
+            break;
+        case EventKind::Menu:
+            DispatchMenu(event.target);
+            break;
+        default:
+            break;
     }
-    RunHandler([&] {
-        switch (event.kind) {
-            case EventKind::Timer:
-                if (event.target == kRoundTimer) {
-                    game_->tmrWord_Timer();
-                }
-                break;
-            case EventKind::Click:
-                if (event.target == kCheckIt) {
-                    game_->cmdEnter_Click();
-                }
-                break;
-            case EventKind::Menu:
-                DispatchMenu(event.target);
-                break;
-            case EventKind::Close:
-                Close(true);
-                break;
-            default:
-                break;
-        }
-    });
 }
 
 void MainWindow::DispatchMenu(int item) {
@@ -143,31 +116,13 @@ void MainWindow::FocusGuess() { focus_guess(); }
 void MainWindow::SelectAllGuess() { select_all_guess(); }
 
 void MainWindow::StartTimer(int milliseconds) {
-    if (!closing_) {
-        set_timer(kRoundTimer, milliseconds);
+    if (!run_.Closing()) {
+        common::web::SetPageTimer(kRoundTimer, milliseconds);
     }
 }
 
-void MainWindow::StopTimer() { set_timer(kRoundTimer, 0); }
+void MainWindow::StopTimer() { common::web::SetPageTimer(kRoundTimer, 0); }
 
-void MainWindow::SetSoundsChecked(bool checked) { set_sounds_checked(checked ? 1 : 0); }
-
-void MainWindow::Close(bool runUnloadHandler) {
-    if (closing_) {
-        return;
-    }
-    closing_ = true;
-    // No game over may start while the unload handler is busy, say with a message box.
-    StopTimer();
-    if (runUnloadHandler && game_ != nullptr) {
-        try {
-            game_->Form_Unload();
-        } catch (...) {
-            // The program is ending anyway; the options file is replaced whole or not at all.
-        }
-    }
-    close_window();
-    system_.EndProgram();
-}
+void MainWindow::SetSoundsChecked(bool checked) { common::web::SetMenuCheck(kMenuSounds, checked); }
 
 }  // namespace pebblix::web

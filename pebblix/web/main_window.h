@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/web/game_run.h"
 #include "common/web/page_events.h"
 #include "common/web/web_system.h"
 #include "pebblix/logic/game_window.h"
@@ -15,11 +16,11 @@ public:
     // The page has built the window hidden; its controls are placed and captioned here.
     explicit MainWindow(common::web::WebSystem& system);
 
-    // Runs the load handler, then shows the window with the focus in txtWord; false when the
-    // program ended during start-up.
-    bool LoadAndShow(PebblixGame& game);
+    void SetGame(PebblixGame* game) { game_ = game; }
     // Hands one event of the page to the handler it is for.
     void Dispatch(const common::web::PageEvent& event);
+    // Its start and close, as every game's in the browser.
+    common::web::GameRun& Run() { return run_; }
 
     void SetWordText(const std::string& text) override;
     std::string GuessText() override;
@@ -30,18 +31,17 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
-    void UnloadMainWindow() override { Close(true); }
-    void EndProgram() override { Close(false); }
+    void UnloadMainWindow() override { run_.Close(true); }
+    void EndProgram() override { run_.Close(false); }
 
 private:
     void DispatchMenu(int item);
-    // Closes the window and ends the program; the unload handler runs first unless the program is
-    // ending at once.
-    void Close(bool runUnloadHandler);
+    // Shown after start-up, with the focus in txtWord.
+    void ShowForPlay();
 
     common::web::WebSystem& system_;
     PebblixGame* game_ = nullptr;
-    bool closing_ = false;
+    common::web::GameRun run_{system_, [this] { StopTimer(); }, [this] { ShowForPlay(); }};
 };
 
 }  // namespace pebblix::web

@@ -1,7 +1,7 @@
 // Pebblix's window in the page: the given word, the guess in a form with its Check button, and the menus.
 "use strict";
 
-globalThis.pebblixPage = (() => {
+globalThis.gamePage = (() => {
   const port = gamePort;
   const Kind = port.EventKind;
   const Target = { CheckIt: 1 };
@@ -116,6 +116,9 @@ globalThis.pebblixPage = (() => {
     setMenuCaption(id, caption) {
       menus.setCaption(id, caption);
     },
+    setMenuCheck(id, checked) {
+      menus.setChecked(id, checked);
+    },
     // The window stands behind the start-up boxes from the first, as no screen reader is told of
     // a page part that appears under a box closing; shown, it takes the focus.
     show() {
@@ -143,9 +146,6 @@ globalThis.pebblixPage = (() => {
     },
     selectAllGuess() {
       guess.select();
-    },
-    setSoundsChecked(checked) {
-      menus.setChecked(Menu.Sounds, checked);
     },
   };
 })();

@@ -2,7 +2,6 @@
 // out what the handlers ask. No rule of the game lives here.
 #include "pebblix/win32/main_window.h"
 
-#include "common/win32/fault_exit.h"
 #include "common/win32/window_procedure.h"
 #include "common/win32/window_units.h"
 #include "pebblix/logic/reports.h"
@@ -22,8 +21,7 @@ MainWindow::~MainWindow() {
     }
 }
 
-bool MainWindow::Create(PebblixGame& game) {
-    game_ = &game;
+bool MainWindow::Create() {
     if (!common::win32::RegisterWindowClass<MainWindow>(instance_, kWindowClass,
                                                         LoadIconA(instance_, MAKEINTRESOURCEA(1)))) {
         return false;
@@ -38,6 +36,7 @@ bool MainWindow::Create(PebblixGame& game) {
     }
     ModifyMenuA(menu, IDM_HELP_VISIT, MF_BYCOMMAND | MF_STRING, IDM_HELP_VISIT, VisitMenuCaption().c_str());
     CreateControls();
+    pump_.SetMainWindow(window_, LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
     return true;
 }
 
@@ -77,15 +76,7 @@ void MainWindow::CreateControls() {
     SetWindowPos(cmdEnter_, txtGuess_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void MainWindow::LoadAndShow(int showCommand) {
-    bool started = false;
-    common::win32::RunHandler([&] { started = game_->Form_Load(); });
-    if (!started) {
-        EndProgram();
-    }
-    if (window_ == nullptr || closing_) {
-        return;
-    }
+void MainWindow::ShowForPlay(int showCommand) {
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     SetForegroundWindow(window_);
@@ -93,6 +84,9 @@ void MainWindow::LoadAndShow(int showCommand) {
 }
 
 LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; run_.HandleCloseMessage(message, wParam, result)) {
+        return result;
+    }
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -115,15 +109,6 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
             break;
         case WM_SETFOCUS:
             SetFocus(focus_.Saved() != nullptr ? focus_.Saved() : txtWord_);
-            return 0;
-        case WM_CLOSE:
-            Close(true);
-            return 0;
-        case WM_ENDSESSION:
-            // Logging off or shutting down unloads the window too: the sound setting is saved.
-            if (wParam != 0) {
-                Close(true);
-            }
             return 0;
         case WM_DESTROY:
             KillTimer(window, IDT_TMR_WORD);
@@ -190,7 +175,7 @@ void MainWindow::SelectAllGuess() { SendMessageA(txtGuess_, EM_SETSEL, 0, GetWin
 // SetTimer on a running timer starts its countdown afresh. Once the window is closing, no round
 // starts again.
 void MainWindow::StartTimer(int milliseconds) {
-    if (window_ != nullptr && !closing_) {
+    if (window_ != nullptr && !run_.Closing()) {
         SetTimer(window_, IDT_TMR_WORD, static_cast<UINT>(milliseconds), nullptr);
     }
 }
@@ -203,31 +188,6 @@ void MainWindow::StopTimer() {
 
 void MainWindow::SetSoundsChecked(bool checked) {
     CheckMenuItem(GetMenu(window_), IDM_OPTIONS_SOUNDS, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void MainWindow::UnloadMainWindow() {
-    if (window_ != nullptr) {
-        SendMessageA(window_, WM_CLOSE, 0, 0);
-    }
-}
-
-void MainWindow::EndProgram() { Close(false); }
-
-void MainWindow::Close(bool runUnloadHandler) {
-    if (closing_ || window_ == nullptr) {
-        return;
-    }
-    closing_ = true;
-    // No game over may start while the unload handler is busy, say with a message box.
-    KillTimer(window_, IDT_TMR_WORD);
-    if (runUnloadHandler) {
-        try {
-            game_->Form_Unload();
-        } catch (...) {
-            // The program is ending anyway; the options file is replaced whole or not at all.
-        }
-    }
-    DestroyWindow(window_);
 }
 
 }  // namespace pebblix::win32

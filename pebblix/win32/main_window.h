@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/win32/game_run.h"
+#include "common/win32/message_pump.h"
 #include "common/win32/plain_window.h"
 #include "pebblix/logic/game_window.h"
 #include "pebblix/logic/pebblix_game.h"
@@ -13,18 +15,17 @@ namespace pebblix::win32 {
 
 class MainWindow final : public GameWindow {
 public:
-    explicit MainWindow(HINSTANCE instance) : instance_(instance) {}
+    MainWindow(HINSTANCE instance, common::win32::MessagePump& pump) : instance_(instance), pump_(pump) {}
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
     ~MainWindow() override;
 
     // Creates the window, hidden, with its controls laid out; false when Windows refused.
-    bool Create(PebblixGame& game);
-    // Runs the load handler, then shows the window with the focus in txtWord unless the program
-    // ended during start-up.
-    void LoadAndShow(int showCommand);
-
+    bool Create();
+    void SetGame(PebblixGame* game) { game_ = game; }
     HWND Handle() const { return window_; }
+    // Its start and close, as every game's on Windows.
+    common::win32::GameRun& Run() { return run_; }
 
     void SetWordText(const std::string& text) override;
     std::string GuessText() override;
@@ -35,8 +36,8 @@ public:
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
     void SetSoundsChecked(bool checked) override;
-    void UnloadMainWindow() override;
-    void EndProgram() override;
+    void UnloadMainWindow() override { run_.Close(true); }
+    void EndProgram() override { run_.Close(false); }
 
     // Answers one message of the window (through RouteToWindow).
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -44,10 +45,11 @@ public:
 private:
     void CreateControls();
     void OnCommand(int id, int notification);
-    // Closes the window; the unload handler runs first unless the program is ending at once.
-    void Close(bool runUnloadHandler);
+    // Shown after start-up, in the foreground, with the focus in txtWord.
+    void ShowForPlay(int showCommand);
 
     HINSTANCE instance_;
+    common::win32::MessagePump& pump_;
     PebblixGame* game_ = nullptr;
     HWND window_ = nullptr;
     HWND wordName_ = nullptr;
@@ -57,7 +59,7 @@ private:
     HWND cmdEnter_ = nullptr;
     common::win32::FocusMemory focus_;
     HFONT font_ = nullptr;
-    bool closing_ = false;
+    common::win32::GameRun run_{pump_, [this] { StopTimer(); }, [this](int showCommand) { ShowForPlay(showCommand); }};
 };
 
 }  // namespace pebblix::win32

@@ -1,4 +1,4 @@
-// What dealing a word needs from the window, buttons 1 to 6; every Scrambolo GameWindow (Win32, Qt, the tests' fake) implements it.
+// What dealing a word needs from the window, buttons 1 to 6; every Scrambolo GameWindow (Win32, Qt, browser, the tests' fake) implements it.
 #pragma once
 
 #include <string>

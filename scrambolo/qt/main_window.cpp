@@ -105,10 +105,10 @@ void MainWindow::BuildMenus() {
     common::qt::OpenFirstMenuOnF10(*this);
 }
 
-void MainWindow::DestroyWithoutUnload() {
-    closed_ = true;
-    timer_.stop();
-    hide();
+void MainWindow::SetGame(Game* game) {
+    game_ = game;
+    keyPreview_ =
+        std::make_unique<KeyPreview>(this, [game](int keyCode, int shift) { game->Form_KeyDown(keyCode, shift); });
 }
 
 int MainWindow::LetterButtonIndex(const QObject* widget) const {
@@ -186,7 +186,7 @@ void MainWindow::SetWindowCaption(const std::string& text) {
 }
 
 void MainWindow::StartTimer(int milliseconds) {
-    if (!closed_) {
+    if (!run_.Closing()) {
         timer_.start(milliseconds);
     }
 }
@@ -228,13 +228,6 @@ void MainWindow::CloseHintWindow() {
     }
 }
 
-void MainWindow::CloseMainWindow() {
-    closed_ = true;
-    timer_.stop();
-    hide();
-    QCoreApplication::exit(0);
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (game_ != nullptr && event->type() == QEvent::FocusIn) {
         const int index = LetterButtonIndex(watched);
@@ -263,14 +256,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (closed_ || game_ == nullptr) {
-        closed_ = true;
-        event->accept();
-        return;
-    }
-    // Every close runs the game's close handling, which closes the window itself.
-    event->ignore();
-    RunHandler([&] { game_->Form_Unload(); });
+    // The close box or the desktop's close command: the window unloads.
+    run_.Close(true);
+    event->accept();
 }
 
 }  // namespace scrambolo::qt

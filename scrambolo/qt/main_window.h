@@ -9,12 +9,15 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
 #include <string>
 
+#include "common/qt/game_run.h"
+#include "common/qt/window_units.h"
+#include "scrambolo/qt/cheat_window.h"
+#include "scrambolo/qt/key_preview.h"
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
-#include "scrambolo/qt/cheat_window.h"
-#include "common/qt/window_units.h"
 
 namespace scrambolo::qt {
 
@@ -24,9 +27,10 @@ public:
     // Creates the window and its widgets, hidden, as laid out at design time.
     MainWindow();
 
-    void SetGame(Game* game) { game_ = game; }
-    // Ends a start-up that failed: the window goes without the close handling.
-    void DestroyWithoutUnload();
+    // The game gets the window's events, every key first (its key preview).
+    void SetGame(Game* game);
+    // Its start and close, as every game's on Linux. The load handler shows the window itself.
+    common::qt::GameRun& Run() { return run_; }
 
     void SetButtonCaption(int index, const std::string& caption) override;
     void SetButtonShown(int index, bool shown) override;
@@ -47,7 +51,8 @@ public:
     void SetHintText(const std::string& text) override;
     void ShowHintWindow() override;
     void CloseHintWindow() override;
-    void CloseMainWindow() override;
+    void UnloadMainWindow() override { run_.Close(true); }
+    void EndProgram() override { run_.Close(false); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +74,8 @@ private:
     QTimer timer_;
     std::array<QAction*, 5> rangeItems_{};
     QPointer<CheatWindow> cheat_;
-    bool closed_ = false;
+    std::unique_ptr<KeyPreview> keyPreview_;
+    common::qt::GameRun run_{*this, [this] { timer_.stop(); }, [] {}};
 };
 
 }  // namespace scrambolo::qt

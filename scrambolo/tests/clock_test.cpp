@@ -118,7 +118,7 @@ TEST_F(ClockTest, ABeatenHighScoreAnsweredYesIsSavedAndANewGameStarts) {
     EXPECT_FALSE(State().SwapPending);
     EXPECT_EQ(window.clockText, "02:00");
     EXPECT_TRUE(window.timerOn);
-    EXPECT_FALSE(window.mainClosed);
+    EXPECT_FALSE(window.closed);
     EXPECT_EQ(system.writes, std::vector<std::string>{kHighScorePath});
 }
 
@@ -126,7 +126,7 @@ TEST_F(ClockTest, ABeatenHighScoreAnsweredNoIsSavedAndTheProgramCloses) {
     system.answers = {common::MessageAnswer::No};
     RunOutOfTime(6, 4);
     EXPECT_EQ(system.files[kHighScorePath], "6\r\n");
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
     EXPECT_FALSE(window.timerOn);
     EXPECT_EQ(system.writes, (std::vector<std::string>{kHighScorePath, kDiffPath}));
 }
@@ -137,14 +137,14 @@ TEST_F(ClockTest, ABeatenHighScoreIsSavedWhenTheSessionEndsWhileTheQuestionIsUp)
     std::string savedWhenClosed;
     system.onMessage = [this, &savedWhenClosed](const common::testing::FakeSystem::Message& message) {
         if (message.title == "Time Is Up") {
-            game.Form_Unload();
+            window.UnloadMainWindow();
             savedWhenClosed = system.files[kHighScorePath];
         }
     };
     RunOutOfTime(6, 4);
     EXPECT_EQ(savedWhenClosed, "6\r\n");
     EXPECT_EQ(system.files[kHighScorePath], "6\r\n");
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
     EXPECT_EQ(system.writes, (std::vector<std::string>{kHighScorePath, kDiffPath}));
 }
 
@@ -204,7 +204,7 @@ TEST_F(ClockTest, ATieIsNotANewHighScoreAndNothingIsWritten) {
     EXPECT_EQ(system.messages[1].prompt,
               "Oops! You didn't beat your high score of 0 words! You guessed 0 words! "
               "The word was planet. Play again?");
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
     EXPECT_EQ(system.writes, std::vector<std::string>{kDiffPath});
 }
 
@@ -240,7 +240,7 @@ TEST_F(ClockTest, AHighScoreThatCannotBeSavedIsToldAndTheOldFileKept) {
     system.answers = {common::MessageAnswer::No};
     RunOutOfTime(8, 6);
     EXPECT_EQ(system.files[kHighScorePath], "4\r\n");
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
     EXPECT_EQ(system.files[kDiffPath], "-1\r\n");
 }
 

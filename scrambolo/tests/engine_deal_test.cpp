@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "common/testing/fake_system.h"
+#include "common/testing/scripted_random.h"
 #include "scrambolo/engine/puzzle_engine.h"
 #include "scrambolo/tests/fake_game_window.h"
-#include "scrambolo/tests/scripted_random.h"
 
 namespace scrambolo {
 namespace {
@@ -168,7 +168,7 @@ TEST_F(EngineTest, ADealShowsTheButtonsTheWordNeedsAndFocusesTheFirst) {
 TEST(EngineShuffle, ReseedsBeforeEveryDrawAndRedrawsATakenSlot) {
     common::testing::FakeSystem system;
     testing::FakeGameWindow window;
-    testing::ScriptedRandom random;
+    common::testing::ScriptedRandom random;
     GameState state;
     PuzzleEngine engine(state, window, random, system);
 
@@ -176,7 +176,7 @@ TEST(EngineShuffle, ReseedsBeforeEveryDrawAndRedrawsATakenSlot) {
     engine.ShuffleLetters({"a", "b", "c"});
     EXPECT_EQ(state.ScrambledLetters, (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(random.drawCount, 4);
-    EXPECT_EQ(random.reseeds, 4);
+    EXPECT_EQ(random.reseeds.size(), 4u);
 
     random.draws = {0.9, 0.4, 0.1};
     engine.ShuffleLetters({"a", "b", "c"});
@@ -186,7 +186,7 @@ TEST(EngineShuffle, ReseedsBeforeEveryDrawAndRedrawsATakenSlot) {
 TEST(EngineShuffle, AStuckRandomSourceNeitherHangsNorDealsTheWordSpelledOut) {
     common::testing::FakeSystem system;
     testing::FakeGameWindow window;
-    testing::ScriptedRandom random;  // always draws 0
+    common::testing::ScriptedRandom random;  // always draws 0
     GameState state;
     PuzzleEngine engine(state, window, random, system);
     for (const char* word : {"cat", "eel", "planet", "aab"}) {

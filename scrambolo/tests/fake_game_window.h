@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "common/testing/fake_close.h"
 #include "scrambolo/window/game_window.h"
 #include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::testing {
 
-class FakeGameWindow : public GameWindow {
+class FakeGameWindow : public common::testing::FakeClose<GameWindow> {
 public:
     struct Placement {
         int left = -1;
@@ -45,7 +46,6 @@ public:
     int hintWindowsCreated = 0;
     int hintActivations = 0;
 
-    bool mainClosed = false;
     int callsAfterClose = 0;  // anything asked of the windows after the main window was destroyed
 
     std::string Row() const {
@@ -153,10 +153,6 @@ public:
         hintExists = false;
         hintShown = false;
     }
-    void CloseMainWindow() override {
-        Touch();
-        mainClosed = true;
-    }
 
     std::vector<RangeItem> CheckedItems() const {
         std::vector<RangeItem> items;
@@ -170,7 +166,7 @@ public:
 
 private:
     void Touch() {
-        if (mainClosed) {
+        if (closed) {
             ++callsAfterClose;
         }
     }

@@ -24,6 +24,7 @@ class GameTest : public ::testing::Test {
 protected:
     GameTest() {
         window.onFocus = [this](int index) { game.ButtonArray_GotFocus(index); };
+        window.onUnload = [this] { game.Form_Unload(); };
         system.files[kListPath] = "planet\r\n";
         system.files[kDiffPath] = "-1\r\n";
     }

@@ -109,13 +109,13 @@ TEST_F(MenuTest, EveryCloseWritesTheRangeInItsNormalForm) {
     system.files[kDiffPath] = " 34";
     Start(kWords);
     game.Form_KeyDown(testing::kKeyC, 0);
-    game.Form_Unload();
+    window.UnloadMainWindow();  // the close box
     EXPECT_EQ(system.files[kDiffPath], "34\r\n");
     EXPECT_FALSE(window.hintExists);
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
     EXPECT_FALSE(window.timerOn);
     EXPECT_EQ(system.writes, std::vector<std::string>{kDiffPath});
-    game.Form_Unload();  // a second close request changes nothing
+    window.UnloadMainWindow();  // a second close request changes nothing
     EXPECT_EQ(system.writes.size(), 1u);
     EXPECT_EQ(window.callsAfterClose, 0);
 }
@@ -141,7 +141,7 @@ TEST_F(MenuTest, ARangeThatCannotBeSavedIsToldAndTheCloseGoesOn) {
               "The number of letters you chose could not be saved in C:\\Games\\Scrambolo\\diff.dat. The setting "
               "saved before is kept as it was.");
     EXPECT_EQ(system.files[kDiffPath], "-1\r\n");
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
 }
 
 TEST_F(MenuTest, WhereTheGameMayEndWithoutNoticeAPickIsSavedOrToldAtOnce) {
@@ -180,7 +180,7 @@ TEST_F(MenuTest, ARangeWhosePathIsTooLongIsToldSo) {
     EXPECT_EQ(system.messages[0].prompt,
               "The number of letters you chose could not be saved: the path C:\\Games\\Scrambolo\\diff.dat is too "
               "long. The setting saved before is kept as it was.");
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
 }
 
 TEST_F(MenuTest, HelpOpensTheTextInTheEditorAndSaysSoWhenItCannot) {
@@ -196,7 +196,7 @@ TEST_F(MenuTest, HelpOpensTheTextInTheEditorAndSaysSoWhenItCannot) {
     EXPECT_EQ(system.messages[0].prompt,
               "The help could not be opened: the text editor NOTEPAD.EXE could not be started.");
     EXPECT_TRUE(window.timerOn);
-    EXPECT_FALSE(window.mainClosed);
+    EXPECT_FALSE(window.closed);
 }
 
 TEST_F(MenuTest, TheWebItemOpensTheMakersAddressAndSaysSoWhenItCannot) {

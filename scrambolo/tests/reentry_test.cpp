@@ -140,7 +140,7 @@ TEST_F(PauseTest, ACloseDuringThePauseTouchesNoWindowAfterwards) {
     State().HighScore = 0;
     system.onWait = [this] { game.mnuFileExit_Click(); };
     game.Form_KeyDown(kKeyJ, 0);
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
     EXPECT_EQ(window.callsAfterClose, 0);
     EXPECT_EQ(State().WordsGuessed, 0);
     EXPECT_EQ(system.writes, std::vector<std::string>{kDiffPath});
@@ -155,7 +155,7 @@ TEST_F(PauseTest, AGameEndedNoDuringAWrongVerdictsPauseClosesCleanly) {
     game.Form_KeyDown(kKeyJ, 0);  // the dealt letters never spell the word: wrong
     EXPECT_EQ(Count("buzzer.wav"), 2);
     EXPECT_EQ(system.messages.size(), 1u);
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
     EXPECT_EQ(window.callsAfterClose, 0);
 }
 

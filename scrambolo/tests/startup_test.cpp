@@ -89,7 +89,7 @@ TEST_F(StartupTest, AMissingWordListNamesTheFileAndPlacesAndEndsWithoutWriting) 
               "C:\\WINDOWS\\SYSTEM\\jmsit32.dll and as C:\\Games\\Scrambolo\\jmsit32.dll. The program will now exit.");
     EXPECT_FALSE(window.timerOn);
     EXPECT_TRUE(system.writes.empty());
-    EXPECT_FALSE(window.mainClosed);  // the program ends without the close handling
+    EXPECT_FALSE(window.closed);  // the program ends without the close handling
 }
 
 TEST_F(StartupTest, AListWithNothingToPlayEndsWithAnError) {
@@ -168,7 +168,7 @@ TEST_F(StartupTest, SavedFilesThatCannotBeReadAreNeverWrittenOver) {
               "be read when the game started, so it was left as it was.");
     EXPECT_EQ(system.messages[2].title, "Scrambolo");
     EXPECT_TRUE(system.writes.empty());
-    EXPECT_TRUE(window.mainClosed);
+    EXPECT_TRUE(window.closed);
 }
 
 TEST_F(StartupTest, AListBesideTheProgramIsPlayedWhenTheSystemDirectoryHasNone) {

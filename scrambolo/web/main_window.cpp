@@ -4,7 +4,7 @@
 #include <emscripten.h>
 
 #include "common/game_text.h"
-#include "common/web/fault_exit.h"
+#include "common/web/page_window.h"
 #include "scrambolo/window/game_texts.h"
 #include "scrambolo/window/window_layout.h"
 
@@ -13,10 +13,9 @@ namespace {
 
 using common::Utf8FromGameText;
 using common::web::EventKind;
-using common::web::RunHandler;
 
 constexpr int kTimer = 1;
-// The page's targets and menu items (scramboloPage.Target and .Menu).
+// The page's targets and menu items (gamePage.Target and .Menu).
 constexpr int kClockLabel = 10;
 constexpr int kHintClose = 20;
 constexpr int kMenuExit = 1;
@@ -30,41 +29,35 @@ constexpr int kMenuAbout = 23;
 // text, decoded once here.
 EM_JS(void, lay_out, (int b0l, int b0t, int b0w, int b0h, int bw, int bh, int cl, int ct, int cw, int ch,
                       int width, int height, const char* button, const char* clock), {
-    scramboloPage.layout([b0l, b0t, b0w, b0h], [bw, bh], [cl, ct, cw, ch], width, height, UTF8ToString(button),
+    gamePage.layout([b0l, b0t, b0w, b0h], [bw, bh], [cl, ct, cw, ch], width, height, UTF8ToString(button),
                          UTF8ToString(clock));
 });
 EM_JS(void, caption_hint_window, (const char* caption, const char* boxName, const char* text, const char* close), {
-    scramboloPage.hintCaptions(UTF8ToString(caption), UTF8ToString(boxName), UTF8ToString(text),
+    gamePage.hintCaptions(UTF8ToString(caption), UTF8ToString(boxName), UTF8ToString(text),
                                UTF8ToString(close));
 });
 EM_JS(void, set_button_caption, (int index, const char* text), {
-    scramboloPage.setButtonCaption(index, UTF8ToString(text));
+    gamePage.setButtonCaption(index, UTF8ToString(text));
 });
-EM_JS(void, set_button_shown, (int index, int shown), { scramboloPage.setButtonShown(index, shown !== 0); });
-EM_JS(void, focus_button, (int index), { scramboloPage.focusButton(index); });
+EM_JS(void, set_button_shown, (int index, int shown), { gamePage.setButtonShown(index, shown !== 0); });
+EM_JS(void, focus_button, (int index), { gamePage.focusButton(index); });
 EM_JS(void, place_button, (int index, int left, int top, int width), {
-    scramboloPage.placeButton(index, left, top, width);
+    gamePage.placeButton(index, left, top, width);
 });
-EM_JS(void, set_outer_width, (int width), { scramboloPage.setOuterWidth(width); });
-EM_JS(void, place_clock_label, (int left, int top), { scramboloPage.placeClockLabel(left, top); });
-EM_JS(void, show_main_window, (), { scramboloPage.showMainWindow(); });
-EM_JS(void, set_clock_text, (const char* text), { scramboloPage.setClockText(UTF8ToString(text)); });
-EM_JS(void, set_window_caption, (const char* text), { scramboloPage.setWindowCaption(UTF8ToString(text)); });
-EM_JS(void, set_timer, (int id, int interval), { gamePort.setTimer(id, interval > 0, interval); });
-EM_JS(void, set_menu_caption, (int item, const char* caption), {
-    scramboloPage.setMenuCaption(item, UTF8ToString(caption));
-});
-EM_JS(void, set_menu_check, (int item, int checked), { scramboloPage.setMenuCheck(item, checked !== 0); });
-EM_JS(void, create_hint_window, (), { scramboloPage.createHintWindow(); });
-EM_JS(void, set_hint_text, (const char* text), { scramboloPage.setHintText(UTF8ToString(text)); });
-EM_JS(void, show_hint_window, (), { scramboloPage.showHintWindow(); });
-EM_JS(void, close_hint_window, (), { scramboloPage.closeHintWindow(); });
-EM_JS(void, close_main_window, (), { gamePort.endGame(); });
+EM_JS(void, set_outer_width, (int width), { gamePage.setOuterWidth(width); });
+EM_JS(void, place_clock_label, (int left, int top), { gamePage.placeClockLabel(left, top); });
+EM_JS(void, show_main_window, (), { gamePage.showMainWindow(); });
+EM_JS(void, set_clock_text, (const char* text), { gamePage.setClockText(UTF8ToString(text)); });
+EM_JS(void, set_window_caption, (const char* text), { gamePage.setWindowCaption(UTF8ToString(text)); });
+EM_JS(void, create_hint_window, (), { gamePage.createHintWindow(); });
+EM_JS(void, set_hint_text, (const char* text), { gamePage.setHintText(UTF8ToString(text)); });
+EM_JS(void, show_hint_window, (), { gamePage.showHintWindow(); });
+EM_JS(void, close_hint_window, (), { gamePage.closeHintWindow(); });
 // clang-format on
 
 }  // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(common::web::WebSystem& system) : system_(system) {
     captions_.fill(kButtonCaption);
     clockText_ = kLblTimeCaption;
     lay_out(kButton0.left, kButton0.top, kButton0.width, kButton0.height, kLetterButton.width, kLetterButton.height,
@@ -72,46 +65,38 @@ MainWindow::MainWindow() {
             Utf8FromGameText(kButtonCaption).c_str(), Utf8FromGameText(kLblTimeCaption).c_str());
     caption_hint_window(Utf8FromGameText(kCheatCaption).c_str(), kHintBoxName, Utf8FromGameText(kText1Caption).c_str(),
                         Utf8FromGameText(kCmdCloseCaption).c_str());
-    set_menu_caption(kMenuWeb, Utf8FromGameText(WebMenuCaption()).c_str());
+    common::web::SetMenuCaption(kMenuWeb, Utf8FromGameText(WebMenuCaption()));
 }
 
 void MainWindow::Dispatch(const common::web::PageEvent& event) {
-    if (game_ == nullptr || closed_) {
-        return;
+    switch (event.kind) {
+        case EventKind::Timer:
+            game_->Timer1_Timer();
+            break;
+        case EventKind::Click:
+            if (event.target >= 1 && event.target <= 6) {
+                game_->ButtonArray_Click(event.target);
+            } else if (event.target == kHintClose) {
+                game_->cmdClose_Click();
+            }
+            break;
+        case EventKind::DoubleClick:
+            if (event.target == kClockLabel) {
+                game_->lblTime_DblClick();
+            }
+            break;
+        case EventKind::Focus:
+            game_->ButtonArray_GotFocus(event.target);
+            break;
+        case EventKind::Key:
+            game_->Form_KeyDown(event.code, event.shift);
+            break;
+        case EventKind::Menu:
+            DispatchMenu(event.target);
+            break;
+        default:
+            break;
     }
-    RunHandler([&] {
-        switch (event.kind) {
-            case EventKind::Timer:
-                game_->Timer1_Timer();
-                break;
-            case EventKind::Click:
-                if (event.target >= 1 && event.target <= 6) {
-                    game_->ButtonArray_Click(event.target);
-                } else if (event.target == kHintClose) {
-                    game_->cmdClose_Click();
-                }
-                break;
-            case EventKind::DoubleClick:
-                if (event.target == kClockLabel) {
-                    game_->lblTime_DblClick();
-                }
-                break;
-            case EventKind::Focus:
-                game_->ButtonArray_GotFocus(event.target);
-                break;
-            case EventKind::Key:
-                game_->Form_KeyDown(event.code, event.shift);
-                break;
-            case EventKind::Menu:
-                DispatchMenu(event.target);
-                break;
-            case EventKind::Close:
-                game_->Form_Unload();
-                break;
-            case EventKind::Answer:
-                break;
-        }
-    });
 }
 
 void MainWindow::DispatchMenu(int item) {
@@ -175,15 +160,15 @@ void MainWindow::SetClockText(const std::string& text) {
 void MainWindow::SetWindowCaption(const std::string& text) { set_window_caption(Utf8FromGameText(text).c_str()); }
 
 void MainWindow::StartTimer(int milliseconds) {
-    if (!closed_) {
-        set_timer(kTimer, milliseconds);
+    if (!run_.Closing()) {
+        common::web::SetPageTimer(kTimer, milliseconds);
     }
 }
 
-void MainWindow::StopTimer() { set_timer(kTimer, 0); }
+void MainWindow::StopTimer() { common::web::SetPageTimer(kTimer, 0); }
 
 void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
-    set_menu_check(kMenuRange34 + static_cast<int>(item), checked ? 1 : 0);
+    common::web::SetMenuCheck(kMenuRange34 + static_cast<int>(item), checked);
 }
 
 void MainWindow::CreateHintWindow() {
@@ -208,12 +193,6 @@ void MainWindow::CloseHintWindow() {
         hintWindowExists_ = false;
         close_hint_window();
     }
-}
-
-void MainWindow::CloseMainWindow() {
-    closed_ = true;
-    StopTimer();
-    close_main_window();
 }
 
 }  // namespace scrambolo::web

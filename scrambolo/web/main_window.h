@@ -4,7 +4,9 @@
 #include <array>
 #include <string>
 
+#include "common/web/game_run.h"
 #include "common/web/page_events.h"
+#include "common/web/web_system.h"
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
 
@@ -14,12 +16,13 @@ namespace scrambolo::web {
 class MainWindow final : public GameWindow {
 public:
     // The page's window is laid out and captioned as the window is created on the desktop.
-    MainWindow();
+    explicit MainWindow(common::web::WebSystem& system);
 
     void SetGame(Game* game) { game_ = game; }
     // Hands one event of the page to the handler it is for.
     void Dispatch(const common::web::PageEvent& event);
-    bool Closed() const { return closed_; }
+    // Its start and close, as every game's in the browser. The load handler shows the window itself.
+    common::web::GameRun& Run() { return run_; }
 
     void SetButtonCaption(int index, const std::string& caption) override;
     void SetButtonShown(int index, bool shown) override;
@@ -40,18 +43,20 @@ public:
     void SetHintText(const std::string& text) override;
     void ShowHintWindow() override;
     void CloseHintWindow() override;
-    void CloseMainWindow() override;
+    void UnloadMainWindow() override { run_.Close(true); }
+    void EndProgram() override { run_.Close(false); }
 
 private:
     void DispatchMenu(int item);
 
+    common::web::WebSystem& system_;
     Game* game_ = nullptr;
     // The captions and the clock as the game set them, byte for byte: the page holds them as
     // text, and reading one back gives the game's own bytes.
     std::array<std::string, 7> captions_;
     std::string clockText_;
     bool hintWindowExists_ = false;
-    bool closed_ = false;
+    common::web::GameRun run_{system_, [this] { StopTimer(); }, [] {}};
 };
 
 }  // namespace scrambolo::web

@@ -1,7 +1,7 @@
 // Scrambolo's window in the page: the letter buttons, the clock, the command buttons, the menus and the "Cheat" window.
 "use strict";
 
-globalThis.scramboloPage = (() => {
+globalThis.gamePage = (() => {
   const port = gamePort;
   const Kind = port.EventKind;
   // Targets of the page's events, as the game's window numbers them.

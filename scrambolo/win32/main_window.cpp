@@ -97,10 +97,9 @@ bool MainWindow::Create() {
     return true;
 }
 
-void MainWindow::DestroyWithoutUnload() {
-    if (window_ != nullptr) {
-        DestroyWindow(window_);
-    }
+void MainWindow::SetGame(Game* game) {
+    game_ = game;
+    pump_.SetKeyPreview([game](int keyCode, int shift) { game->Form_KeyDown(keyCode, shift); });
 }
 
 int MainWindow::Pixels(int twips) const { return common::win32::TwipsToPixels(twips, dpi_); }
@@ -169,7 +168,7 @@ void MainWindow::SetWindowCaption(const std::string& text) {
 }
 
 void MainWindow::StartTimer(int milliseconds) {
-    if (window_ != nullptr) {
+    if (window_ != nullptr && !run_.Closing()) {
         SetTimer(window_, IDT_TIMER1, static_cast<UINT>(milliseconds), nullptr);
     }
 }
@@ -197,13 +196,10 @@ void MainWindow::ShowHintWindow() { cheat_.Show(); }
 
 void MainWindow::CloseHintWindow() { cheat_.Close(); }
 
-void MainWindow::CloseMainWindow() {
-    if (window_ != nullptr) {
-        DestroyWindow(window_);
-    }
-}
-
 LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; run_.HandleCloseMessage(message, wParam, result)) {
+        return result;
+    }
     switch (message) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -226,20 +222,6 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
                 return 0;
             }
             break;
-        case WM_CLOSE:
-            if (game_ != nullptr) {
-                game_->Form_Unload();
-            } else {
-                DestroyWindow(window);
-            }
-            return 0;
-        case WM_QUERYENDSESSION:
-            return TRUE;
-        case WM_ENDSESSION:
-            if (wParam != 0 && game_ != nullptr) {
-                game_->Form_Unload();
-            }
-            return 0;
         case WM_DESTROY:
             KillTimer(window, IDT_TIMER1);
             PostQuitMessage(0);

@@ -6,11 +6,12 @@
 #include <array>
 #include <string>
 
-#include "scrambolo/window/game.h"
-#include "scrambolo/window/game_window.h"
+#include "common/win32/game_run.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/plain_window.h"
 #include "scrambolo/win32/cheat_window.h"
+#include "scrambolo/window/game.h"
+#include "scrambolo/window/game_window.h"
 
 namespace scrambolo::win32 {
 
@@ -22,10 +23,11 @@ public:
 
     // Creates the window and its controls, hidden, as laid out at design time.
     bool Create();
-    void SetGame(Game* game) { game_ = game; }
+    // The game gets the window's events, every key first (its key preview).
+    void SetGame(Game* game);
     HWND Handle() const { return window_; }
-    // Ends a start-up that failed: the window goes without the close handling.
-    void DestroyWithoutUnload();
+    // Its start and close, as every game's on Windows. The load handler shows the window itself.
+    common::win32::GameRun& Run() { return run_; }
 
     void SetButtonCaption(int index, const std::string& caption) override;
     void SetButtonShown(int index, bool shown) override;
@@ -46,7 +48,8 @@ public:
     void SetHintText(const std::string& text) override;
     void ShowHintWindow() override;
     void CloseHintWindow() override;
-    void CloseMainWindow() override;
+    void UnloadMainWindow() override { run_.Close(true); }
+    void EndProgram() override { run_.Close(false); }
 
     // Answers one message of the window (through RouteToWindow).
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -68,6 +71,7 @@ private:
     int dpi_ = 96;
     HFONT buttonFont_ = nullptr;
     HFONT labelFont_ = nullptr;
+    common::win32::GameRun run_{pump_, [this] { StopTimer(); }, [](int) {}};
 };
 
 }  // namespace scrambolo::win32

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/game_lifetime.h"
 #include "common/random_source.h"
 #include "common/system_port.h"
 #include "common/timer_control.h"
@@ -24,19 +25,16 @@ inline constexpr int kVerdictRight = 2;
 inline constexpr int kClockTickMilliseconds = 250;
 
 // Owns the game state and reaches the world only through the window and the system interfaces.
-class Game {
+class Game final : public common::GameLifetime {
 public:
     Game(GameWindow& window, common::SystemPort& system, common::RandomSource& random);
 
     // The program-wide variables, read and written by every handler.
     GameState state;
 
-    // True once the main window has been unloaded: no handler touches the windows afterwards.
-    bool Unloaded() const { return unloaded_; }
-
     // Start-up. False when the program must end at once, without the unload handling (no system
     // directory, no word list, no word to deal); the player has been told why.
-    bool Form_Load();
+    bool Form_Load() override;
     bool LocateSystemDirectory();
     void LoadLetterRange();
 
@@ -67,7 +65,7 @@ public:
     void mnuOptions56_Click();
     void mnuOptions6_Click();
     void mnuOptionsAllRanges_Click();
-    void Form_Unload();
+    void Form_Unload() override;
 
     // File and Help.
     void mnuFileExit_Click();

@@ -81,7 +81,7 @@ void Game::EndOfGame() {
         return;
     }
     if (answer == common::MessageAnswer::No) {
-        Form_Unload();
+        window_.UnloadMainWindow();
         return;
     }
     state.HintsLeft = 10;

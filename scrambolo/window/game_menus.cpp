@@ -62,14 +62,13 @@ void Game::Form_Unload() {
     if (!system_.EndsWithoutNotice() || letterRangeUnsaved_) {
         SaveLetterRange();
     }
-    // The most recently opened window first: the hint window, then the main window itself.
+    // Every other open window closes with the main window, which goes once this handler ends.
     if (window_.HintWindowExists()) {
         window_.CloseHintWindow();
     }
-    window_.CloseMainWindow();
 }
 
-void Game::mnuFileExit_Click() { Form_Unload(); }
+void Game::mnuFileExit_Click() { window_.UnloadMainWindow(); }
 
 void Game::mnuHelpContents_Click() {
     if (!system_.StartTextEditor(DataFile("scrambolo.TXT"))) {

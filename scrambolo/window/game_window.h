@@ -1,8 +1,9 @@
-// What the anagram game's handlers ask of its windows; the Win32 and Qt main windows and the tests' FakeGameWindow implement it.
+// What the anagram game's handlers ask of its windows; the Win32, Qt and browser main windows and the tests' FakeGameWindow implement it.
 #pragma once
 
 #include <string>
 
+#include "common/game_lifetime.h"
 #include "common/timer_control.h"
 #include "scrambolo/engine/letter_buttons.h"
 
@@ -13,8 +14,9 @@ enum class RangeItem { Options34, Options45, Options56, Options6, OptionsAllRang
 
 // Positions and widths are in twips; the window turns them into pixels at the real DPI. Captions
 // and texts are the games' 8-bit text, one byte a letter (common/game_text.h).
-// The window's timer is the clock's, Timer1.
-class GameWindow : public LetterButtons, public common::WindowTimer {
+// The window's timer is the clock's, Timer1. Unloading the main window and ending the program are
+// every game's (common/game_lifetime.h).
+class GameWindow : public LetterButtons, public common::WindowTimer, public common::MainWindowClose {
 public:
     // Buttons 0 (the hidden swap buffer) to 6.
     virtual std::string ButtonCaption(int index) = 0;
@@ -36,9 +38,6 @@ public:
     virtual void SetHintText(const std::string& text) = 0;
     virtual void ShowHintWindow() = 0;
     virtual void CloseHintWindow() = 0;
-
-    // Destroys the main window; the program ends once it is gone. Nothing may touch it afterwards.
-    virtual void CloseMainWindow() = 0;
 };
 
 }  // namespace scrambolo

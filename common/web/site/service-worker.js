@@ -46,10 +46,19 @@ async function fileOfBuild(file, olderCaches) {
   return new Response(bytes, { headers: { "Content-Type": response.headers.get("Content-Type") || "" } });
 }
 
+// When a build's cache was begun, kept in it: a worker only ever drops builds older than its
+// own, never one that a newer worker is storing or has just switched to.
+const begunKey = new URL(".begun", scope).href;
+async function begun(cache) {
+  const found = await cache.match(begunKey);
+  return found ? Number(await found.text()) : 0;
+}
+
 // Every file of the build into its cache; the worker is installed only once all are there. A
 // build half stored by a visit that ended keeps what it has for the next try.
 async function storeBuild() {
   const cache = await caches.open(buildCache);
+  if (!(await cache.match(begunKey))) await cache.put(begunKey, new Response(String(Date.now())));
   const olderNames = (await caches.keys()).filter((name) => name.startsWith(`${cachePrefix}build-`) && name !== buildCache);
   const olderCaches = await Promise.all(olderNames.map((name) => caches.open(name)));
   for (const file of Object.keys(build.files)) {
@@ -71,9 +80,10 @@ async function buildOfPage(clientId) {
   return found ? found.text() : null;
 }
 
-// Drops the builds no open page was started from, but the one in use, and forgets closed pages.
-// Run when a build is switched to and when a loaded page asks, never while a page is being opened:
-// a page being opened is not yet among the open ones.
+// Drops the builds older than this one that no open page was started from, and forgets closed
+// pages; and the cache of the site's first offline worker, which kept no builds apart. Run when a
+// build is switched to and when a loaded page asks, never while a page is being opened: a page
+// being opened is not yet among the open ones.
 async function dropOldBuilds() {
   const open = new Set((await self.clients.matchAll({ includeUncontrolled: true })).map((client) => client.id));
   const pages = await caches.open(pagesCache);
@@ -83,8 +93,10 @@ async function dropOldBuilds() {
     if (open.has(clientId)) inUse.add(await (await pages.match(request)).text());
     else await pages.delete(request);
   }
+  const ours = await begun(await caches.open(buildCache));
   for (const name of await caches.keys()) {
-    if (name.startsWith(`${cachePrefix}build-`) && !inUse.has(name)) await caches.delete(name);
+    const older = name.startsWith(`${cachePrefix}build-`) && !inUse.has(name) && (await begun(await caches.open(name))) < ours;
+    if (older || name === "word-games") await caches.delete(name);
   }
 }
 
