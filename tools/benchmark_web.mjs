@@ -1,4 +1,4 @@
-// Measures the browser edition in Debian's headless Chromium: the bytes of a first visit and the time to the first word.
+// Measures the browser edition in Debian's headless Chromium: the bytes of a first visit and the time to the first word, quiet and on a phone's slower processor.
 //   node tools/benchmark_web.mjs [SITE_FOLDER]   (tools/benchmark.sh builds the site and runs this)
 // Each page is visited five times, each time as a first visit (a fresh profile, nothing cached), from
 // a server on 127.0.0.1 that sends every file gzipped with its Last-Modified, as a web host does.
@@ -20,7 +20,7 @@ function markFirstWord() {
     if (globalThis.firstWordAt !== null) return;
     const focus = document.activeElement;
     const letter = focus && focus.classList.contains("letter") && focus.textContent.length === 1;
-    if (letter || document.querySelector(".message-box")) globalThis.firstWordAt = performance.now();
+    if (letter || document.querySelector(".modal-cover:not([hidden]) .message-box")) globalThis.firstWordAt = performance.now();
   };
   document.addEventListener("focusin", check, true);
   new MutationObserver(check).observe(document, { subtree: true, childList: true });
@@ -30,10 +30,17 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 const kilobytes = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
 const milliseconds = (values) => `median ${median(values).toFixed(0)} ms (of ${values.map((v) => v.toFixed(0)).join(", ")})`;
 
-async function visit(browser, server, game, wordList) {
+// A mid-range phone: Chromium's processor slowed down four times.
+const PHONE_THROTTLE = 4;
+
+async function visit(browser, server, game, wordList, throttle) {
   const context = await browser.newContext();
   await context.addInitScript(markFirstWord);
   const page = await context.newPage();
+  if (throttle > 1) {
+    const session = await context.newCDPSession(page);
+    await session.send("Emulation.setCPUThrottlingRate", { rate: throttle });
+  }
   const before = server.served.length;
   await page.goto(`${server.url}${game}/index.html`);
   await page.waitForFunction(() => globalThis.firstWordAt !== null, null, { timeout: 30000 });
@@ -55,7 +62,9 @@ const sum = (files, keep = () => true) => files.filter(keep).reduce((total, file
 
 async function measure(browser, server, game, wordList, firstWordName) {
   const visits = [];
-  for (let n = 0; n < VISITS; n += 1) visits.push(await visit(browser, server, game, wordList));
+  const throttled = [];
+  for (let n = 0; n < VISITS; n += 1) visits.push(await visit(browser, server, game, wordList, 1));
+  for (let n = 0; n < VISITS; n += 1) throttled.push(await visit(browser, server, game, wordList, PHONE_THROTTLE));
   const first = visits[0];
   const isList = (file) => file.path.endsWith(`/${wordList}`);
   const listBytes = statSync(join(site, game, wordList)).size;
@@ -66,6 +75,9 @@ async function measure(browser, server, game, wordList, firstWordName) {
   console.log(`  navigation to ${firstWordName}: ${milliseconds(visits.map((v) => v.firstWord))}`);
   console.log(`  ${wordList} fetched in ${milliseconds(visits.map((v) => v.list.fetched))}; ` +
     `from its arrival to ${firstWordName} (read, checked, dealt): ${milliseconds(visits.map((v) => v.firstWord - v.list.arrived))}`);
+  console.log(`  with the processor ${PHONE_THROTTLE} times slower (a mid-range phone): navigation to ${firstWordName}: ` +
+    `${milliseconds(throttled.map((v) => v.firstWord))}; from the word list's arrival: ` +
+    `${milliseconds(throttled.map((v) => v.firstWord - v.list.arrived))}`);
 }
 
 const server = await serveSite(site, { gzip: true, lastModified: true });

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages (and the browser tests' driver from npm), everything the games need to be built, tested and played here.
+# Installs, from Debian's packages (and the browser tests' driver and page checker from npm), everything the games need to be built, tested and played here.
 set -euo pipefail
 
 packages=(
@@ -12,7 +12,7 @@ packages=(
   dbus dbus-x11 at-spi2-core orca python3-pyatspi xdotool openbox
   faketime
   dpkg-dev desktop-file-utils appstream
-  emscripten chromium firefox-esr
+  emscripten chromium firefox-esr webkit2gtk-driver
 )
 # npm, for the browser tests' driver: Debian's own, unless a Node.js that brings its own is installed.
 command -v npm >/dev/null || packages+=(npm)
@@ -20,7 +20,7 @@ command -v npm >/dev/null || packages+=(npm)
 # The browser tests drive Debian's Chromium with playwright-core, at the version the lock file pins.
 install_browser_driver() {
   local tests=e2e/web
-  if [ ! -f "$tests/node_modules/playwright-core/package.json" ] ||
+  if [ ! -f "$tests/node_modules/playwright-core/package.json" ] || [ ! -f "$tests/node_modules/axe-core/axe.min.js" ] ||
      [ "$tests/package-lock.json" -nt "$tests/node_modules/.package-lock.json" ]; then
     echo "Installing the browser tests' driver (npm ci in $tests)"
     (cd "$tests" && npm ci --no-audit --no-fund --loglevel=error)

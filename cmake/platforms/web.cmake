@@ -4,7 +4,8 @@ set(GAME_TEST_RUNNER none)
 set(GAME_CHECKS_DATA OFF)
 set(GAME_SAVED_FILES_SOURCES posix/platform_files.cpp)
 
-# Each game's page played in Debian's Chromium, and read by Orca in Chromium and Firefox ESR.
+# Each game's page played in Debian's Chromium and WebKitGTK, and read by Orca in Chromium, Firefox ESR
+# and WebKitGTK.
 function(add_platform_end_to_end_tests)
   foreach(game scrambolo pebblix)
     if(NOT TARGET ${game}_web)
@@ -13,9 +14,18 @@ function(add_platform_end_to_end_tests)
     add_test(NAME browser.${game} COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/${game}.test.mjs)
     set_tests_properties(browser.${game} PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
       ENVIRONMENT "WEB_SITE=${WEB_SITE};WEB_ONE_FILE=${WEB_ONE_FILE}")
+    # The paths that matter of the same suite in WebKitGTK, through WebKitWebDriver on a virtual display.
+    add_test(NAME webkit.${game}
+      COMMAND xvfb-run -a --server-args=-screen\ 0\ 1280x1024x24 node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/${game}.test.mjs)
+    set_tests_properties(webkit.${game} PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
+      ENVIRONMENT "WEB_SITE=${WEB_SITE};WEB_ENGINE=webkit")
   endforeach()
-  # Orca reading the pages in Chromium and in Firefox ESR on a private desktop, speech on: one
-  # scenario per browser and scenario_<name> of orca/browser_scenarios.py.
+  # Both pages as a phone, a zoomed window, a touch screen and a Mac's keyboard meet them, in Chromium.
+  add_test(NAME browser.devices COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/devices.test.mjs)
+  set_tests_properties(browser.devices PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
+    ENVIRONMENT "WEB_SITE=${WEB_SITE}")
+  # Orca reading the pages in Chromium, Firefox ESR and WebKitGTK's MiniBrowser on a private desktop,
+  # speech on: one scenario per browser and scenario_<name> of orca/browser_scenarios.py.
   set(scenarios_file ${CMAKE_CURRENT_SOURCE_DIR}/orca/browser_scenarios.py)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${scenarios_file})
   file(STRINGS ${scenarios_file} definitions REGEX "^def scenario_[a-z0-9_]+\\(")
@@ -30,6 +40,11 @@ function(add_platform_end_to_end_tests)
               ${CMAKE_CURRENT_BINARY_DIR}/orca-firefox)
     set_tests_properties(orca.firefox_${scenario} PROPERTIES LABELS orca RUN_SERIAL TRUE TIMEOUT 400
       ENVIRONMENT WEB_BROWSER=firefox)
+    add_test(NAME orca.webkit_${scenario}
+      COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/orca/browser_run.py ${WEB_SITE} ${scenario}
+              ${CMAKE_CURRENT_BINARY_DIR}/orca-webkit)
+    set_tests_properties(orca.webkit_${scenario} PROPERTIES LABELS orca RUN_SERIAL TRUE TIMEOUT 400
+      ENVIRONMENT WEB_BROWSER=webkit)
   endforeach()
 endfunction()
 

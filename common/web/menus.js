@@ -164,7 +164,7 @@ globalThis.gameMenus = (() => {
       buttons.push(entry);
     });
 
-    // Alt and a menu's access key open it, F10 the first one, as on the desktop; a message box
+    // Alt (Option on a Mac) and a menu's access key open it, F10 the first one, as on the desktop; a message box
     // up, or a key the page's own controls answer (the hint window's Alt+C), leaves them alone.
     document.addEventListener("keydown", (event) => {
       if (gamePort.messageBoxOpen() || event.defaultPrevented || event.ctrlKey || event.metaKey) return;
@@ -173,8 +173,9 @@ globalThis.gameMenus = (() => {
         show(buttons[0], false);
         return;
       }
-      if (!event.altKey || event.key.length !== 1) return;
-      const menu = menus.findIndex((m) => accessKey(m.caption) === event.key.toLowerCase());
+      if (!event.altKey) return;
+      const key = gamePort.accessKeyOf(event);
+      const menu = menus.findIndex((m) => key !== "" && accessKey(m.caption) === key);
       if (menu >= 0) {
         event.preventDefault();
         show(buttons[menu], false);

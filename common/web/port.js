@@ -256,6 +256,9 @@ globalThis.gamePort = (() => {
     const [dialog] = dialogs.splice(at, 1);
     dialog.answered = true;
     dialog.box.classList.add("closing");
+    // No longer modal: WebKit leaves everything outside a modal box out of the screen reader's
+    // view, and the control the focus comes back to would be read without its text.
+    dialog.box.removeAttribute("aria-modal");
     if (dialog.returnFocus && dialog.returnFocus.isConnected && typeof dialog.returnFocus.focus === "function") {
       focusSoon(dialog.returnFocus, true);
     }
@@ -296,7 +299,10 @@ globalThis.gamePort = (() => {
   function scheduleSettling() {
     if (settling) return;
     settling = true;
-    requestAnimationFrame(() => setTimeout(settle, 0));
+    // A focus given while the page loads, or just after, is taken silently by a screen reader as
+    // part of the page coming (the first letter of a first word dealt quickly): as a box that
+    // comes with the page, it lands once the page has settled.
+    whenPageSettled(() => requestAnimationFrame(() => setTimeout(settle, 0)));
   }
   function focusSoon(element, restored = false) {
     pendingFocus = { element, restored };
@@ -318,6 +324,21 @@ globalThis.gamePort = (() => {
     pendingFocus = null;
     return target;
   }
+
+  // A control put in the place of one whose text changed, for screen readers that keep the name
+  // they first read of a control (WebKit sends them no change of name): a move of the focus not yet
+  // landed, or a box's way back, goes to the new one.
+  function replaceControl(old, fresh) {
+    old.replaceWith(fresh);
+    if (pendingFocus && pendingFocus.element === old) pendingFocus.element = fresh;
+    for (const dialog of dialogs) if (dialog.returnFocus === old) dialog.returnFocus = fresh;
+  }
+
+  // WebKit (Safari's engine, every iPhone browser, and WebKitGTK's on Linux) tells screen readers
+  // nothing of a control's new text and speaks no polite live region: a new letter under the focus
+  // is told there by the focus moving to a new control.
+  const agent = globalThis.navigator ? navigator.userAgent : "";
+  const webKit = /AppleWebKit/.test(agent) && !/Chrome|Chromium|Edg|OPR/.test(agent);
 
   // Focus given back by a closing box, menu or window is not the player moving it.
   let restoringFocus = false;
@@ -381,13 +402,15 @@ globalThis.gamePort = (() => {
   }
 
   // --- Sounds: Web Audio buffers, fetched once. Before the player's first key or tap a browser
-  // may refuse to play; a cue is then skipped, never waited for.
+  // refuses to play, so the sound system starts only then (it costs the start of the game a good
+  // part of its time on a phone); a cue before it is skipped, never waited for.
   let audio = null;
+  let audioAllowed = false;
   const sounds = new Map();
   // Safari before 14.1 has the Web Audio API only under its old name.
   const AudioContextClass = globalThis.AudioContext || globalThis.webkitAudioContext;
   function audioContext() {
-    if (!audio && typeof AudioContextClass === "function") audio = new AudioContextClass();
+    if (!audio && audioAllowed && typeof AudioContextClass === "function") audio = new AudioContextClass();
     return audio;
   }
   // The old API decodes only with callbacks; the newer one also returns a promise.
@@ -407,6 +430,7 @@ globalThis.gamePort = (() => {
     return sounds.get(url);
   }
   function unlockSound() {
+    audioAllowed = true;
     const context = audioContext();
     if (context && context.state === "suspended") context.resume().catch(() => {});
   }
@@ -415,6 +439,7 @@ globalThis.gamePort = (() => {
 
   // Resolves when the cue has ended, or at once when it cannot be played.
   async function playSound(url) {
+    if (!audioContext()) return;
     const buffer = await sound(url);
     const context = audioContext();
     if (!buffer || !context || context.state !== "running") return;
@@ -513,6 +538,24 @@ globalThis.gamePort = (() => {
     again.focus();
   }
 
+  // The letter or digit of the key pressed with Alt (Option on a Mac), lower case. A Mac gives
+  // the character Option makes of it ("ø" for Option+O) as the key: the key's place on the
+  // keyboard tells it.
+  function accessKeyOf(event) {
+    const place = /^(?:Key([A-Z])|Digit([0-9]))$/.exec(event.code || "");
+    if (place) return (place[1] || place[2]).toLowerCase();
+    return event.key.length === 1 ? event.key.toLowerCase() : "";
+  }
+
+  // Places and sizes of the desktop's layout, in twips, handed to the style as pixels (--left,
+  // --top, --width, --height of a control, each given or left as it was). The style decides where
+  // they apply: a wide window with a mouse keeps them, a narrow one or a touch screen lets the
+  // controls flow.
+  const TwipsPerPixel = 15;
+  function setTwips(element, box) {
+    for (const name of Object.keys(box)) element.style.setProperty(`--${name}`, `${box[name] / TwipsPerPixel}px`);
+  }
+
   // The folder of the page, as an address without a trailing slash.
   function pageFolder() {
     return new URL(".", document.baseURI).href.replace(/\/$/, "");
@@ -525,7 +568,7 @@ globalThis.gamePort = (() => {
   return {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
     newText, announce, setPageRoot, addWindow, removeWindow, openMessage, closeMessage,
-    restoreFocus, focusSoon, whenSettled, focusTarget, claimFocus, focusIsRestored, messageBoxOpen,
-    endGame, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
+    restoreFocus, focusSoon, whenSettled, focusTarget, claimFocus, focusIsRestored, messageBoxOpen, replaceControl,
+    webKit, endGame, setTwips, accessKeyOf, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
   };
 })();

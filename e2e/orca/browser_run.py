@@ -1,11 +1,11 @@
-"""Plays one scenario of a game's page in Chromium or Firefox with Orca listening, on a private desktop of its own.
+"""Plays one scenario of a game's page in Chromium, Firefox or WebKitGTK with Orca listening, on a private desktop of its own.
 
-usage: [WEB_BROWSER=chromium|firefox] browser_run.py SITE_FOLDER SCENARIO OUTPUT_FOLDER
+usage: [WEB_BROWSER=chromium|firefox|webkit] browser_run.py SITE_FOLDER SCENARIO OUTPUT_FOLDER
 
 SITE_FOLDER is the built site (build/web/site); it is copied into the scenario's folder, where the
 scenario may put its own word list, and served on 127.0.0.1. The scenario is scenario_<SCENARIO>
 of browser_scenarios.py beside this file. The browser, Chromium unless WEB_BROWSER says firefox
-(Firefox ESR), starts on the site's first page before Orca does (Orca started first may stay in
+(Firefox ESR) or webkit (WebKitGTK's MiniBrowser), starts on the site's first page before Orca does (Orca started first may stay in
 "Loading. Please wait."), with a profile of its own, so the browser's storage starts empty.
 OUTPUT_FOLDER/<scenario>/ keeps Orca's debug log, the browser's output and, on failure, a
 screenshot.

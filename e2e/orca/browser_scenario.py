@@ -1,4 +1,4 @@
-"""What a scenario does with a game's page in Chromium or Firefox: its site files, the keys it presses and what Orca says."""
+"""What a scenario does with a game's page in Chromium, Firefox or WebKitGTK: its site files, the keys it presses and what Orca says."""
 
 import json
 import os
@@ -27,21 +27,27 @@ FIREFOX_PREFERENCES = {
     "browser.sessionstore.resume_from_crash": False,
     "browser.translations.automaticallyPopup": False,
     "browser.tabs.warnOnClose": False,
+    # A new browser loads its new-tab page in the background a few seconds after its first page;
+    # Orca reads that page's loading as it comes, and may take the game's page's focus silently.
+    "browser.newtab.preload": False,
     "accessibility.force_disabled": 0,
     "media.autoplay.default": 0,
 }
 
+# WebKitGTK's small browser, from Debian's webkit2gtk-driver.
+MINI_BROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
+
 
 class BrowserScenario(Scenario):
-    """The site served from <folder>/site, the browser (chromium or firefox) showing it in a window of its own.
+    """The site served from <folder>/site, the browser (chromium, firefox or webkit) showing it in a window of its own.
 
     The keys, the typing and what Orca says work as for the Linux games (Scenario); the program
     is the browser, whose own profile lives in <folder>/profile.
     """
 
     def __init__(self, folder, desktop, address, browser="chromium"):
-        if browser not in ("chromium", "firefox"):
-            raise ScenarioFailed("no browser %r: chromium or firefox" % browser)
+        if browser not in ("chromium", "firefox", "webkit"):
+            raise ScenarioFailed("no browser %r: chromium, firefox or webkit" % browser)
         self.folder = folder
         self.desktop = desktop
         self.address = address
@@ -69,6 +75,12 @@ class BrowserScenario(Scenario):
                        "--force-renderer-accessibility", "--autoplay-policy=no-user-gesture-required",
                        "--user-data-dir=" + profile, "--window-size=1000,750",
                        "--app=" + self.address + page]
+        elif self.browser == "webkit":
+            # WebKitGTK's own small browser: its storage, cache and settings in the profile folder.
+            command = [MINI_BROWSER, "--autoplay-policy=allow", self.address + page]
+            environment = dict(os.environ, **{name: os.path.join(profile, folder) for name, folder in
+                                              (("XDG_DATA_HOME", "data"), ("XDG_CACHE_HOME", "cache"),
+                                               ("XDG_CONFIG_HOME", "config"))})
         else:
             os.makedirs(profile, exist_ok=True)
             with open(os.path.join(profile, "user.js"), "w") as preferences:

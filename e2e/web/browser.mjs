@@ -1,14 +1,19 @@
-// Debian's Chromium driven headless, the page read as a screen reader gets it: roles, names, focus and modality.
+// Debian's Chromium driven headless, the page read as a screen reader gets it: roles, names, focus and modality; the tab every suite drives.
 import { chromium } from "playwright-core";
 import { readFile } from "node:fs/promises";
 import { join, dirname } from "node:path";
 import { fileURLToPath } from "node:url";
 import { serveSite } from "./site_server.mjs";
+import assert from "node:assert/strict";
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const siteFolder = process.env.WEB_SITE || join(here, "..", "..", "build", "web", "site");
 export const oneFileFolder = process.env.WEB_ONE_FILE || join(siteFolder, "..", "one-file");
 export const wordsFolder = join(here, "..", "words");
+const AXE = join(here, "node_modules", "axe-core", "axe.min.js");
+
+// The engine the suites run in: Chromium (playwright-core), or WebKitGTK (WEB_ENGINE=webkit, webkit.mjs).
+export const engine = process.env.WEB_ENGINE || "chromium";
 
 // As root and in a container Chromium needs its sandbox off; sound may play before any key.
 export const chromiumFlags = ["--no-sandbox", "--autoplay-policy=no-user-gesture-required"];
@@ -25,14 +30,15 @@ export async function words(name) {
 // The site served with the given changes, a browser and one page on it; closed by close().
 // With clock, the page's time stands still from the start and moves only as the test moves it.
 // From disk, the game's one-file page is opened from its file instead, with no server at all.
+// The window is Playwright's context options: a viewport, a device scale (a zoom), a touch screen.
 // With served, the page is opened on a site the test serves itself (and closes itself). Each
 // script of beforeLoad (one or a list) runs in the page before the page's own.
 export async function open(game, { missing = [], replaced = {}, slow = {}, beforeLoad = null, path = "index.html",
-  clock = false, fromDisk = false, served = null, viewport = undefined } = {}) {
+  clock = false, fromDisk = false, served = null, window = {} } = {}) {
   const site = fromDisk ? { url: null, close: async () => {} }
     : served ? { ...served, close: async () => {} } : await serveSite(siteFolder, { missing, replaced, slow });
   const browser = await launchChromium();
-  const context = await browser.newContext(viewport ? { viewport } : {});
+  const context = await browser.newContext(window);
   for (const script of [].concat(beforeLoad || [])) await context.addInitScript(script);
   const page = await context.newPage();
   if (clock) await page.clock.install();
@@ -48,7 +54,7 @@ export async function open(game, { missing = [], replaced = {}, slow = {}, befor
     await site.close().catch(() => {});
     if (errors.length > 0) throw new Error(`the page met errors: ${errors.join("; ")}`);
   };
-  await page.goto(fromDisk ? `file://${join(oneFileFolder, `${game}.html`)}` : `${site.url}${game}/${path}`);
+  await page.goto(fromDisk ? `file://${join(oneFileFolder, `${game}.html`)}` : `${site.url}${game}${path ? `/${path}` : ""}`);
   return tab;
 }
 
@@ -183,16 +189,6 @@ export class Tab {
     });
   }
 
-  // Waits for the page's status line to hold text and the focus, as when the game cannot start;
-  // returns the links after it.
-  async expectCannotStart(text) {
-    await this.until(`the status line saying: ${text}`, (tree) => {
-      const status = tree.find((n) => n.role === "status" && n.focused);
-      return status && tree.some((n) => n.parent === status.id && n.role === "StaticText" && matches(text, n.name));
-    });
-    return (await this.tree()).filter((n) => n.role === "link").map((n) => n.name);
-  }
-
   async noMessage() {
     return this.until("no message box", (tree) => !tree.some((n) => n.role === "dialog" && n.modal));
   }
@@ -213,6 +209,67 @@ export class Tab {
 
   async key(...keys) {
     for (const key of keys) await this.page.keyboard.press(key);
+  }
+
+  async type(text) {
+    await this.page.keyboard.type(text);
+  }
+
+  // A click on the nth control of this role and name.
+  async click(role, name, nth = 0) {
+    await this.page.getByRole(role, { name, exact: true }).nth(nth).click();
+  }
+
+  // A click on Scrambolo's letter button at index (from 0) of those showing.
+  async clickLetter(index) {
+    await this.page.getByRole("toolbar", { name: "Letters" }).getByRole("button").nth(index).click();
+  }
+
+  async focusButton(name) {
+    await this.page.getByRole("button", { name, exact: true }).focus();
+  }
+
+  evaluate(fn, arg) {
+    return this.page.evaluate(fn, arg);
+  }
+
+  async reload() {
+    await this.page.reload();
+  }
+
+  // A key pressed with Option on a Mac: the character Option makes of it as the key, the key's
+  // place as the code ("ø" and "KeyO" for Option+O).
+  async macOption(code, typed) {
+    const keyCode = code.charCodeAt(3);
+    const alt = { modifiers: 1, key: "Alt", code: "AltLeft", windowsVirtualKeyCode: 18 };
+    await this.session.send("Input.dispatchKeyEvent", { type: "rawKeyDown", ...alt });
+    await this.session.send("Input.dispatchKeyEvent", { type: "keyDown", modifiers: 1, key: typed, code, text: typed,
+      windowsVirtualKeyCode: keyCode });
+    await this.session.send("Input.dispatchKeyEvent", { type: "keyUp", modifiers: 1, key: typed, code,
+      windowsVirtualKeyCode: keyCode });
+    await this.session.send("Input.dispatchKeyEvent", { type: "keyUp", ...alt, modifiers: 0 });
+  }
+
+  async addScript(path) {
+    await this.page.addScriptTag({ path });
+  }
+
+  // The WCAG 2 A and AA rules of axe-core on the page as it stands; a violation fails the test.
+  // The scan runs on the page's timers, so the page's time passes while it runs.
+  async expectNoViolations(state) {
+    await this.addScript(AXE);
+    await this.evaluate(() => {
+      globalThis.scanned = null;
+      globalThis.axe.run(document, { runOnly: { type: "tag", values: ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa",
+        "wcag22aa"] } }).then((found) => {
+        globalThis.scanned = { passes: found.passes.length,
+          violations: found.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(" ")).join(", ")}`) };
+      });
+    });
+    let scanned = null;
+    while (!(scanned = await this.evaluate(() => globalThis.scanned))) await this.pass(20);
+    assert.deepEqual(scanned.violations, [], `axe-core found violations ${state}`);
+    assert.ok(scanned.passes > 0, `axe-core checked nothing ${state}`);
   }
 }
 

@@ -11,14 +11,15 @@ const types = {
 };
 
 // Serves root; missing holds site paths answered 404, replaced maps a site path to a file's bytes.
-// With gzip, every file goes compressed, as a web host sends it. With lastModified, each file is
-// sent as a simple host sends it: its Last-Modified (the file's time), no other caching header,
-// and 304 to a request that already has it. A path in cut has its download broken off halfway,
-// as when a player leaves or the network drops; slow maps a path to the milliseconds its answer
-// takes, as over a slow line. Every path asked for is counted, and the bytes sent. The returned
-// object's root, missing, replaced and cut may be changed between requests.
-export async function serveSite(root, { missing = [], replaced = {}, gzip = false, lastModified = false, cut = [],
-  slow = {} } = {}) {
+// With gzip, every file goes compressed, as a web host sends it. A page script goes into every
+// page first, before the page's own scripts. With lastModified, each file is sent as a simple host
+// sends it: its Last-Modified (the file's time), no other caching header, and 304 to a request
+// that already has it. A path in cut has its download broken off halfway, as when a player leaves
+// or the network drops; slow maps a path to the milliseconds its answer takes, as over a slow
+// line. Every path asked for is counted, and the bytes sent. The returned object's root, missing,
+// replaced and cut may be changed between requests.
+export async function serveSite(root, { missing = [], replaced = {}, gzip = false, pageScript = "", lastModified = false,
+  cut = [], slow = {} } = {}) {
   const served = [];
   const site = { root, missing, replaced, cut, served };
   const server = createServer(async (request, response) => {
@@ -27,7 +28,7 @@ export async function serveSite(root, { missing = [], replaced = {}, gzip = fals
     if (slow[file]) await new Promise((resolve) => setTimeout(resolve, slow[file]));
     try {
       if (site.missing.includes(file)) throw new Error("taken away");
-      const content = file in site.replaced ? site.replaced[file] : await readFile(join(site.root, normalize(file)));
+      let content = file in site.replaced ? site.replaced[file] : await readFile(join(site.root, normalize(file)));
       const headers = { "Content-Type": types[extname(file)] || "application/octet-stream" };
       if (lastModified) {
         const modified = new Date((await stat(join(site.root, normalize(file)))).mtimeMs);
@@ -40,6 +41,9 @@ export async function serveSite(root, { missing = [], replaced = {}, gzip = fals
           response.end();
           return;
         }
+      }
+      if (pageScript && extname(file) === ".html") {
+        content = Buffer.from(content.toString("utf8").replace("<head>", () => `<head><script>${pageScript}</script>`));
       }
       const body = gzip ? gzipSync(content) : content;
       if (gzip) headers["Content-Encoding"] = "gzip";

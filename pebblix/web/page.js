@@ -6,8 +6,6 @@ globalThis.gamePage = (() => {
   const Kind = port.EventKind;
   const Target = { CheckIt: 1 };
   const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6 };
-  const TwipsPerPixel = 15;
-  const px = (twips) => `${twips / TwipsPerPixel}px`;
 
   const root = document.getElementById("game");
   port.setPageRoot(root, "Pebblix");
@@ -35,13 +33,26 @@ globalThis.gamePage = (() => {
   // A form for Enter and a phone's Go key, not a landmark a screen reader would name on the way to the word.
   form.setAttribute("role", "none");
   form.autocomplete = "off";
-  const place = (element, [left, top, width, height]) =>
-    Object.assign(element.style, { left: px(left), top: px(top), width: px(width), height: px(height) });
+  const place = (element, [left, top, width, height]) => port.setTwips(element, { left, top, width, height });
 
-  const word = document.createElement("input");
+  let word = document.createElement("input");
   word.type = "text";
   word.readOnly = true;
   word.id = "given-word";
+  // WebKit gives a screen reader that was there as the page was built no text of the word's box
+  // and tells it of no change: there each new word comes in a new box, described by the word.
+  const wordText = document.createElement("span");
+  wordText.id = "given-word-text";
+  wordText.hidden = true;
+  function renewWordBox(text) {
+    const fresh = word.cloneNode();
+    fresh.setAttribute("aria-describedby", wordText.id);
+    wordText.textContent = text;
+    const focused = document.activeElement === word;
+    port.replaceControl(word, fresh);
+    word = fresh;
+    if (focused) port.restoreFocus(word);
+  }
   const wordLabel = document.createElement("label");
   wordLabel.htmlFor = "guess";
   const guess = document.createElement("input");
@@ -54,7 +65,7 @@ globalThis.gamePage = (() => {
   const check = document.createElement("button");
   check.type = "submit";
   check.className = "check";
-  form.append(wordLabel, word, guess, check);
+  form.append(wordLabel, word, guess, check, wordText);
   root.append(menuBar, form);
 
   form.addEventListener("submit", (event) => {
@@ -85,10 +96,11 @@ globalThis.gamePage = (() => {
     } else if (event.key === "F1" || event.key === "F2") {
       event.preventDefault();
       port.post(Kind.Menu, event.key === "F1" ? Menu.Contents : Menu.New);
-    } else if (event.altKey && !event.ctrlKey && (key === "w" || key === "c")) {
-      // The access keys of "&Word:" and "&Check it!"; the word's always selects the whole guess.
+    } else if (event.altKey && !event.ctrlKey && ["w", "c"].includes(port.accessKeyOf(event))) {
+      // The access keys of "&Word:" and "&Check it!" (Option with them on a Mac); the word's
+      // always selects the whole guess.
       event.preventDefault();
-      if (key === "w") selectGuess();
+      if (port.accessKeyOf(event) === "w") selectGuess();
       else submitGuess();
     } else if (plain && event.target === check && (key === "w" || key === "c")) {
       // A push button takes no typing: a letter typed on it works as the access key it matches.
@@ -105,8 +117,8 @@ globalThis.gamePage = (() => {
       place(wordLabel, label);
       place(guess, guessBox);
       place(check, button);
-      root.style.setProperty("--window-width", px(clientWidth));
-      form.style.height = px(clientHeight);
+      port.setTwips(root, { "window-width": clientWidth });
+      port.setTwips(form, { "client-height": clientHeight });
     },
     captions(labelCaption, checkCaption, wordName) {
       gameMenus.label(wordLabel, labelCaption);
@@ -125,6 +137,7 @@ globalThis.gamePage = (() => {
       port.focusSoon(word);
     },
     setWordText(text) {
+      if (port.webKit) renewWordBox(text);
       word.value = text;
       word.setSelectionRange(0, 0);
     },

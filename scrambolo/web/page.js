@@ -8,11 +8,9 @@ globalThis.gamePage = (() => {
   const Target = { ClockLabel: 10, HintClose: 20 };
   const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23 };
   const KeyH = 72, KeyC = 67, KeyJ = 74, KeyF1 = 112;
-  const TwipsPerPixel = 15;
 
   const root = document.getElementById("game");
   port.setPageRoot(root, "Scrambolo");
-  const px = (twips) => `${twips / TwipsPerPixel}px`;
 
   const menuBar = document.createElement("div");
   menuBar.className = "menu-bar";
@@ -36,13 +34,13 @@ globalThis.gamePage = (() => {
   const client = document.createElement("div");
   client.className = "client";
   const letters = document.createElement("div");
+  letters.className = "letters";
   // A toolbar: screen readers leave their browse mode for it, so the letter keys reach the game.
   letters.setAttribute("role", "toolbar");
   letters.setAttribute("aria-label", "Letters");
   // Where the focus goes when its letter button is hidden, as it goes to the window on the desktop.
   letters.tabIndex = -1;
-  const buttons = [];
-  for (let index = 0; index <= 6; index += 1) {
+  function letterButton(index) {
     const button = document.createElement("button");
     button.type = "button";
     button.className = "letter";
@@ -52,8 +50,40 @@ globalThis.gamePage = (() => {
         if (!port.focusIsRestored()) port.post(Kind.Focus, index);
       });
     }
-    letters.append(button);
-    buttons.push(button);
+    return button;
+  }
+  const buttons = [];
+  for (let index = 0; index <= 6; index += 1) {
+    buttons.push(letterButton(index));
+    letters.append(buttons[index]);
+  }
+  // A new button in the place of one whose letter changed, placed and shown as it was: a screen
+  // reader that keeps the name it first read of a button reads the new one's letter.
+  function renewButton(index) {
+    const old = buttons[index];
+    const fresh = letterButton(index);
+    fresh.style.cssText = old.style.cssText;
+    fresh.hidden = old.hidden;
+    fresh.textContent = old.textContent;
+    buttons[index] = fresh;
+    port.replaceControl(old, fresh);
+    return fresh;
+  }
+  // WebKit tells the screen reader nothing of a button's new letter: a new button takes the
+  // place of one whose letter changed, and where the focus is on it, the focus moves along, which
+  // the screen reader reads. Once the focus has settled: a deal that moves it to the first letter
+  // says only that one.
+  function renewLetter(index, caption) {
+    const button = buttons[index];
+    if (document.activeElement !== button) {
+      renewButton(index);
+      return;
+    }
+    port.whenSettled(() => {
+      if (buttons[index] !== button) return;
+      if (document.activeElement !== button) renewButton(index);
+      else if (button.textContent === caption) port.restoreFocus(renewButton(index));
+    });
   }
   const clock = document.createElement("div");
   clock.className = "clock";
@@ -84,6 +114,9 @@ globalThis.gamePage = (() => {
       port.post(Kind.Menu, Menu.Contents);
       return;
     }
+    // A letter does nothing else in the window: taken here, a browser that hands a key no control
+    // took back to its window (WebKitGTK's) does not let the screen reader hear it twice.
+    if (event.keyCode >= 65 && event.keyCode <= 90 && !event.ctrlKey) event.preventDefault();
     port.post(Kind.Key, 0, event.keyCode, (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0));
   }, true);
 
@@ -111,7 +144,7 @@ globalThis.gamePage = (() => {
     gameMenus.label(close, hintCaptions.close);
     close.addEventListener("click", () => port.post(Kind.Click, Target.HintClose));
     hint.addEventListener("keydown", (event) => {
-      const altC = event.altKey && event.key.toLowerCase() === "c";
+      const altC = event.altKey && port.accessKeyOf(event) === "c";
       if (event.key === "Escape" || altC) {
         event.preventDefault();
         event.stopPropagation();
@@ -135,25 +168,28 @@ globalThis.gamePage = (() => {
       // Written out: the build's script minifier loses the names of a destructuring declaration.
       buttons.forEach((button, index) => {
         const place = index === 0 ? button0 : [0, 0];
-        Object.assign(button.style, { left: px(place[0]), top: px(place[1]), width: px(size[0]), height: px(size[1]) });
+        port.setTwips(button, { left: place[0], top: place[1], width: size[0], height: size[1] });
         button.textContent = buttonCaption;
       });
-      Object.assign(clock.style, { left: px(clockPlace[0]), top: px(clockPlace[1]), width: px(clockPlace[2]),
-        height: px(clockPlace[3]) });
+      port.setTwips(clock, { left: clockPlace[0], top: clockPlace[1], width: clockPlace[2], height: clockPlace[3] });
       clock.textContent = clockCaption;
-      root.style.setProperty("--window-width", px(clientWidth));
-      client.style.height = px(clientHeight);
+      port.setTwips(root, { "window-width": clientWidth });
+      port.setTwips(client, { "client-height": clientHeight });
     },
     hintCaptions(caption, boxName, text, close) {
       hintCaptions = { caption, boxName, text, close };
     },
     setButtonCaption(index, caption) {
       const button = buttons[index];
-      const changed = button.textContent !== caption;
+      if (button.textContent === caption) return;
       button.textContent = caption;
+      if (port.webKit) {
+        renewLetter(index, caption);
+        return;
+      }
       // A swap or a deal puts a new letter under the focus without moving it. Told once the focus
       // has settled: a deal that moves it to the first letter says only that one.
-      if (changed && port.focusTarget() === button) {
+      if (port.focusTarget() === button) {
         port.whenSettled(() => {
           if (document.activeElement === button && button.textContent === caption) port.announce(caption);
         });
@@ -166,13 +202,13 @@ globalThis.gamePage = (() => {
     },
     focusButton: focusLetter,
     placeButton(index, left, top, width) {
-      Object.assign(buttons[index].style, { left: px(left), top: px(top), width: px(width) });
+      port.setTwips(buttons[index], { left, top, width });
     },
     setOuterWidth(width) {
-      root.style.setProperty("--window-width", px(width));
+      port.setTwips(root, { "window-width": width });
     },
     placeClockLabel(left, top) {
-      Object.assign(clock.style, { left: px(left), top: px(top) });
+      port.setTwips(clock, { left, top });
     },
     // The window stands in the page from the first; a part that appears later under a closing
     // box is not told to screen readers.
@@ -180,8 +216,11 @@ globalThis.gamePage = (() => {
     setClockText(text) {
       clock.textContent = text;
     },
+    // WebKitGTK's browsers show the page's title as their window's, and Orca reads each new name
+    // of the window at once, the clock every second: there the title keeps the game's name, and
+    // the clock is read beside the letters.
     setWindowCaption(text) {
-      document.title = text;
+      if (!port.webKit) document.title = text;
     },
     setMenuCaption(id, caption) {
       menus.setCaption(id, caption);

@@ -1,16 +1,19 @@
-// Tells the player, in the page's status line, that the game is loading, and why it could not start and what to do.
+// Tells the player, in the page's status line, that the game is loading, and in a box why it could not start and what to do.
 "use strict";
 
-// Runs before the game's program: the status line is in the page's first HTML, empty, so that a
-// screen reader speaks what comes into it. The game's page says when the game has shown itself.
+// Runs before the game's program. The status line and the box are in the page's first HTML: the
+// status line empty, so that a screen reader speaks what comes into it; the box hidden, with its
+// title and button, so that screen readers know its parts before it is shown. The game's page
+// says when the game has shown itself.
 globalThis.gameLoading = (() => {
   // A first visit slower than this is told that the game is loading.
   const SlowLoadMs = 1500;
-  // As a box that comes with the page, the report of a start that failed takes the focus a moment
-  // after the page has loaded: a screen reader reads a focus given earlier as part of the page.
+  // As a box that comes with the page, the report of a start that failed comes a moment after the
+  // page has loaded: a screen reader reads a box shown earlier as part of the page.
   const LoadedPageSettleMs = 400;
   const game = document.getElementById("game");
   const status = document.getElementById("game-status");
+  const report = document.getElementById("game-report");
   const name = game.dataset.name;
   let shown = false;
   let failed = false;
@@ -19,27 +22,20 @@ globalThis.gameLoading = (() => {
     status.textContent = text;
   }
 
-  // The game cannot start: its window goes, and once the page has loaded and the screen reader
-  // has been told so, the status line says why and what to do and takes the focus, with a link
-  // after it that loads the page again (a page added to a home screen has no reload button). Said
-  // before the load, it would be read as part of the page coming, then again as the focus came;
-  // said after it, Orca reads it once, in Chromium and in Firefox.
+  // The game cannot start: its window goes, and once the page has loaded, a box as the game's own
+  // says why and what to do, its button loading the page again (a page added to a home screen has
+  // no reload button). Orca reads it once, title, text and button, in every engine.
   function cannotStart(why, whatToDo) {
     if (failed) return;
     failed = true;
     game.hidden = true;
-    status.textContent = "";
+    say("");
     whenPageSettled(() => {
-      status.textContent = `${why} ${whatToDo}`;
-      status.tabIndex = -1;
-      const again = document.createElement("a");
-      again.href = location.href.split("#")[0];
-      again.textContent = `Load ${name} again`;
-      const line = document.createElement("p");
-      line.className = "game-status";
-      line.append(again);
-      status.after(line);
-      status.focus();
+      document.getElementById("game-report-text").textContent = `${why} ${whatToDo}`;
+      const again = report.querySelector("button");
+      again.addEventListener("click", () => location.reload());
+      report.hidden = false;
+      again.focus();
     });
   }
 
