@@ -99,6 +99,13 @@ public:
     // on Linux the game's folder in the player's data folder, made on the first save.
     virtual std::string SavedFilesFolder() = 0;
 
+    // True where the program may be ended without its close ever running: a browser tab that a
+    // phone ends in the background, or that is closed without telling the page. A setting is
+    // then saved when it is picked, and a save that fails is told there, while the player listens;
+    // the close saves only what is still unsaved, so that it never puts back a setting another
+    // tab has picked since. On the desktop the close always runs and saves the settings.
+    virtual bool EndsWithoutNotice() { return false; }
+
     // Starts the platform's plain-text editor itself on a file, in a normal window that takes the
     // focus, without waiting for it; false when the editor could not be started.
     virtual bool StartTextEditor(const std::string& path) = 0;

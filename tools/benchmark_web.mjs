@@ -1,8 +1,8 @@
 // Measures the browser edition in Debian's headless Chromium: the bytes of a first visit and the time to the first word, quiet and on a phone's slower processor.
 //   node tools/benchmark_web.mjs [SITE_FOLDER]   (tools/benchmark.sh builds the site and runs this)
 // Each page is visited five times, each time as a first visit (a fresh profile, nothing cached), from
-// a server on 127.0.0.1 that sends every file gzipped as a web host does. Prints numbers; it is not a
-// test and passes or fails nothing.
+// a server on 127.0.0.1 that sends every file gzipped with its Last-Modified, as a web host does.
+// Prints numbers; it is not a test and passes or fails nothing.
 import { statSync } from "node:fs";
 import { join } from "node:path";
 import { launchChromium, siteFolder } from "../e2e/web/browser.mjs";
@@ -20,7 +20,7 @@ function markFirstWord() {
     if (globalThis.firstWordAt !== null) return;
     const focus = document.activeElement;
     const letter = focus && focus.classList.contains("letter") && focus.textContent.length === 1;
-    if (letter || document.querySelector(".message-box")) globalThis.firstWordAt = performance.now();
+    if (letter || document.querySelector(".modal-cover:not([hidden]) .message-box")) globalThis.firstWordAt = performance.now();
   };
   document.addEventListener("focusin", check, true);
   new MutationObserver(check).observe(document, { subtree: true, childList: true });
@@ -50,7 +50,8 @@ async function visit(browser, server, game, wordList, throttle) {
     return entry ? { fetched: entry.responseEnd - entry.startTime, arrived: entry.responseEnd } : null;
   }, wordList);
   const pageFiles = server.served.slice(before);
-  // What the page keeps for playing offline (its sounds and help), fetched once it has loaded.
+  // What the offline worker keeps (the whole site: sounds, help, the other game), fetched once
+  // the page has loaded.
   await page.waitForFunction(() => globalThis.offlineReady === true, null, { timeout: 30000 });
   const allFiles = server.served.slice(before);
   await context.close();
@@ -69,7 +70,7 @@ async function measure(browser, server, game, wordList, firstWordName) {
   const listBytes = statSync(join(site, game, wordList)).size;
   console.log(`${game}: first visit ${kilobytes(sum(first.pageFiles, (f) => !isList(f)))} gzip without its word list, ` +
     `${kilobytes(sum(first.pageFiles, isList))} its word list ${wordList} (${kilobytes(listBytes)} unpacked), ` +
-    `${kilobytes(sum(first.allFiles) - sum(first.pageFiles))} more kept for offline play (sounds, help)`);
+    `${kilobytes(sum(first.allFiles) - sum(first.pageFiles))} more kept for offline play (the rest of the site)`);
   console.log(`  files before the first word: ${first.pageFiles.map((f) => `${f.path} ${f.bytes}`).join(", ")}`);
   console.log(`  navigation to ${firstWordName}: ${milliseconds(visits.map((v) => v.firstWord))}`);
   console.log(`  ${wordList} fetched in ${milliseconds(visits.map((v) => v.list.fetched))}; ` +
@@ -79,7 +80,7 @@ async function measure(browser, server, game, wordList, firstWordName) {
     `${milliseconds(throttled.map((v) => v.firstWord - v.list.arrived))}`);
 }
 
-const server = await serveSite(site, { gzip: true });
+const server = await serveSite(site, { gzip: true, lastModified: true });
 const browser = await launchChromium();
 try {
   console.log(`Browser edition in headless Chromium ${browser.version()}, served gzipped on 127.0.0.1:`);

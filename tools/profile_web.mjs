@@ -16,7 +16,7 @@ for (let n = 0; n < VISITS; n += 1) {
   await s.send("Profiler.setSamplingInterval", { interval: 100 });
   await s.send("Profiler.start");
   await page.goto(`${server.url}${game}/index.html`);
-  await page.waitForFunction(() => document.querySelector(".message-box") || [...document.querySelectorAll(".letter")].some((b) => b.textContent.length === 1 && !b.hidden), null, { timeout: 30000 });
+  await page.waitForFunction(() => document.querySelector(".modal-cover:not([hidden]) .message-box") || [...document.querySelectorAll(".letter")].some((b) => b.textContent.length === 1 && !b.hidden), null, { timeout: 30000 });
   const { profile } = await s.send("Profiler.stop");
   const byId = new Map(profile.nodes.map((node) => [node.id, node]));
   const dt = profile.timeDeltas;

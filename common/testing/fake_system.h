@@ -1,6 +1,7 @@
 // A scripted stand-in for the outside world: records what the game asks for, answers from a script.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <functional>
@@ -35,6 +36,7 @@ public:
     std::vector<std::string> webAddressesOpened;
     std::vector<std::string> writes;  // paths replaced, in order
     int waits = 0;
+    int deepestWait = 0;  // the most waits ever inside one another
 
     // --- The script.
     std::deque<MessageAnswer> answers;              // taken one per box; when empty, OK boxes say Ok, Yes/No boxes Yes
@@ -51,7 +53,8 @@ public:
     std::string savedFilesFolder;                        // empty: the program folder, as on Windows
     char pathSeparator = '\\';
     bool editorStarts = true;
-    bool opensSucceed = true;  // help texts and web addresses open
+    bool opensSucceed = true;        // help texts and web addresses open
+    bool endsWithoutNotice = false;  // a browser's tab: settings are saved when picked
 
     // --- The clocks: wall time in seconds (local), and a monotonic count that ignores midnight.
     double wallSeconds = 1'800'000'000.0 + 12 * 3600.0;
@@ -91,10 +94,13 @@ public:
 
     void WaitForEvents(double maxSeconds) override {
         ++waits;
+        ++waitDepth_;
+        deepestWait = std::max(deepestWait, waitDepth_);
         Advance(maxSeconds < waitStep ? maxSeconds : waitStep);
         if (onWait) {
             onWait();
         }
+        --waitDepth_;
     }
 
     std::map<std::string, std::size_t> readLimits;  // the most bytes each read asked for
@@ -131,6 +137,7 @@ public:
         return SaveOutcome::Saved;
     }
 
+    bool EndsWithoutNotice() override { return endsWithoutNotice; }
     char PathSeparator() override { return pathSeparator; }
     std::string ProgramFolder() override { return programFolder; }
     std::string WordListFolder() override { return wordListFolder; }
@@ -161,6 +168,9 @@ public:
         }
         return names;
     }
+
+private:
+    int waitDepth_ = 0;
 };
 
 }  // namespace common::testing

@@ -47,7 +47,8 @@ globalThis.gameMenus = (() => {
       if (open !== menu) {
         // Where the game has the focus, or is about to put it: a menu opened as the page comes,
         // before the first letter has taken the focus, gives it to that letter when it closes.
-        if (!open && !bar.contains(document.activeElement)) focusBefore = gamePort.focusTarget();
+        const before = gamePort.claimFocus();
+        if (!open && !bar.contains(document.activeElement)) focusBefore = before;
         close(false);
       }
       open = menu;

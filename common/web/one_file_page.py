@@ -1,8 +1,8 @@
 """Makes a game's page into one file that plays when opened from a disk (file://), where a browser fetches nothing beside it.
 
-usage: one_file_page.py PAGE CSS ICON PROGRAM_JS OUTPUT DATA_FILE...
+usage: one_file_page.py PAGE CSS ICON LOADING_JS PROGRAM_JS OUTPUT DATA_FILE...
 
-The page's style and icon go inside it, the program and its WebAssembly too, and the game's data
+The page's style, icon and loading script go inside it, the program and its WebAssembly too, and the game's data
 files (its word list or dictionary, cues and help) as base64, which the page's port reads in place
 of fetching them. The manifest, the offline worker and the links that fetch ahead are left out: none works from a disk.
 """
@@ -28,11 +28,11 @@ def inline_script(text):
 
 
 def main():
-    if len(sys.argv) < 6:
+    if len(sys.argv) < 7:
         print(__doc__, file=sys.stderr)
         return 2
-    page_path, css_path, icon_path, program_path, output = sys.argv[1:6]
-    data_files = sys.argv[6:]
+    page_path, css_path, icon_path, loading_path, program_path, output = sys.argv[1:7]
+    data_files = sys.argv[7:]
     read = lambda path: open(path, "rb").read()
     page = read(page_path).decode("utf-8")
     program = read(program_path).decode("utf-8")
@@ -40,8 +40,9 @@ def main():
     name = os.path.basename(program_path)
 
     files = {os.path.basename(path): base64.b64encode(read(path)).decode("ascii") for path in data_files}
+    # The loading script has made the Module already, with what it does when the program fails.
     embedded = ("globalThis.embeddedFiles = %s;\n"
-                "var Module = { wasmBinary: Uint8Array.from(atob(%s), (c) => c.charCodeAt(0)) };"
+                "Module.wasmBinary = Uint8Array.from(atob(%s), (c) => c.charCodeAt(0));"
                 % (json.dumps(files), json.dumps(base64.b64encode(wasm).decode("ascii"))))
     icon = "data:image/svg+xml;base64," + base64.b64encode(read(icon_path)).decode("ascii")
 
@@ -54,6 +55,8 @@ def main():
     page = replace_once(page, r'<link rel="stylesheet" href="[^"]*">',
                         "<style>\n%s</style>" % read(css_path).decode("utf-8"))
     page = replace_once(page, r'<script src="[^"]*offline\.js"></script>\n?', "")
+    page = replace_once(page, r'<script src="[^"]*loading\.js"></script>',
+                        inline_script(read(loading_path).decode("utf-8")))
     page = replace_once(page, r'<script src="%s"></script>' % re.escape(name),
                         inline_script(embedded) + "\n" + inline_script(program))
     os.makedirs(os.path.dirname(output), exist_ok=True)

@@ -14,9 +14,16 @@ globalThis.gamePort = (() => {
   const queue = [];
   let wake = null;
 
+  // What a player does to the window; a message box takes all of it while it is up.
+  const isInput = (kind) => kind === EventKind.Key || kind === EventKind.Click || kind === EventKind.DoubleClick ||
+    kind === EventKind.Focus || kind === EventKind.Menu;
+
   function post(kind, target = 0, code = 0, shift = 0) {
     // A clock tick already waiting is not queued twice: the game reads the time itself.
     if (kind === EventKind.Timer && queue.some((e) => e.kind === kind && e.target === target)) return;
+    // A screen reader's activation or a tap reaches a control behind a box without the focus:
+    // the window behind a box gets nothing, as a desktop's window behind a modal box.
+    if (isInput(kind) && dialogs.length > 0) return;
     queue.push({ kind, target, code, shift });
     if (wake) {
       const resolve = wake;
@@ -109,13 +116,17 @@ globalThis.gamePort = (() => {
     lastKeyAt = pressedAt(event);
   }, true);
 
+  // The page's status line stops saying that the game is loading once the game shows itself.
+  function gameShown() {
+    if (globalThis.gameLoading) globalThis.gameLoading.shown();
+  }
+
   function openMessage(prompt, title, yesNo, dropTypeAhead) {
     const id = nextDialog++;
+    gameShown();
     removeClosedBoxes();
     if (dropTypeAhead) dropInput();
-    // A move of the focus not yet landed is where the focus goes back to; the box takes it now.
-    const returnFocus = focusTarget();
-    pendingFocus = null;
+    const returnFocus = claimFocus();
     const box = document.createElement("div");
     box.className = "message-box";
     box.setAttribute("role", "dialog");
@@ -139,6 +150,7 @@ globalThis.gamePort = (() => {
     // held key's repeats too, starts the wait again. A key whose press it did not take is never
     // taken: neither its repeats nor its release (on which a button takes Space).
     const openedAt = performance.now();
+    const taken = new Set();
     const untaken = new Set();
     let lastKeyTaken = false;
     const waiting = (at, since) => dropTypeAhead && at - Math.max(openedAt, since) < TypeAheadDropMs;
@@ -153,9 +165,11 @@ globalThis.gamePort = (() => {
       button.type = "button";
       button.textContent = caption;
       button.addEventListener("click", (event) => {
-        // A press made without the pointer (a screen reader's, or a key's the box did not see)
-        // waits for the keyboard as a key does; a key the box took presses at once.
-        if (event.detail === 0 && !lastKeyTaken && waiting(performance.now(), lastKeyAt)) return;
+        // A press made without the pointer (a screen reader's, or a key's the box did not take,
+        // one held since before it came among them) waits for the keyboard as a key does; a key
+        // the box took presses at once.
+        const keyboardBusy = untaken.size > 0 || waiting(performance.now(), lastKeyAt);
+        if (event.detail === 0 && !lastKeyTaken && keyboardBusy) return;
         answer(code);
       });
       buttons.append(button);
@@ -170,13 +184,17 @@ globalThis.gamePort = (() => {
         event.preventDefault();
         return;
       }
-      if (waiting(lastKeyAt, keyBeforeLastAt) || (event.repeat && untaken.has(event.code))) {
+      // A key held down since before the box came (Enter held on a guess) repeats into it: its
+      // repeats answer nothing, or the box would go before it was heard.
+      const heldFromBefore = event.repeat && !taken.has(event.code);
+      if (heldFromBefore || waiting(lastKeyAt, keyBeforeLastAt)) {
         untaken.add(event.code);
         lastKeyTaken = false;
         event.preventDefault();
         return;
       }
       untaken.delete(event.code);
+      taken.add(event.code);
       lastKeyTaken = true;
       const key = event.key.toLowerCase();
       const plain = !event.altKey && !event.ctrlKey && !event.metaKey;
@@ -187,6 +205,10 @@ globalThis.gamePort = (() => {
       } else if (yesNo && plain && (key === "y" || key === "n")) {
         event.preventDefault();
         answer(key === "y" ? 1 : 2);
+      } else if (plain && scrollKeys.includes(event.key)) {
+        // A text longer than the box scrolls inside it while the focus stays on the button.
+        event.preventDefault();
+        scrollText(text, event.key);
       } else if (event.key === "Tab") {
         // The focus stays inside the box.
         const all = [...buttons.querySelectorAll("button")];
@@ -197,6 +219,7 @@ globalThis.gamePort = (() => {
     });
     box.addEventListener("keyup", (event) => {
       event.stopPropagation();
+      taken.delete(event.code);
       if (untaken.delete(event.code)) event.preventDefault();
     });
 
@@ -217,6 +240,16 @@ globalThis.gamePort = (() => {
     // of the new page at all is taken silently, as the page coming.
     whenPageSettled(takeFocus);
     return id;
+  }
+
+  const scrollKeys = ["ArrowDown", "ArrowUp", "PageDown", "PageUp", "Home", "End"];
+  function scrollText(text, key) {
+    const line = parseFloat(getComputedStyle(text).lineHeight) || 20;
+    const page = Math.max(line, text.clientHeight - line);
+    const by = { ArrowDown: line, ArrowUp: -line, PageDown: page, PageUp: -page };
+    if (key === "Home") text.scrollTop = 0;
+    else if (key === "End") text.scrollTop = text.scrollHeight;
+    else text.scrollTop += by[key];
   }
 
   // The box leaves the screen at once but stays in the screen reader's view until the focus has
@@ -269,29 +302,16 @@ globalThis.gamePort = (() => {
 
   // The game's moves of the focus land once the browser has told screen readers of what changed
   // before them in the same handler (a box gone, the page back from inert, the window shown):
-  // a focus given to a control they do not know of yet is not spoken. The last move wins. A move
-  // made while the page is still coming waits until it has settled, as a box that comes with the
-  // page does: a page played again comes from the cache quickly, and a focus that lands before
-  // the screen reader has taken the page in is passed over as it reads the page from its top.
-  // A player who has moved the focus since such a move was asked for (opened a menu, say) keeps it
-  // where it is.
+  // a focus given to a control they do not know of yet is not spoken. The last move wins.
   let pendingFocus = null;
   let settling = false;
-  let heldForPage = false;
   const afterSettling = [];
   function settle() {
-    if (!pageSettled()) {
-      heldForPage = true;
-      whenPageSettled(settle);
-      return;
-    }
     settling = false;
     const move = pendingFocus;
     pendingFocus = null;
-    const movedByPlayer = heldForPage && move !== null && document.activeElement !== move.from;
-    heldForPage = false;
-    if (move && !movedByPlayer && move.element.isConnected && !move.element.closest("[inert]") &&
-        document.activeElement !== move.element) {
+    if (move) gameShown();
+    if (move && move.element.isConnected && !move.element.closest("[inert]") && document.activeElement !== move.element) {
       if (move.restored) restoreFocus(move.element);
       else move.element.focus();
     }
@@ -300,10 +320,13 @@ globalThis.gamePort = (() => {
   function scheduleSettling() {
     if (settling) return;
     settling = true;
-    requestAnimationFrame(() => setTimeout(settle, 0));
+    // A focus given while the page loads, or just after, is taken silently by a screen reader as
+    // part of the page coming (the first letter of a first word dealt quickly): as a box that
+    // comes with the page, it lands once the page has settled.
+    whenPageSettled(() => requestAnimationFrame(() => setTimeout(settle, 0)));
   }
   function focusSoon(element, restored = false) {
-    pendingFocus = { element, restored, from: document.activeElement };
+    pendingFocus = { element, restored };
     scheduleSettling();
   }
   // A key comes after every move of the focus the game asked for before it, as on the desktop: a
@@ -321,6 +344,13 @@ globalThis.gamePort = (() => {
   // The control that has the focus, or will have it once a pending move has landed.
   function focusTarget() {
     return pendingFocus ? pendingFocus.element : document.activeElement;
+  }
+  // A box, or a menu the player opens, takes the focus now: a move of the game's not yet landed
+  // would take it away again. That move's control is where the focus goes back to afterwards.
+  function claimFocus() {
+    const target = focusTarget();
+    pendingFocus = null;
+    return target;
   }
 
   // A control put in the place of one whose text changed, for screen readers that keep the name
@@ -369,9 +399,6 @@ globalThis.gamePort = (() => {
   addEventListener("load", () => {
     pageLoadedAt = performance.now();
   }, { once: true });
-  function pageSettled() {
-    return pageLoadedAt !== null && performance.now() >= pageLoadedAt + LoadedPageSettleMs;
-  }
   function whenPageSettled(then) {
     if (pageLoadedAt === null) {
       addEventListener("load", () => setTimeout(then, LoadedPageSettleMs), { once: true });
@@ -401,8 +428,9 @@ globalThis.gamePort = (() => {
   function embeddedFile(url) {
     const files = globalThis.embeddedFiles;
     const at = url.lastIndexOf("/");
-    if (!files || url.slice(0, at) !== pageFolder() || !Object.hasOwn(files, url.slice(at + 1))) return null;
-    return Uint8Array.from(atob(files[url.slice(at + 1)]), (c) => c.charCodeAt(0));
+    const name = url.slice(at + 1);
+    if (!files || url.slice(0, at) !== pageFolder() || !Object.prototype.hasOwnProperty.call(files, name)) return null;
+    return Uint8Array.from(atob(files[name]), (c) => c.charCodeAt(0));
   }
   async function fetchBytes(url) {
     const embedded = embeddedFile(url);
@@ -417,15 +445,24 @@ globalThis.gamePort = (() => {
   let audio = null;
   let audioAllowed = false;
   const sounds = new Map();
+  // Safari before 14.1 has the Web Audio API only under its old name.
+  const AudioContextClass = globalThis.AudioContext || globalThis.webkitAudioContext;
   function audioContext() {
-    if (!audio && audioAllowed && typeof AudioContext === "function") audio = new AudioContext();
+    if (!audio && audioAllowed && typeof AudioContextClass === "function") audio = new AudioContextClass();
     return audio;
+  }
+  // The old API decodes only with callbacks; the newer one also returns a promise.
+  function decode(context, data) {
+    return new Promise((resolve, reject) => {
+      const decoding = context.decodeAudioData(data.buffer, resolve, reject);
+      if (decoding && typeof decoding.then === "function") decoding.then(resolve, reject);
+    });
   }
   function sound(url) {
     if (!sounds.has(url)) {
       const context = audioContext();
       sounds.set(url, context
-        ? fetchBytes(url).then((data) => (data ? context.decodeAudioData(data.buffer) : null)).catch(() => null)
+        ? fetchBytes(url).then((data) => (data ? decode(context, data) : null)).catch(() => null)
         : Promise.resolve(null));
     }
     return sounds.get(url);
@@ -465,14 +502,19 @@ globalThis.gamePort = (() => {
       return null;
     }
   }
+  // The entry's bytes; null when there is none, or no storage at all (refused: nothing can be
+  // written there either); undefined when the storage is there but failed to read, so that what
+  // it holds is not known and must not be written over.
   function readSaved(key) {
+    const store = storage();
+    if (!store) return null;
+    let text;
     try {
-      const store = storage();
-      const text = store ? store.getItem(key) : null;
-      return text === null ? null : Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
+      text = store.getItem(key);
     } catch {
-      return null;
+      return undefined;
     }
+    return text === null ? null : Uint8Array.from(String(text), (c) => c.charCodeAt(0) & 0xff);
   }
   function writeSaved(key, bytes) {
     try {
@@ -564,7 +606,8 @@ globalThis.gamePort = (() => {
   return {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
     newText, announce, setPageRoot, addWindow, removeWindow, openMessage, closeMessage,
-    restoreFocus, focusSoon, whenSettled, focusTarget, focusIsRestored, focusRestoredInThisTask, messageBoxOpen, replaceControl, webKit,
-    endGame, setTwips, accessKeyOf, sound, playSound, readSaved, writeSaved, fetchFile, openTab, pageFolder,
+    restoreFocus, focusSoon, whenSettled, focusTarget, claimFocus, focusIsRestored, focusRestoredInThisTask,
+    messageBoxOpen, replaceControl, webKit, endGame, setTwips, accessKeyOf, sound, playSound, readSaved, writeSaved,
+    fetchFile, openTab, pageFolder,
   };
 })();

@@ -43,9 +43,11 @@ EM_ASYNC_JS(char*, fetch_file, (const char* url, double maxBytes, int* length), 
     return copy;
 });
 
+// A length of -1 tells an entry that could not be read from one that is not there.
 EM_JS(char*, read_saved, (const char* key, int* length), {
     const data = gamePort.readSaved(UTF8ToString(key));
-    if (data === null) return 0;
+    HEAP32[length >> 2] = data === undefined ? -1 : 0;
+    if (!data) return 0;
     const copy = _malloc(data.length + 1);
     HEAPU8.set(data, copy);
     HEAP32[length >> 2] = data.length;
@@ -100,8 +102,10 @@ MessageAnswer WebSystem::ShowMessage(const std::string& prompt, const std::strin
         return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
     const int box = open_message(prompt.c_str(), title.c_str(), yesNo ? 1 : 0, typeAhead == TypeAhead::Dropped ? 1 : 0);
-    // The box's own loop: the page's other events (the clock's ticks, the page closing) are
-    // delivered while it is up, as a modal box lets its owner's timers run.
+    // The box's own loop: the clock's ticks, the focus the page had already moved and the page
+    // closing are delivered while it is up, as a modal box lets its owner's timers run. What the
+    // player did to the window before the box came and the game has not yet taken (a second
+    // Enter on a guess while its cue played) goes nowhere: the window behind a box is out of reach.
     for (;;) {
         WaitForPageEvent(-1);
         while (const std::optional<PageEvent> event = TakePageEvent()) {
@@ -112,7 +116,8 @@ MessageAnswer WebSystem::ShowMessage(const std::string& prompt, const std::strin
                 }
                 return event->code == 2 ? MessageAnswer::No : MessageAnswer::Yes;
             }
-            if (dispatch_ && event->kind != EventKind::Answer) {
+            if (dispatch_ && (event->kind == EventKind::Timer || event->kind == EventKind::Focus ||
+                              event->kind == EventKind::Close)) {
                 dispatch_(*event);
             }
             if (ended_) {
@@ -155,7 +160,15 @@ std::optional<std::string> WebSystem::ReadFile(const std::string& path, std::siz
 
 bool WebSystem::FileExists(const std::string& path) { return ReadFile(path, 0).has_value(); }
 
-bool WebSystem::AnythingAt(const std::string& path) { return FileExists(path); }
+bool WebSystem::AnythingAt(const std::string& path) {
+    if (!IsSavedFile(path)) {
+        return FileExists(path);
+    }
+    // Storage that failed to read may hold the entry: it counts as there, and is not written over.
+    int length = 0;
+    const std::optional<std::string> bytes = Bytes(read_saved(path.c_str(), &length), length);
+    return bytes.has_value() || length < 0;
+}
 
 SaveOutcome WebSystem::ReplaceWholeFile(const std::string& path, std::string_view bytes) {
     // The browser's storage writes an entry whole or not at all; full or refused, it fails.

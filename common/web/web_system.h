@@ -36,6 +36,8 @@ public:
     bool FileExists(const std::string& path) override;
     bool AnythingAt(const std::string& path) override;
     SaveOutcome ReplaceWholeFile(const std::string& path, std::string_view bytes) override;
+    // A phone ends a background tab without a word to the page.
+    bool EndsWithoutNotice() override { return true; }
     char PathSeparator() override { return '/'; }
     std::string ProgramFolder() override;
     std::string WordListFolder() override;

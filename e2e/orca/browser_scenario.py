@@ -27,6 +27,9 @@ FIREFOX_PREFERENCES = {
     "browser.sessionstore.resume_from_crash": False,
     "browser.translations.automaticallyPopup": False,
     "browser.tabs.warnOnClose": False,
+    # A new browser loads its new-tab page in the background a few seconds after its first page;
+    # Orca reads that page's loading as it comes, and may take the game's page's focus silently.
+    "browser.newtab.preload": False,
     "accessibility.force_disabled": 0,
     "media.autoplay.default": 0,
 }

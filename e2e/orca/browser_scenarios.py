@@ -174,7 +174,6 @@ def scenario_pebblix_guess(s, start_orca):
     hear_given_word(s)
 
 
-
 def scenario_scrambolo_time_allowed(s, start_orca):
     """Time Allowed in the page: its radio items read with the one selected, Ten Times As Long picked
     by its key, the clock at twenty minutes, the choice read back on the next visit after Exit."""
@@ -218,3 +217,14 @@ def scenario_scrambolo_time_allowed(s, start_orca):
     s.hear("3 To 4 Letters not selected radio menu item.")
     s.key("Up")
     s.hear("Ten Times As Long selected radio menu item.")
+
+
+def scenario_scrambolo_cannot_start(s, start_orca):
+    """Scrambolo's WebAssembly missing from the host: the page says why it could not start and what
+    to do, once, and Tab reaches the link that loads it again."""
+    s.site_file("scrambolo/scrambolo.wasm", None)
+    open_game(s, start_orca, 1, "Scrambolo")
+
+    s.step("a box says why and what to do, once, its button loading the page again")
+    s.hear_once("Scrambolo dialog Scrambolo could not start: its program did not arrive whole. Check that this "
+                "device is online, then load the page again.", "Load Scrambolo again push button.", seconds=20)

@@ -31,12 +31,15 @@ export async function words(name) {
 // With clock, the page's time stands still from the start and moves only as the test moves it.
 // From disk, the game's one-file page is opened from its file instead, with no server at all.
 // The window is Playwright's context options: a viewport, a device scale (a zoom), a touch screen.
-export async function open(game, { missing = [], replaced = {}, beforeLoad = null, path = "index.html", clock = false,
-  fromDisk = false, window = {} } = {}) {
-  const site = fromDisk ? { url: null, close: async () => {} } : await serveSite(siteFolder, { missing, replaced });
+// With served, the page is opened on a site the test serves itself (and closes itself). Each
+// script of beforeLoad (one or a list) runs in the page before the page's own.
+export async function open(game, { missing = [], replaced = {}, slow = {}, beforeLoad = null, path = "index.html",
+  clock = false, fromDisk = false, served = null, window = {} } = {}) {
+  const site = fromDisk ? { url: null, close: async () => {} }
+    : served ? { ...served, close: async () => {} } : await serveSite(siteFolder, { missing, replaced, slow });
   const browser = await launchChromium();
   const context = await browser.newContext(window);
-  if (beforeLoad) await context.addInitScript(beforeLoad);
+  for (const script of [].concat(beforeLoad || [])) await context.addInitScript(script);
   const page = await context.newPage();
   if (clock) await page.clock.install();
   const errors = [];
@@ -53,6 +56,53 @@ export async function open(game, { missing = [], replaced = {}, beforeLoad = nul
   };
   await page.goto(fromDisk ? `file://${join(oneFileFolder, `${game}.html`)}` : `${site.url}${game}${path ? `/${path}` : ""}`);
   return tab;
+}
+
+// Makes the page's browser as old as the oldest the README names (Safari 15, Chrome 94, Firefox
+// 91): what came later is taken away before the page runs, and the Web Audio API is left only
+// under Safari's old name, decoding with callbacks alone. (Element.checkVisibility stays: the
+// test driver's own queries use it; the pages do not.)
+export function asAnOldBrowser() {
+  const remove = (owner, ...names) => names.forEach((name) => delete owner[name]);
+  remove(Object, "hasOwn", "groupBy");
+  remove(Map, "groupBy");
+  remove(Promise, "withResolvers");
+  remove(URL, "canParse");
+  remove(AbortSignal, "timeout", "any");
+  remove(globalThis, "structuredClone", "HTMLDialogElement", "requestIdleCallback");
+  remove(Array.prototype, "at", "findLast", "findLastIndex", "toSorted", "toReversed", "toSpliced", "with");
+  remove(Object.getPrototypeOf(Uint8Array.prototype), "at", "findLast", "findLastIndex", "toSorted", "toReversed", "with");
+  remove(String.prototype, "at", "replaceAll", "isWellFormed", "toWellFormed");
+  remove(HTMLFormElement.prototype, "requestSubmit");
+  remove(HTMLElement.prototype, "inert", "showPopover", "hidePopover", "togglePopover");
+  remove(Crypto.prototype, "randomUUID");
+  remove(Navigator.prototype, "userActivation");
+  const Current = globalThis.AudioContext;
+  delete globalThis.AudioContext;
+  globalThis.webkitAudioContext = class extends Current {
+    decodeAudioData(data, decoded, failed) {
+      super.decodeAudioData(data).then(decoded, failed);
+    }
+  };
+}
+
+// Counts in cuesStarted the cues the page starts playing.
+export function countCues() {
+  globalThis.cuesStarted = 0;
+  const start = AudioBufferSourceNode.prototype.start;
+  AudioBufferSourceNode.prototype.start = function (...args) {
+    globalThis.cuesStarted += 1;
+    return start.apply(this, args);
+  };
+}
+
+// The site's style as the oldest browsers read it: they drop a declaration of a property they do
+// not know (inset) and a whole rule whose selector they cannot read (:focus-visible, :has).
+export async function oldBrowserStyle() {
+  const css = await readFile(join(siteFolder, "game.css"), "utf8");
+  return Buffer.from(css
+    .replace(/[^{}]*(:focus-visible|:has\()[^{}]*\{[^}]*\}/g, "")
+    .replace(/(^|[{;\s])inset\s*:[^;}]*;?/g, "$1"));
 }
 
 function property(node, name) {

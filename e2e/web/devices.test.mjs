@@ -33,6 +33,33 @@ async function expectFits(tab, state) {
   if (SHOTS) await tab.page.screenshot({ path: `${SHOTS}/${state.replace(/\W+/g, "-")}.png` });
 }
 
+// The message box up stands whole in the window, its button in view and not covered; a text
+// longer than the box scrolls inside it, and the keys scroll it to its end, the focus staying on
+// the button.
+async function expectBoxInView(tab, state) {
+  const box = () => tab.evaluate(() => {
+    const dialog = document.querySelector(".modal-cover:not(.closing):not([hidden]) .message-box");
+    const text = dialog.querySelector("p");
+    const button = dialog.querySelector("button");
+    const inView = (element) => {
+      const r = element.getBoundingClientRect();
+      return r.top >= 0 && r.bottom <= innerHeight && r.left >= 0 && r.right <= innerWidth;
+    };
+    const place = button.getBoundingClientRect();
+    return { inView: inView(dialog) && inView(button) && document.elementFromPoint(place.left + 2, place.top + 2) === button,
+      scrolls: text.scrollHeight > text.clientHeight, scrollable: getComputedStyle(text).overflowY !== "visible",
+      atEnd: text.scrollTop + text.clientHeight >= text.scrollHeight - 1 };
+  });
+  const before = await box();
+  assert.ok(before.inView && (!before.scrolls || before.scrollable), `the box of ${state}: ${JSON.stringify(before)}`);
+  if (before.scrolls) {
+    await tab.key("End");
+    const after = await box();
+    assert.ok(after.inView && after.atEnd, `the box of ${state} scrolled to its end: ${JSON.stringify(after)}`);
+  }
+  return before.scrolls;
+}
+
 async function letterButtons(tab) {
   return tab.evaluate(() => [...document.querySelectorAll(".letter")].filter((b) => !b.hidden)
     .map((b) => ({ letter: b.textContent, size: getComputedStyle(b).fontSize, ...b.getBoundingClientRect().toJSON() })));
@@ -62,6 +89,11 @@ for (const [window, how] of [[NARROW, "at 320 pixels"], [ZOOMED, "at 400% of 128
       await expectFits(tab, `Scrambolo's High Score box ${how}`);
       await tab.key("Enter");
       await tab.noMessage();
+      // As a player hears the letter again before the next key: a key on the closing box is its own.
+      await tab.until("the focus back on a letter", async () => {
+        const focus = await tab.focused();
+        return focus && focus.role === "button" && focus.name.length === 1;
+      });
       await tab.key("c");
       await tab.until("the Cheat window", (tree) => tree.find((n) => n.focused && n.name === "Hint:"));
       await expectFits(tab, `Scrambolo's Cheat window ${how}`);
@@ -70,12 +102,19 @@ for (const [window, how] of [[NARROW, "at 320 pixels"], [ZOOMED, "at 400% of 128
     }
   });
 
-  test(`Pebblix ${how}: the welcome box, the word, the guess and Check it! inside the window`, async () => {
+  test(`Pebblix ${how}: the welcome box, the instructions scrolling inside theirs, the word, the guess and Check it! inside the window`, async () => {
     const tab = await open("pebblix", { replaced: LISTS, window });
     try {
       await tab.expectMessage("Pebblix", "Welcome to Pebblix! Do you want instructions?", "Yes");
       await expectFits(tab, `Pebblix's welcome box ${how}`);
-      await tab.key("n");
+      await expectBoxInView(tab, `Pebblix's welcome ${how}`);
+      // The instructions are longer than the window is high: they scroll inside their box.
+      await tab.key("y");
+      await tab.expectMessage("Pebblix", /^When the game begins, you will be given a word\./);
+      await expectFits(tab, `Pebblix's instructions ${how}`);
+      assert.ok(await expectBoxInView(tab, `Pebblix's instructions ${how}`), "the instructions do not scroll");
+      await tab.expectFocus("button", "OK");
+      await tab.key("Enter");
       await tab.expectFocus("textbox", "Given word:");
       await expectFits(tab, `Pebblix in play ${how}`);
       await tab.key("Alt+h");

@@ -1,7 +1,7 @@
-// Pebblix's page in headless Chromium, and in WebKitGTK: the welcome, a refused and an accepted guess, time up with the best score saved, Sounds and the time allowed saved.
+// Pebblix's page in headless Chromium, and in WebKitGTK: the welcome, a refused and an accepted guess, time up with the best score saved, Sounds and the time allowed saved; double sends, loading, old browsers.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { open as openChromium, words, engine } from "./browser.mjs";
+import { asAnOldBrowser, countCues, oldBrowserStyle, open as openChromium, words, engine } from "./browser.mjs";
 import { openWebKit } from "./webkit.mjs";
 
 // The paths that matter run in both engines; the rest in Chromium alone.
@@ -62,7 +62,7 @@ test("a refused and an accepted guess, then time up typed across: the best score
       return box.value === "planets" && box.selectionStart === 0 && box.selectionEnd === box.value.length;
     }));
     await tab.expectFocus("textbox", "Word:");
-    assert.equal((await tab.find("dialog")).length, 0);
+    assert.equal((await tab.find("dialog")).filter((n) => n.modal).length, 0);
 
     // Typing replaces it; an accepted word is reported with its points, then a new word comes.
     await tab.type("  Sent ");
@@ -95,8 +95,73 @@ test("a refused and an accepted guess, then time up typed across: the best score
   }
 });
 
-test("Sounds switched off from the menu is saved when the page closes, and read back", async () => {
-  const tab = await open("pebblix", { replaced: { [DICTIONARY]: await words("pebblix-planets.txt") } });
+chromiumTest("a right guess sent twice, or with Enter held, is scored once, in the oldest browsers too", async () => {
+  const tab = await open("pebblix", {
+    replaced: { [DICTIONARY]: await words("pebblix-planets.txt"), "game.css": await oldBrowserStyle() },
+    beforeLoad: [asAnOldBrowser, countCues],
+  });
+  try {
+    await pastWelcome(tab);
+    await tab.key("Tab");
+    await tab.page.keyboard.type("last");
+    // Enter, then Alt+C 150 ms later: the second comes while the right cue plays, before the report.
+    await tab.key("Enter");
+    await tab.pass(150);
+    await tab.key("Alt+c");
+    await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  4points! Get ready for the next word!");
+    assert.equal(await tab.page.evaluate(() => globalThis.cuesStarted), 1);
+    await tab.pass(600);
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("textbox", "Given word:");
+    await tab.pass(1000);
+    assert.equal((await tab.find("dialog")).filter((n) => n.modal).length, 0);
+
+    // Enter held on the next guess: one report, with the total of both words.
+    await tab.key("Tab");
+    await tab.page.keyboard.type("sent");
+    for (let repeat = 0; repeat < 30; repeat += 1) {
+      await tab.page.keyboard.down("Enter");
+      await tab.pass(30);
+    }
+    await tab.page.keyboard.up("Enter");
+    await tab.expectMessage("Pebblix", "Nice work! You earned 4 points and now have a total of  8points! Get ready for the next word!");
+    await tab.pass(600);
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.pass(1000);
+    assert.equal((await tab.find("dialog")).filter((n) => n.modal).length, 0);
+  } finally {
+    await tab.close();
+  }
+});
+
+chromiumTest("a slow first visit says once that the game is loading, and no more once it has come", async () => {
+  const tab = await open("pebblix", {
+    replaced: { [DICTIONARY]: await words("pebblix-planets.txt") },
+    slow: { [DICTIONARY]: 4000 },
+    beforeLoad: () => addEventListener("DOMContentLoaded", () => {
+      globalThis.statusSaid = [];
+      const status = document.getElementById("game-status");
+      new MutationObserver(() => globalThis.statusSaid.push(status.textContent)).observe(status, { childList: true });
+    }),
+  });
+  try {
+    await tab.until("the status line saying so", async (tree) => tree.some((n) => n.role === "status") &&
+      (await tab.page.evaluate(() => document.getElementById("game-status").textContent)) === "Pebblix is loading.");
+    await pastWelcome(tab);
+    assert.deepEqual(await tab.page.evaluate(() => globalThis.statusSaid), ["Pebblix is loading.", ""]);
+  } finally {
+    await tab.close();
+  }
+});
+
+test("Sounds switched off from the menu is saved at once, kept by a tab closed without notice, and read back", async () => {
+  const tab = await open("pebblix", {
+    replaced: { [DICTIONARY]: await words("pebblix-planets.txt") },
+    // A phone ends a tab in the background without telling the page: the game's close never runs.
+    beforeLoad: () => addEventListener("pagehide", (event) => event.stopImmediatePropagation()),
+  });
   try {
     await pastWelcome(tab);
     await tab.key("Alt+o");
@@ -161,8 +226,8 @@ test("Five Times As Long picked from the menu: New Game's report, 75 seconds a w
   }
 });
 
-chromiumTest("the one-file page plays from a disk: its own dictionary read, the given word itself refused", async () => {
-  const tab = await open("pebblix", { fromDisk: true });
+chromiumTest("the one-file page plays from a disk, in the oldest browsers too: its own dictionary read, the given word itself refused", async () => {
+  const tab = await open("pebblix", { fromDisk: true, beforeLoad: asAnOldBrowser });
   try {
     const word = await pastWelcome(tab);
     assert.ok(word.length >= 5);

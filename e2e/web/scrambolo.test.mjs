@@ -1,8 +1,14 @@
-// Scrambolo's page in headless Chromium, and in WebKitGTK: words rebuilt by keys and by buttons, a hint, a range and a time allowed saved, time up, a missing list, storage refused, offline.
+// Scrambolo's page in headless Chromium, and in WebKitGTK: words rebuilt by keys and by buttons, a hint, a range and a time allowed saved, time up, a missing list, storage refused, offline; held keys, boxes, tabs, new builds and old browsers.
 import { test } from "node:test";
 import assert from "node:assert/strict";
-import { open as openChromium, words, engine } from "./browser.mjs";
+import { execFileSync } from "node:child_process";
+import { cp, mkdtemp, readFile, rm, utimes, writeFile } from "node:fs/promises";
+import { tmpdir } from "node:os";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+import { asAnOldBrowser, countCues, oldBrowserStyle, open as openChromium, siteFolder, words, engine } from "./browser.mjs";
 import { openWebKit } from "./webkit.mjs";
+import { serveSite } from "./site_server.mjs";
 
 // The paths that matter run in both engines; the rest in Chromium alone.
 const open = engine === "webkit" ? openWebKit : openChromium;
@@ -156,8 +162,80 @@ function slowFrames() {
   globalThis.requestAnimationFrame = (then) => nextFrame(() => setTimeout(() => then(performance.now()), 1000));
 }
 
-test("a menu opened right after the deal, a hint in the Cheat window, a letter range picked from the menu and saved when the page closes", async () => {
-  const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("ranges.txt") }, beforeLoad: slowFrames });
+chromiumTest("J held for 3 s on a wrong word: a buzzer for every J, and the game still answers afterwards", async () => {
+  const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("lamp.txt") } });
+  try {
+    const row = await expectFreshDeal(tab, "lamp");
+    await tab.page.evaluate(countCues);
+    // A held key repeats about thirty times a second; each J checks the wrong word again inside
+    // the buzzer's pause of the one before.
+    const held = Date.now() + 3000;
+    let presses = 0;
+    while (Date.now() < held) {
+      await tab.page.keyboard.down("j");
+      presses += 1;
+      await tab.pass(30);
+    }
+    await tab.page.keyboard.up("j");
+    await tab.until("a buzzer for every J", () => tab.page.evaluate((n) => globalThis.cuesStarted >= n, presses));
+    assert.deepEqual(await letters(tab), row);
+    // The last pause ends within two seconds; then the word is rebuilt, checked and the next dealt.
+    await tab.pass(2100);
+    await rebuildByKeys(tab, "lamp");
+    await tab.key("j");
+    await expectFreshDeal(tab, "lamp");
+  } finally {
+    await tab.close();
+  }
+});
+
+chromiumTest("nothing reaches the window behind a box, in the oldest browsers too; their cues sound", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("lamp.txt"), "game.css": await oldBrowserStyle() },
+    beforeLoad: [asAnOldBrowser, countCues],
+  });
+  try {
+    const row = await expectFreshDeal(tab, "lamp");
+    await tab.key("h");
+    await tab.expectMessage("High Score", "Your high score is 0 guessed words!");
+    const buttons = tab.page.getByRole("toolbar", { name: "Letters" }).getByRole("button");
+    // A screen reader's activation is a click sent to the control itself, wherever the focus is.
+    await buttons.nth(0).dispatchEvent("click");
+    await buttons.nth(1).dispatchEvent("click");
+    await tab.page.getByRole("button", { name: "Check (J)" }).dispatchEvent("click");
+    // A tap on a letter lands on the cover over the page.
+    const place = await buttons.nth(2).boundingBox();
+    const [x, y] = [place.x + place.width / 2, place.y + place.height / 2];
+    assert.equal(await tab.page.evaluate(([atX, atY]) => document.elementFromPoint(atX, atY).className, [x, y]),
+      "modal-cover");
+    await tab.page.mouse.click(x, y);
+    await tab.pass(500);
+    await tab.expectMessage("High Score", "Your high score is 0 guessed words!");
+    assert.deepEqual(await letters(tab), row);
+    await tab.key("Enter");
+    await tab.noMessage();
+    await tab.expectFocus("button", row[0]);
+    // No half swap was left behind: the next two presses swap the second and third letters.
+    await buttons.nth(1).click();
+    await buttons.nth(2).click();
+    const swapped = [row[0], row[2], row[1], row[3]];
+    await tab.until(`the letters ${swapped.join("")}`, async () => (await letters(tab)).join("") === swapped.join(""));
+    const cues = await tab.page.evaluate(() => globalThis.cuesStarted);
+    await rebuildByKeys(tab, "lamp");
+    await tab.key("j");
+    await expectFreshDeal(tab, "lamp");
+    assert.ok(await tab.page.evaluate((before) => globalThis.cuesStarted > before, cues), "no bell or click was heard");
+  } finally {
+    await tab.close();
+  }
+});
+
+test("a menu opened right after the deal, a hint in the Cheat window, a letter range picked from the menu and saved at once, kept by a tab closed without notice", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("ranges.txt") },
+    // A phone ends a tab in the background without telling the page: the game's close never runs.
+    beforeLoad: [slowFrames, () => addEventListener("pagehide", (event) => event.stopImmediatePropagation())],
+  });
   try {
     await dealt(tab);
     // Options, Number Of Letters, 3 To 4 Letters: a word of three or four letters at once. The
@@ -186,7 +264,6 @@ test("a menu opened right after the deal, a hint in the Cheat window, a letter r
     await tab.until("the Cheat window gone", async () => (await tab.find("dialog", "Cheat")).length === 0);
     await tab.focusButton("Hint (C)");
 
-    assert.equal(await tab.saved("scrambolo/diff.dat"), null);
     await tab.reload();
     assert.equal(await tab.saved("scrambolo/diff.dat"), "34\r\n");
     await dealt(tab);
@@ -234,7 +311,8 @@ test("Ten Times As Long picked by its access key: a new game at twenty minutes w
     await tab.noMessage();
     assert.equal(await tab.saved("scrambolo/highscore10.dat"), "1\r\n");
     assert.equal(await tab.saved("scrambolo/highscore.dat"), "5\r\n");
-    assert.equal(await tab.saved("scrambolo/timeallowed.dat"), null);
+    // Saved when picked, as a tab may be ended without notice.
+    assert.equal(await tab.saved("scrambolo/timeallowed.dat"), "10\r\n");
 
     await tab.reload();
     assert.equal(await tab.saved("scrambolo/timeallowed.dat"), "10\r\n");
@@ -244,6 +322,64 @@ test("Ten Times As Long picked by its access key: a new game at twenty minutes w
     assert.match(await clock(tab), TWENTY_MINUTES);
     await tab.key("Alt+o");
     assert.deepEqual(await checkedItems(), ["All Ranges", "Ten Times As Long"]);
+  } finally {
+    await tab.close();
+  }
+});
+
+// Plays one word right, then lets its two minutes run out: the end question is up.
+async function oneWordThenTimeUp(tab) {
+  await expectFreshDeal(tab, "cat");
+  await rebuildByKeys(tab, "cat");
+  await tab.key("j");
+  await tab.pass(2500);
+  await expectFreshDeal(tab, "cat");
+  await tab.pass(122000);
+}
+
+chromiumTest("a better score saved by another tab while the end question is up is kept, and told by H", async () => {
+  const tab = await open("scrambolo", { replaced: { [WORD_LIST]: await words("cat.txt") }, clock: true });
+  try {
+    await oneWordThenTimeUp(tab);
+    await tab.expectMessage("Time Is Up", /^Congradulations! You beat your high score of 0 words! Your new high score is 1 words!/, "Yes");
+    // Another tab of the same site ends a game of 3 meanwhile.
+    const other = await tab.context.newPage();
+    await other.goto(`${tab.site.url}index.html`);
+    await other.evaluate(() => localStorage.setItem("scrambolo/highscore.dat", "3\r\n"));
+    await other.close();
+    await tab.key("Enter");
+    await tab.noMessage();
+    assert.equal(await tab.saved("scrambolo/highscore.dat"), "3\r\n");
+    await expectFreshDeal(tab, "cat");
+    await tab.key("h");
+    await tab.expectMessage("High Score", "Your high score is 3 guessed words!");
+  } finally {
+    await tab.close();
+  }
+});
+
+chromiumTest("a saved score that cannot be read is never written over, and the player is told", async () => {
+  const tab = await open("scrambolo", {
+    replaced: { [WORD_LIST]: await words("cat.txt") },
+    beforeLoad: () => {
+      localStorage.setItem("scrambolo/highscore.dat", "5\r\n");
+      const getItem = Storage.prototype.getItem;
+      Storage.prototype.getItem = function (key) {
+        if (key === "scrambolo/highscore.dat") throw new DOMException("The disk failed to read.", "UnknownError");
+        return getItem.call(this, key);
+      };
+    },
+    clock: true,
+  });
+  try {
+    await oneWordThenTimeUp(tab);
+    await tab.expectMessage("Time Is Up", /^Congradulations! You beat your high score of 0 words!/, "Yes");
+    await tab.key("Enter");
+    await tab.expectMessage("Scrambolo", "Your high score of 1 words was not saved: the file scrambolo/highscore.dat could not be read, so it was left as it was.");
+    await tab.key("Enter");
+    await expectFreshDeal(tab, "cat");
+    const stored = await tab.page.evaluate(() => localStorage.valueOf()["scrambolo/highscore.dat"]);
+    assert.equal(stored, "5\r\n");
   } finally {
     await tab.close();
   }
@@ -261,6 +397,31 @@ chromiumTest("a missing word list is named where it was looked for, and the game
   }
 });
 
+chromiumTest("a browser without WebAssembly, a missing program and a missing or cut WebAssembly are told, with what to do", async () => {
+  const cases = [
+    { beforeLoad: () => delete globalThis.WebAssembly, error: /WebAssembly is not defined/,
+      said: "Scrambolo cannot start in this browser: it needs WebAssembly, which is switched off or missing here. " +
+        "On an iPhone, iPad or Mac, Lockdown Mode switches it off: turn Lockdown Mode off for this website in " +
+        "Safari's settings for the website, or play in another browser." },
+    { missing: ["scrambolo/scrambolo.wasm"], error: /both async and sync fetching of the wasm failed/ },
+    { replaced: { "scrambolo/scrambolo.wasm": Buffer.from("\0asm\x01\0\0\0\x01") }, error: /CompileError/ },
+    { missing: ["scrambolo/scrambolo.js"] },
+  ];
+  for (const { error, said, ...change } of cases) {
+    const tab = await open("scrambolo", change);
+    try {
+      await tab.expectMessage("Scrambolo", said || "Scrambolo could not start: its program did not arrive whole. " +
+        "Check that this device is online, then load the page again.", "Load Scrambolo again");
+      assert.deepEqual(await letters(tab), []);
+      // The program's own report of what stopped it, and nothing else.
+      assert.ok(tab.errors.every((message) => error && error.test(message)), tab.errors.join("; "));
+      tab.errors.length = 0;
+    } finally {
+      await tab.close();
+    }
+  }
+});
+
 chromiumTest("storage that is refused gets the could-not-be-saved box, and the game goes on", async () => {
   const tab = await open("scrambolo", {
     replaced: { [WORD_LIST]: await words("cat.txt") },
@@ -270,12 +431,15 @@ chromiumTest("storage that is refused gets the could-not-be-saved box, and the g
     clock: true,
   });
   try {
+    // A setting that cannot be saved is told when it is picked, where the player hears it.
     await expectFreshDeal(tab, "cat");
-    await rebuildByKeys(tab, "cat");
-    await tab.key("j");
-    await tab.pass(2500);
-    await expectFreshDeal(tab, "cat");
-    await tab.pass(122000);
+    await tab.key("Alt+o");
+    await tab.expectFocus("menuitemradio", "3 To 4 Letters");
+    await tab.key("Enter");
+    await tab.expectMessage("Scrambolo", "The number of letters you chose could not be saved in scrambolo/diff.dat. The setting saved before is kept as it was.");
+    await tab.key("Enter");
+    await tab.noMessage();
+    await oneWordThenTimeUp(tab);
     await tab.expectMessage("Time Is Up", /^Congradulations! You beat your high score of 0 words!/, "Yes");
     await tab.key("Enter");
     await tab.expectMessage("Scrambolo", "Your high score of 1 words could not be saved in scrambolo/highscore.dat. The high score saved before is kept as it was.");
@@ -301,8 +465,106 @@ chromiumTest("after a first visit the page plays offline", async () => {
   }
 });
 
-chromiumTest("the one-file page plays from a disk: a word dealt and swapped by buttons, the help text opened from inside it", async () => {
-  const tab = await open("scrambolo", { fromDisk: true });
+// --- A new build put on the host behind the offline worker.
+
+const STAMP_WORKER = join(dirname(fileURLToPath(import.meta.url)), "..", "..", "common", "web", "stamp_worker.py");
+const PAGE = "scrambolo/index.html";
+
+// A build of the site in a folder of its own: the built site with Scrambolo's word list and a mark
+// in its page naming the build, its files a month old, its worker stamped for these files.
+async function siteBuild(list, mark) {
+  const folder = await mkdtemp(join(tmpdir(), "site-"));
+  await cp(siteFolder, folder, { recursive: true });
+  await deploy(folder, list, mark, new Date(Date.now() - 30 * 86400 * 1000));
+  return folder;
+}
+
+// Puts a new build's word list and page in place, its worker stamped again; returns the build's id.
+async function deploy(folder, list, mark, time = new Date()) {
+  await writeFile(join(folder, WORD_LIST), await words(list));
+  const page = (await readFile(join(siteFolder, PAGE), "utf8")).replace("<head>", `<head>\n<meta name="build" content="${mark}">`);
+  await writeFile(join(folder, PAGE), page);
+  execFileSync("python3", [STAMP_WORKER, folder, join(folder, "service-worker.js")]);
+  if (time) {
+    for (const file of [WORD_LIST, PAGE, "service-worker.js"]) await utimes(join(folder, file), time, time);
+  }
+  return JSON.parse(/^const build = (.*);$/m.exec(await readFile(join(folder, "service-worker.js"), "utf8"))[1]).id;
+}
+
+// The page's build mark and its dealt word's letters, sorted: a page of one build shows that
+// build's word.
+async function playedBuild(tab) {
+  const row = await dealt(tab);
+  const mark = await tab.page.evaluate(() => (document.querySelector('meta[name="build"]') || {}).content);
+  return `${mark} ${[...row].sort().join("")}`;
+}
+
+// Asks the browser to look for a new worker, lets a new one install (or fail), then returns the
+// build id of the worker in use, or null when the worker in use does not say.
+async function buildInUse(tab) {
+  return tab.page.evaluate(async () => {
+    const registration = await navigator.serviceWorker.getRegistration();
+    await registration.update().catch(() => {});
+    const worker = registration.installing || registration.waiting;
+    if (worker && worker.state !== "activated" && worker.state !== "redundant") {
+      await new Promise((resolve) => worker.addEventListener("statechange", () => {
+        if (worker.state === "activated" || worker.state === "redundant") resolve();
+      }));
+    }
+    const active = (await navigator.serviceWorker.getRegistration()).active;
+    return new Promise((resolve) => {
+      navigator.serviceWorker.addEventListener("message", (event) => resolve(event.data.offline || null));
+      active.postMessage("offline?");
+      setTimeout(() => resolve(null), 3000);
+    });
+  });
+}
+
+chromiumTest("a new build reaches a returning player whole, on a host that sends only Last-Modified, even after a download cut short", async () => {
+  const folder = await siteBuild("cat.txt", "old");
+  const site = await serveSite(folder, { lastModified: true });
+  const tab = await open("scrambolo", { served: site });
+  try {
+    assert.equal(await playedBuild(tab), "old act");
+    await tab.page.waitForFunction(() => globalThis.offlineReady === true, null, { timeout: 20000 });
+    const oldId = await buildInUse(tab);
+    const id = await deploy(folder, "lamp.txt", "new");
+
+    // The player leaves while the new build's word list is still coming: the old one plays whole,
+    // online and offline.
+    site.cut = [WORD_LIST];
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await playedBuild(tab), "old act");
+    assert.equal(await buildInUse(tab), oldId);
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await playedBuild(tab), "old act");
+    await tab.context.setOffline(true);
+    await tab.page.reload();
+    assert.equal(await playedBuild(tab), "old act");
+
+    // Online with the download whole, the next visit fetches the new build past the browser's
+    // cache, which still holds the old page as fresh, and the visit after plays it whole.
+    await tab.context.setOffline(false);
+    site.cut = [];
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await buildInUse(tab), id);
+    await tab.page.goto(`${site.url}${PAGE}`);
+    assert.equal(await playedBuild(tab), "new almp");
+    await tab.context.setOffline(true);
+    await tab.page.reload();
+    assert.equal(await playedBuild(tab), "new almp");
+    await rebuildByKeys(tab, "lamp");
+    await tab.key("j");
+    await expectFreshDeal(tab, "lamp");
+  } finally {
+    await tab.close();
+    await site.close();
+    await rm(folder, { recursive: true });
+  }
+});
+
+chromiumTest("the one-file page plays from a disk, in the oldest browsers too: a word dealt and swapped by buttons, the help text opened from inside it", async () => {
+  const tab = await open("scrambolo", { fromDisk: true, beforeLoad: asAnOldBrowser });
   try {
     const row = await dealt(tab);
     const buttons = tab.page.getByRole("toolbar", { name: "Letters" }).getByRole("button");

@@ -26,6 +26,10 @@ void PebblixGame::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
         return;
     }
     state.TimeSetting = setting;
+    timeAllowedUnsaved_ = true;
+    if (system_.EndsWithoutNotice()) {
+        SaveTimeAllowed();
+    }
     // Every score belongs to one setting: the game played so far ends as New Game ends it, its
     // score reported and not saved, and the next is played at the new time.
     mnuFileNew_Click();
@@ -34,6 +38,10 @@ void PebblixGame::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
 void PebblixGame::mnuOptionsSounds_Click() {
     state.SoundsOn = !state.SoundsOn;
     window_.SetSoundsChecked(state.SoundsOn);
+    soundsUnsaved_ = true;
+    if (system_.EndsWithoutNotice()) {
+        SaveOptions();
+    }
 }
 
 // Help and the web site open in the player's default viewer; the round's countdown keeps running.

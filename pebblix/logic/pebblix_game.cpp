@@ -78,25 +78,41 @@ bool PebblixGame::FindAndLoadDictionary() {
 }
 
 void PebblixGame::Form_Unload() {
+    // The desktop saves the sounds option at every close; where it was saved when picked, only a
+    // pick whose save failed is tried again.
+    if (!system_.EndsWithoutNotice() || soundsUnsaved_) {
+        SaveOptions();
+    }
+    if (!system_.EndsWithoutNotice() || timeAllowedUnsaved_) {
+        SaveTimeAllowed();
+    }
+}
+
+void PebblixGame::SaveOptions() {
     const std::string optionsPath = SavedFile(kOptionsFile);
+    // Told once: a file that could not be read stays as it was for the whole run.
+    soundsUnsaved_ = false;
     if (optionsFileUnreadable_) {
         system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
     } else if (const common::SaveOutcome outcome =
                    system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn));
                outcome != common::SaveOutcome::Saved) {
+        soundsUnsaved_ = true;
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
     }
-    SaveTimeAllowed();
 }
 
 void PebblixGame::SaveTimeAllowed() {
     const std::string path = SavedFile(kTimeAllowedFile);
+    // Told once, as the sounds option is.
+    timeAllowedUnsaved_ = false;
     if (timeAllowedFileUnreadable_) {
         system_.ShowMessage(TimeAllowedNotReadMessage(path), kTitle, MessageButtons::Ok);
     } else if (common::TimeAllowedToBeSaved(system_, path, state.TimeSetting)) {
         const common::SaveOutcome outcome =
             system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
         if (outcome != common::SaveOutcome::Saved) {
+            timeAllowedUnsaved_ = true;
             system_.ShowMessage(TimeAllowedNotSavedMessage(path, outcome), kTitle, MessageButtons::Ok);
         }
     }

@@ -47,6 +47,8 @@ public:
     void PickWord();
 
 private:
+    // Writes the sounds option, or tells the player why it was not written.
+    void SaveOptions();
     bool FindAndLoadDictionary();
     void CheckGuess();
     void AcceptGuess(const std::string& guess);
@@ -54,7 +56,7 @@ private:
     void PlayWrongSound();
     void SelectGuess();
     void PlayCue(const char* waveFile);
-    // Writes the time setting at the unload, when there is a choice to keep.
+    // Writes the time setting when there is a choice to keep: at the unload, and when picked where a page may end unannounced.
     void SaveTimeAllowed();
     // Cues and help come from the data folder, scores and settings go to the saved-files folder.
     std::string DataFile(const char* name);
@@ -69,6 +71,10 @@ private:
     bool optionsFileUnreadable_ = false;
     // The same for the time setting's file.
     bool timeAllowedFileUnreadable_ = false;
+    // Sounds was switched and has not been saved since (a save that failed included).
+    bool soundsUnsaved_ = false;
+    // The time allowed was picked and has not been saved since (a save that failed included).
+    bool timeAllowedUnsaved_ = false;
 };
 
 }  // namespace pebblix

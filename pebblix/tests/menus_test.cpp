@@ -88,6 +88,24 @@ TEST_F(Menus, UnwritableOptionsFileIsReportedAndTheOldOneKept) {
     EXPECT_EQ(system.files[kOptionsPath], "#TRUE#\r\n");
 }
 
+TEST_F(Menus, WhereTheGameMayEndWithoutNoticeSoundsIsSavedOrToldWhenSwitched) {
+    system.endsWithoutNotice = true;
+    game.mnuOptionsSounds_Click();
+    EXPECT_EQ(system.files[kOptionsPath], "#FALSE#\r\n");
+    // Another tab switches sounds on again afterwards: this tab's close leaves its choice alone.
+    system.files[kOptionsPath] = "#TRUE#\r\n";
+    game.Form_Unload();
+    EXPECT_EQ(system.files[kOptionsPath], "#TRUE#\r\n");
+    EXPECT_EQ(system.writes.size(), 1u);
+
+    system.unwritable.insert(kOptionsPath);
+    game.mnuOptionsSounds_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "Pebblix could not save your sound setting in C:\\Games\\Pebblix\\pebblixoptions.dat. "
+              "The setting saved before is left as it was.");
+}
+
 TEST_F(Menus, HelpAndWebOpenInTheDefaultViewerAndTheRoundGoesOn) {
     game.mnuHelpContents_Click();
     game.mnuHelpVisit_Click();

@@ -123,5 +123,17 @@ TEST_F(TimeAllowedTest, TheSettingFileIsKeptLikeTheOptionsFile) {
     EXPECT_EQ(system.files[kTimePath], "10\r\n");
 }
 
+TEST_F(TimeAllowedTest, WhereTheGameMayEndWithoutNoticeAPickIsSavedAtOnce) {
+    system.endsWithoutNotice = true;
+    Start({"eagle", "teacher", "tea"});
+    game.mnuTimeAllowed_Click(TimeAllowedSetting::FiveTimesAsLong);
+    EXPECT_EQ(system.files[kTimePath], "5\r\n");
+    // Another tab picks Standard afterwards: this tab's close does not put its own back.
+    system.files[kTimePath] = "1\r\n";
+    game.Form_Unload();
+    EXPECT_EQ(system.files[kTimePath], "1\r\n");
+    EXPECT_EQ(system.writes, std::vector<std::string>{kTimePath});
+}
+
 }  // namespace
 }  // namespace pebblix::testing

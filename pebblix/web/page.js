@@ -76,6 +76,13 @@ globalThis.gamePage = (() => {
     port.post(Kind.Click, Target.CheckIt);
   });
 
+  // Checks the guess as the Check it! button does; Safari before 16 has no requestSubmit, and a
+  // click on the form's submit button does the same there.
+  function submitGuess() {
+    if (typeof form.requestSubmit === "function") form.requestSubmit();
+    else check.click();
+  }
+
   function selectGuess() {
     guess.focus();
     guess.select();
@@ -88,7 +95,7 @@ globalThis.gamePage = (() => {
     if (event.key === "Enter" && !event.altKey && event.target === word) {
       // Enter presses the default button wherever the focus is, as in a desktop dialog.
       event.preventDefault();
-      form.requestSubmit();
+      submitGuess();
     } else if (event.key === "F1" || event.key === "F2") {
       event.preventDefault();
       port.post(Kind.Menu, event.key === "F1" ? Menu.Contents : Menu.New);
@@ -97,12 +104,12 @@ globalThis.gamePage = (() => {
       // always selects the whole guess.
       event.preventDefault();
       if (port.accessKeyOf(event) === "w") selectGuess();
-      else form.requestSubmit();
+      else submitGuess();
     } else if (plain && event.target === check && (key === "w" || key === "c")) {
       // A push button takes no typing: a letter typed on it works as the access key it matches.
       event.preventDefault();
       if (key === "w") guess.focus();
-      else form.requestSubmit();
+      else submitGuess();
     }
   });
 

@@ -166,6 +166,28 @@ TEST_F(ClockTest, AHighScoreSavedByAnotherCopySinceTheStartIsJudgedAndKept) {
     EXPECT_TRUE(system.writes.empty());
 }
 
+TEST_F(ClockTest, TheSavedScoreIsReadAgainWhenTheBeatenOneIsWrittenAndTheBetterKept) {
+    // Another copy (a second tab) saves 9 while the question is up: the 6 does not replace it.
+    system.onMessage = [this](const auto&) { system.files[kHighScorePath] = "9\r\n"; };
+    RunOutOfTime(6, 4);
+    EXPECT_EQ(system.files[kHighScorePath], "9\r\n");
+    EXPECT_TRUE(system.writes.empty());
+    EXPECT_EQ(State().HighScore, 9);
+
+    // Locked at the moment of writing: nothing is written over it, and the player is told.
+    system.onMessage = [this](const auto& message) {
+        if (message.title == "Time Is Up") {
+            system.unreadable.insert(kHighScorePath);
+        }
+    };
+    RunOutOfTime(12, 9);
+    ASSERT_EQ(system.messages.size(), 3u);
+    EXPECT_EQ(system.messages[2].prompt,
+              "Your high score of 12 words was not saved: the file C:\\Games\\Scrambolo\\highscore.dat could not "
+              "be read, so it was left as it was.");
+    EXPECT_TRUE(system.writes.empty());
+}
+
 TEST_F(ClockTest, ATieIsNotANewHighScoreAndNothingIsWritten) {
     RunOutOfTime(5, 5);
     EXPECT_EQ(system.messages[0].prompt,

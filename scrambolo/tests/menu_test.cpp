@@ -144,6 +144,34 @@ TEST_F(MenuTest, ARangeThatCannotBeSavedIsToldAndTheCloseGoesOn) {
     EXPECT_TRUE(window.closed);
 }
 
+TEST_F(MenuTest, WhereTheGameMayEndWithoutNoticeAPickIsSavedOrToldAtOnce) {
+    system.endsWithoutNotice = true;
+    Start(kWords);
+    game.mnuOptions45_Click();
+    EXPECT_EQ(system.files[kDiffPath], "45\r\n");
+    // Another tab picks 5 To 6 afterwards: this tab's close does not put its own pick back.
+    system.files[kDiffPath] = "56\r\n";
+    game.Form_Unload();
+    EXPECT_EQ(system.files[kDiffPath], "56\r\n");
+    EXPECT_EQ(system.writes, std::vector<std::string>{kDiffPath});
+
+    // A pick that cannot be saved is told when it is made; the close tries it once more.
+    testing::FakeGameWindow secondWindow;
+    Game second{secondWindow, system, random};
+    secondWindow.onFocus = [&](int index) { second.ButtonArray_GotFocus(index); };
+    ASSERT_TRUE(second.Form_Load());
+    system.unwritable.insert(kDiffPath);
+    second.mnuOptions34_Click();
+    ASSERT_EQ(system.messages.size(), 1u);
+    EXPECT_EQ(system.messages[0].prompt,
+              "The number of letters you chose could not be saved in C:\\Games\\Scrambolo\\diff.dat. The setting "
+              "saved before is kept as it was.");
+    system.unwritable.clear();
+    second.Form_Unload();
+    EXPECT_EQ(system.files[kDiffPath], "34\r\n");
+    EXPECT_EQ(system.messages.size(), 1u);
+}
+
 TEST_F(MenuTest, ARangeWhosePathIsTooLongIsToldSo) {
     Start(kWords);
     system.tooLong.insert(kDiffPath);

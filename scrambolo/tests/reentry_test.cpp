@@ -58,6 +58,33 @@ TEST_F(PauseTest, ASecondCheckDuringTheRightVerdictScoresAndDealsOnce) {
     EXPECT_EQ(deals, 1);
 }
 
+TEST_F(PauseTest, JHeldOnAWrongWordBuzzesForEveryPressAndWaitsNoDeeperThanOnePause) {
+    // A key held for a minute repeats 30 times a second: every wait of the pause meets a press,
+    // as each press would have started a pause of its own inside the last one.
+    system.waitStep = 1.0 / 30;
+    int presses = 0;
+    double lastPress = 0;
+    system.onWait = [&] {
+        if (presses < 1800) {
+            ++presses;
+            lastPress = system.monotonicSeconds;
+            game.Form_KeyDown(kKeyJ, 0);
+        }
+    };
+    game.Form_KeyDown(kKeyJ, 0);
+    EXPECT_EQ(Count("buzzer.wav"), 1 + presses);
+    EXPECT_EQ(system.deepestWait, 1);
+    // It ends when the last press's own pause would have: 1 to 2 seconds after that press.
+    EXPECT_GE(system.monotonicSeconds - lastPress, 1.0 - 1e-6);
+    EXPECT_LE(system.monotonicSeconds - lastPress, 2.0 + 1e-6);
+
+    // The game still answers: the word rebuilt and checked scores and deals.
+    system.onWait = nullptr;
+    Solve();
+    game.Form_KeyDown(kKeyJ, 0);
+    EXPECT_EQ(State().WordsGuessed, 1);
+}
+
 TEST_F(PauseTest, ATickInTheRightVerdictsPauseDoesNotEndTheGame) {
     Tick(120.6);
     Solve();

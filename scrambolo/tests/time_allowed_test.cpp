@@ -166,6 +166,18 @@ TEST_F(TimeAllowedTest, TheSettingFileIsReadAndWrittenLikeTheOtherSettings) {
     EXPECT_EQ(system.messages.back().title, "Scrambolo");
 }
 
+TEST_F(TimeAllowedTest, WhereTheGameMayEndWithoutNoticeAPickIsSavedAtOnce) {
+    system.endsWithoutNotice = true;
+    Start("planet\r\n");
+    game.mnuTimeAllowed_Click(TimeAllowedSetting::TwiceAsLong);
+    EXPECT_EQ(system.files[kTimePath], "2\r\n");
+    // Another tab picks Five Times As Long afterwards: this tab's close does not put its own back.
+    system.files[kTimePath] = "5\r\n";
+    game.Form_Unload();
+    EXPECT_EQ(system.files[kTimePath], "5\r\n");
+    EXPECT_EQ(system.writes, std::vector<std::string>{kTimePath});
+}
+
 TEST_F(TimeAllowedTest, APickInAVerdictsPauseAbandonsTheSolvedWordsGame) {
     Start("planet\r\nhorse\r\n");
     State().WordsGuessed = 2;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -87,14 +88,22 @@ private:
     std::string DataFile(const char* name);
     std::string SavedFile(std::string_view name);
     void PlayCue(const char* name);
+    // The monotonic time at which a Pause(Seconds) begun now ends.
+    double PauseDeadline(double Seconds);
+    // Lets events through until the monotonic clock reaches the deadline, which may move meanwhile.
+    void WaitUntil(const double& deadline);
+    // The buzzer's pause after a wrong check.
+    void WrongVerdictPause();
     void EndOfGame();
     // Score and hints back to the start of a game, a new word dealt and its clock started.
     void NewGame();
     // Saves a high score beaten in the game whose end question is up, once.
     void SaveBeatenHighScore();
     void PickLetterRange(std::int32_t value, RangeItem item);
-    // Writes timeallowed.dat at the close, when there is a choice to keep.
+    // Writes timeallowed.dat when there is a choice to keep: at the close, and when picked where a page may end unannounced.
     void SaveTimeAllowed();
+    // Writes the letter range to diff.dat, or tells the player why it was not written.
+    void SaveLetterRange();
     // Deals by range, falling back to every word of 3 to 6 letters when the range has none.
     bool SettleDeal(DealResult result);
     void DealWord();
@@ -110,6 +119,8 @@ private:
     bool rightVerdictPending_ = false;
     // A hint asked for while a solved word waits for its successor, given to that successor.
     bool hintDeferred_ = false;
+    // While a wrong check's pause waits: when it ends.
+    std::optional<double> wrongPauseEnd_;
     // Counts deals, so a verdict can tell that a range pick already dealt during its pause.
     std::uint64_t deals_ = 0;
     // Counts the games begun by a time pick, so a verdict can tell that its word's game was
@@ -128,6 +139,10 @@ private:
     bool letterRangeFileUnreadable_ = false;
     // The same for the time setting's file.
     bool timeAllowedFileUnreadable_ = false;
+    // A letter range was picked and has not been saved since (a save that failed included).
+    bool letterRangeUnsaved_ = false;
+    // The time allowed was picked and has not been saved since (a save that failed included).
+    bool timeAllowedUnsaved_ = false;
     // The end question of a game that beat the high score is up and its score is not yet saved;
     // a log-off under the question saves it before the window goes.
     bool beatenScoreUnsaved_ = false;

@@ -96,7 +96,8 @@ void Game::EndOfGame() {
     // After a time pick under the question the next game is played at the new setting, whose
     // best the pick has read.
     if (beaten && state.TimeSetting == playedAt) {
-        state.HighScore = state.WordsGuessed;
+        // The better of this game's score and the one the save found already saved.
+        state.HighScore = std::max(state.HighScore, state.WordsGuessed);
     }
     NewGame();
 }
@@ -119,10 +120,16 @@ void Game::SaveBeatenHighScore() {
 void Game::SaveHighScore() {
     const std::string path = SavedFile(engine_.HighScoreFileName());
     const std::string score = common::FormatPlain(state.WordsGuessed);
+    // Another copy of the game (another tab) may have saved a better score while the end question
+    // was up: the saved score is read again at the moment of writing, and the better one kept.
+    engine_.CatchUpWithSavedHighScore();
     if (engine_.HighScoreFileUnreadable()) {
         system_.ShowMessage("Your high score of " + score + " words was not saved: the file " + path +
                                 " could not be read, so it was left as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
+        return;
+    }
+    if (state.HighScore >= state.WordsGuessed) {
         return;
     }
     const common::SaveOutcome saved = system_.ReplaceWholeFile(path, common::CrLfLine(score));

@@ -25,6 +25,28 @@ void Game::PickLetterRange(std::int32_t value, RangeItem item) {
     state.SwapPending = false;
     // Start-up has proved that the list holds a dealable word, so the fallback always deals.
     SettleDeal(engine_.ApplyLetterRange());
+    letterRangeUnsaved_ = true;
+    if (system_.EndsWithoutNotice()) {
+        SaveLetterRange();
+    }
+}
+
+void Game::SaveLetterRange() {
+    const std::string path = SavedFile("diff.dat");
+    // Told once: a file that could not be read stays as it was for the whole run.
+    letterRangeUnsaved_ = false;
+    if (letterRangeFileUnreadable_) {
+        system_.ShowMessage("The number of letters you chose was not saved: the file " + path +
+                                " could not be read when the game started, so it was left as it was.",
+                            "Scrambolo", common::MessageButtons::Ok);
+    } else if (const common::SaveOutcome saved =
+                   system_.ReplaceWholeFile(path, common::CrLfLine(common::FormatPlain(state.LetterRange)));
+               saved != common::SaveOutcome::Saved) {
+        letterRangeUnsaved_ = true;
+        system_.ShowMessage("The number of letters you chose could not be saved" + common::WhereNotSaved(path, saved) +
+                                ". The setting saved before is kept as it was.",
+                            "Scrambolo", common::MessageButtons::Ok);
+    }
 }
 
 void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
@@ -40,6 +62,10 @@ void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
     SaveBeatenHighScore();
     state.TimeSetting = setting;
     engine_.ReadHighScoreFile();
+    timeAllowedUnsaved_ = true;
+    if (system_.EndsWithoutNotice()) {
+        SaveTimeAllowed();
+    }
     // Under "Time Is Up" the answer begins the next game, at the new setting; the clock stays off
     // until then.
     if (endQuestionUp_) {
@@ -57,19 +83,14 @@ void Game::Form_Unload() {
     Timer1_.SetEnabled(false);
     // Windows may end the program as soon as a log-off has closed the window.
     SaveBeatenHighScore();
-    const std::string path = SavedFile("diff.dat");
-    if (letterRangeFileUnreadable_) {
-        system_.ShowMessage("The number of letters you chose was not saved: the file " + path +
-                                " could not be read when the game started, so it was left as it was.",
-                            "Scrambolo", common::MessageButtons::Ok);
-    } else if (const common::SaveOutcome saved =
-                   system_.ReplaceWholeFile(path, common::CrLfLine(common::FormatPlain(state.LetterRange)));
-               saved != common::SaveOutcome::Saved) {
-        system_.ShowMessage("The number of letters you chose could not be saved" + common::WhereNotSaved(path, saved) +
-                                ". The setting saved before is kept as it was.",
-                            "Scrambolo", common::MessageButtons::Ok);
+    // The desktop saves the letter range at every close; where it was saved when picked, only a
+    // pick whose save failed is tried again.
+    if (!system_.EndsWithoutNotice() || letterRangeUnsaved_) {
+        SaveLetterRange();
     }
-    SaveTimeAllowed();
+    if (!system_.EndsWithoutNotice() || timeAllowedUnsaved_) {
+        SaveTimeAllowed();
+    }
     // Every other open window closes with the main window, which goes once this handler ends.
     if (window_.HintWindowExists()) {
         window_.CloseHintWindow();
@@ -78,6 +99,8 @@ void Game::Form_Unload() {
 
 void Game::SaveTimeAllowed() {
     const std::string path = SavedFile(kTimeAllowedName);
+    // Told once, as the letter range is.
+    timeAllowedUnsaved_ = false;
     if (timeAllowedFileUnreadable_) {
         system_.ShowMessage("The time allowed you chose was not saved: the file " + path +
                                 " could not be read when the game started, so it was left as it was.",
@@ -86,6 +109,7 @@ void Game::SaveTimeAllowed() {
         const common::SaveOutcome saved =
             system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
         if (saved != common::SaveOutcome::Saved) {
+            timeAllowedUnsaved_ = true;
             system_.ShowMessage("The time allowed you chose could not be saved" + common::WhereNotSaved(path, saved) +
                                     ". The setting saved before is kept as it was.",
                                 "Scrambolo", common::MessageButtons::Ok);

@@ -1,6 +1,7 @@
 // Keyboard play, the two-press swap of letters and the verdict on the arrangement, with its pause.
 #include "scrambolo/window/game.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -84,7 +85,7 @@ void Game::CheckArrangement() {
 void Game::ReportGuess(int Verdict) {
     if (Verdict == kVerdictWrong) {
         PlayCue("buzzer.wav");
-        Pause(1.5);
+        WrongVerdictPause();
         return;
     }
     rightVerdictPending_ = true;
@@ -118,12 +119,22 @@ void Game::ReportGuess(int Verdict) {
 }
 
 void Game::Pause(double Seconds) {
+    double deadline = PauseDeadline(Seconds);
+    WaitUntil(deadline);
+}
+
+double Game::PauseDeadline(double Seconds) {
     // The pause ends at the whole second nearest its start (ties to even) plus Seconds, so it
     // lasts 1 to 2 seconds for 1.5. The time left is then measured on the monotonic clock, which
-    // midnight cannot send back to zero; the wait sleeps until an event or the end, never spins.
+    // midnight cannot send back to zero.
     const double timeOfDay = system_.TimeOfDay();
     const double start = std::nearbyint(timeOfDay);
-    const double deadline = system_.MonotonicSeconds() + (start + Seconds - timeOfDay);
+    return system_.MonotonicSeconds() + (start + Seconds - timeOfDay);
+}
+
+void Game::WaitUntil(const double& deadline) {
+    // The wait sleeps until an event or the end, never spins; the deadline is read afresh after
+    // each wait, as a check during it may have moved it.
     while (!unloaded_) {
         const double now = system_.MonotonicSeconds();
         if (now >= deadline) {
@@ -131,6 +142,21 @@ void Game::Pause(double Seconds) {
         }
         system_.WaitForEvents(deadline - now);
     }
+}
+
+void Game::WrongVerdictPause() {
+    // A wrong check inside the pause of another waits nothing of its own there: the pause already
+    // waiting goes on until the later check's pause would have ended. Nested, the later pause
+    // would end then and the earlier one, past its own end, at once after it: the player meets
+    // the same buzzers and the same end, and a held J piles up no waits, however long it is held.
+    const double deadline = PauseDeadline(1.5);
+    if (wrongPauseEnd_) {
+        *wrongPauseEnd_ = std::max(*wrongPauseEnd_, deadline);
+        return;
+    }
+    wrongPauseEnd_ = deadline;
+    WaitUntil(*wrongPauseEnd_);
+    wrongPauseEnd_.reset();
 }
 
 }  // namespace scrambolo

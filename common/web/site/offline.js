@@ -1,32 +1,22 @@
-// Lets the site play offline after a first visit: a service worker answers from the cache, and the page stores what it used.
+// Lets the site play offline after a first visit: the site's worker keeps the whole build, and a new build comes whole on a later visit.
 "use strict";
 
 (() => {
   if (!("serviceWorker" in navigator) || !location.protocol.startsWith("http")) return;
-  const script = document.currentScript.src;
-  const root = new URL(".", script).href;
-  navigator.serviceWorker.register(new URL("service-worker.js", root).href, { scope: root }).catch(() => {});
+  const root = new URL(".", document.currentScript.src).href;
 
-  // Everything this page has fetched so far (its program, word list, sounds), the files it opens
-  // later (the help text, the cues not yet played) and the site's own pages: the worker keeps
-  // them, and the page is marked ready to play offline once it has.
-  function filesThisPageUses() {
-    const urls = new Set([location.href.split("#")[0], root, ...["index.html", "game.css", "offline.js",
-      "manifest.webmanifest", "icon.svg"].map((name) => new URL(name, root).href)]);
-    for (const entry of performance.getEntriesByType("resource")) {
-      if (entry.name.startsWith(root)) urls.add(entry.name.split("#")[0]);
-    }
-    for (const name of (document.body.dataset.offline || "").split(" ").filter(Boolean)) {
-      urls.add(new URL(name, location.href).href);
-    }
-    return [...urls];
-  }
   navigator.serviceWorker.addEventListener("message", (event) => {
-    if (event.data === "stored") globalThis.offlineReady = true;
+    if (event.data && event.data.offline) globalThis.offlineReady = true;
   });
-  addEventListener("load", () => {
-    navigator.serviceWorker.ready.then((registration) => {
-      setTimeout(() => registration.active.postMessage({ store: filesThisPageUses() }), 1000);
-    });
-  });
+  // A moment after the page has loaded, once the game has started: the worker then fetches the
+  // build without holding up the page's own downloads. The worker's script itself always comes
+  // from the host, so a new build is found on the visit after it is put there, whatever caching
+  // headers the host sends.
+  const StartedMs = 1000;
+  addEventListener("load", () => setTimeout(() => {
+    navigator.serviceWorker.register(new URL("service-worker.js", root).href, { scope: root, updateViaCache: "none" })
+      .then((registration) => registration.update())
+      .catch(() => {});
+    navigator.serviceWorker.ready.then((registration) => registration.active.postMessage("offline?"));
+  }, StartedMs));
 })();
