@@ -11,10 +11,19 @@ const types = {
 };
 
 // Serves root; missing holds site paths answered 404, replaced maps a site path to a file's bytes.
-// With gzip, every file goes compressed, as a web host sends it. A page script goes into every
-// page first, before the page's own scripts. Every path asked for is counted, and the bytes sent.
+// With gzip, every file goes compressed, as a web host sends it: each compressed once, for as long
+// as its bytes stay the same. A page script goes into every page first, before the page's own
+// scripts. Every path asked for is counted, and the bytes sent.
 export async function serveSite(root, { missing = [], replaced = {}, gzip = false, pageScript = "" } = {}) {
   const served = [];
+  const compressed = new Map();
+  const gzipped = (file, content) => {
+    const kept = compressed.get(file);
+    if (kept && kept.content.equals(content)) return kept.body;
+    const body = gzipSync(content);
+    compressed.set(file, { content, body });
+    return body;
+  };
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://localhost").pathname).replace(/^\/+/, "");
     const file = path === "" || path.endsWith("/") ? `${path}index.html` : path;
@@ -24,7 +33,7 @@ export async function serveSite(root, { missing = [], replaced = {}, gzip = fals
       if (pageScript && extname(file) === ".html") {
         content = Buffer.from(content.toString("utf8").replace("<head>", () => `<head><script>${pageScript}</script>`));
       }
-      const body = gzip ? gzipSync(content) : content;
+      const body = gzip ? gzipped(file, content) : content;
       served.push({ path: file, bytes: body.length });
       response.writeHead(200, {
         "Content-Type": types[extname(file)] || "application/octet-stream",
