@@ -7,24 +7,10 @@ import { statSync } from "node:fs";
 import { join } from "node:path";
 import { launchChromium, siteFolder } from "../e2e/web/browser.mjs";
 import { serveSite } from "../e2e/web/site_server.mjs";
+import { tellFirstWordIn, visitUntilFirstWord } from "./first_word.mjs";
 
 const VISITS = 5;
 const site = process.argv[2] || siteFolder;
-
-// Marks, on the page's own clock (milliseconds from the start of the navigation), the moment a
-// player first meets the game: Scrambolo's focus on a letter button of the first dealt word,
-// Pebblix's welcome box.
-function markFirstWord() {
-  globalThis.firstWordAt = null;
-  const check = () => {
-    if (globalThis.firstWordAt !== null) return;
-    const focus = document.activeElement;
-    const letter = focus && focus.classList.contains("letter") && focus.textContent.length === 1;
-    if (letter || document.querySelector(".modal-cover:not([hidden]) .message-box")) globalThis.firstWordAt = performance.now();
-  };
-  document.addEventListener("focusin", check, true);
-  new MutationObserver(check).observe(document, { subtree: true, childList: true });
-}
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const kilobytes = (bytes) => `${(bytes / 1024).toFixed(1)} KB`;
@@ -35,20 +21,14 @@ const PHONE_THROTTLE = 4;
 
 async function visit(browser, server, game, wordList, throttle) {
   const context = await browser.newContext();
-  await context.addInitScript(markFirstWord);
+  await tellFirstWordIn(context, wordList);
   const page = await context.newPage();
   if (throttle > 1) {
     const session = await context.newCDPSession(page);
     await session.send("Emulation.setCPUThrottlingRate", { rate: throttle });
   }
   const before = server.served.length;
-  await page.goto(`${server.url}${game}/index.html`);
-  await page.waitForFunction(() => globalThis.firstWordAt !== null, null, { timeout: 30000 });
-  const firstWord = await page.evaluate(() => globalThis.firstWordAt);
-  const list = await page.evaluate((name) => {
-    const entry = performance.getEntriesByType("resource").find((e) => e.name.endsWith(`/${name}`));
-    return entry ? { fetched: entry.responseEnd - entry.startTime, arrived: entry.responseEnd } : null;
-  }, wordList);
+  const { firstWord, list } = await visitUntilFirstWord(page, `${server.url}${game}/index.html`);
   const pageFiles = server.served.slice(before);
   // What the offline worker keeps (the whole site: sounds, help, the other game), fetched once
   // the page has loaded.

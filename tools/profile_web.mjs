@@ -3,6 +3,7 @@
 // Three first visits, sampled every 0.1 ms; prints each function's time per visit. Not a test.
 import { launchChromium } from "../e2e/web/browser.mjs";
 import { serveSite } from "../e2e/web/site_server.mjs";
+import { tellFirstWordIn, visitUntilFirstWord } from "./first_word.mjs";
 const [site, game] = process.argv.slice(2);
 const VISITS = 3;
 const server = await serveSite(site, { gzip: true });
@@ -10,13 +11,13 @@ const browser = await launchChromium();
 const totals = new Map();
 for (let n = 0; n < VISITS; n += 1) {
   const context = await browser.newContext();
+  await tellFirstWordIn(context);
   const page = await context.newPage();
   const s = await context.newCDPSession(page);
   await s.send("Profiler.enable");
   await s.send("Profiler.setSamplingInterval", { interval: 100 });
   await s.send("Profiler.start");
-  await page.goto(`${server.url}${game}/index.html`);
-  await page.waitForFunction(() => document.querySelector(".modal-cover:not([hidden]) .message-box") || [...document.querySelectorAll(".letter")].some((b) => b.textContent.length === 1 && !b.hidden), null, { timeout: 30000 });
+  await visitUntilFirstWord(page, `${server.url}${game}/index.html`);
   const { profile } = await s.send("Profiler.stop");
   const byId = new Map(profile.nodes.map((node) => [node.id, node]));
   const dt = profile.timeDeltas;

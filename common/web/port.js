@@ -527,10 +527,18 @@ globalThis.gamePort = (() => {
     }
   }
 
-  // --- Data files beside the page; a missing one (or an error) reads as nothing.
+  // --- Data files beside the page; a missing one (or an error) reads as nothing. The ones the
+  // page fetches ahead (its word list) are read from the moment this script runs, while the
+  // program's WebAssembly compiles, not when the game first asks: that first read takes them.
+  const fetchedAhead = new Map();
+  for (const link of document.querySelectorAll('link[rel="preload"][as="fetch"]')) {
+    if (link.type !== "application/wasm") fetchedAhead.set(link.href, fetchBytes(link.href).catch(() => null));
+  }
   async function fetchFile(url, maxBytes) {
     try {
-      const data = await fetchBytes(url);
+      const ahead = fetchedAhead.get(url);
+      fetchedAhead.delete(url);
+      const data = await (ahead || fetchBytes(url));
       if (!data) return null;
       return data.length > maxBytes ? data.subarray(0, maxBytes + 1) : data;
     } catch {

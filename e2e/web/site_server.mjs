@@ -11,17 +11,26 @@ const types = {
 };
 
 // Serves root; missing holds site paths answered 404, replaced maps a site path to a file's bytes.
-// With gzip, every file goes compressed, as a web host sends it. A page script goes into every
-// page first, before the page's own scripts. With lastModified, each file is sent as a simple host
-// sends it: its Last-Modified (the file's time), no other caching header, and 304 to a request
-// that already has it. A path in cut has its download broken off halfway, as when a player leaves
-// or the network drops; slow maps a path to the milliseconds its answer takes, as over a slow
-// line. Every path asked for is counted, and the bytes sent. The returned object's root, missing,
-// replaced and cut may be changed between requests.
+// With gzip, every file goes compressed, as a web host sends it: each compressed once, for as long
+// as its bytes stay the same. A page script goes into every page first, before the page's own
+// scripts. With lastModified, each file is sent as a simple host sends it: its Last-Modified (the
+// file's time), no other caching header, and 304 to a request that already has it. A path in cut
+// has its download broken off halfway, as when a player leaves or the network drops; slow maps a
+// path to the milliseconds its answer takes, as over a slow line. Every path asked for is
+// counted, and the bytes sent. The returned object's root, missing, replaced and cut may be
+// changed between requests.
 export async function serveSite(root, { missing = [], replaced = {}, gzip = false, pageScript = "", lastModified = false,
   cut = [], slow = {} } = {}) {
   const served = [];
   const site = { root, missing, replaced, cut, served };
+  const compressed = new Map();
+  const gzipped = (file, content) => {
+    const kept = compressed.get(file);
+    if (kept && kept.content.equals(content)) return kept.body;
+    const body = gzipSync(content);
+    compressed.set(file, { content, body });
+    return body;
+  };
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://localhost").pathname).replace(/^\/+/, "");
     const file = path === "" || path.endsWith("/") ? `${path}index.html` : path;
@@ -45,7 +54,7 @@ export async function serveSite(root, { missing = [], replaced = {}, gzip = fals
       if (pageScript && extname(file) === ".html") {
         content = Buffer.from(content.toString("utf8").replace("<head>", () => `<head><script>${pageScript}</script>`));
       }
-      const body = gzip ? gzipSync(content) : content;
+      const body = gzip ? gzipped(file, content) : content;
       if (gzip) headers["Content-Encoding"] = "gzip";
       if (site.cut.includes(file)) {
         served.push({ path: file, bytes: body.length >> 1, cut: true });

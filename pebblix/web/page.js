@@ -58,7 +58,7 @@ globalThis.gamePage = (() => {
   }
   const wordLabel = document.createElement("label");
   wordLabel.htmlFor = "guess";
-  const guess = document.createElement("input");
+  let guess = document.createElement("input");
   guess.type = "text";
   guess.id = "guess";
   guess.name = "guess";
@@ -81,6 +81,20 @@ globalThis.gamePage = (() => {
   function submitGuess() {
     if (typeof form.requestSubmit === "function") form.requestSubmit();
     else check.click();
+  }
+
+  // WebKit: a screen reader still catching up with the letters just typed (a fast typist, a busy
+  // phone) reads the guess box's selection as it is by then, the whole refused guess, and takes
+  // the selection's own news that follows for no change: the refused guess goes unsaid. There it
+  // comes back in a new box, all of it selected, that takes the focus: a new control's focus is
+  // always read, with its text and its selection.
+  function renewGuessBox() {
+    const fresh = guess.cloneNode();
+    fresh.value = guess.value;
+    port.replaceControl(guess, fresh);
+    guess = fresh;
+    port.restoreFocus(guess);
+    guess.select();
   }
 
   function selectGuess() {
@@ -161,7 +175,8 @@ globalThis.gamePage = (() => {
       port.focusSoon(guess);
     },
     selectAllGuess() {
-      guess.select();
+      if (port.webKit && port.focusTarget() === guess) renewGuessBox();
+      else guess.select();
     },
   };
 })();
