@@ -553,6 +553,8 @@ chromiumTest("a new build reaches a returning player whole, on a host that sends
     await tab.context.setOffline(true);
     await tab.page.reload();
     assert.equal(await playedBuild(tab), "new almp");
+    // The player hears the first letter before playing.
+    await tab.expectFocus("button", (await letters(tab))[0]);
     await rebuildByKeys(tab, "lamp");
     await tab.key("j");
     await expectFreshDeal(tab, "lamp");

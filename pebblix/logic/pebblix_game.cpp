@@ -78,9 +78,10 @@ bool PebblixGame::FindAndLoadDictionary() {
 }
 
 void PebblixGame::Form_Unload() {
-    // The desktop saves the sounds option at every close; where it was saved when picked, only a
-    // pick whose save failed is tried again.
-    if (!system_.EndsWithoutNotice() || soundsUnsaved_) {
+    // The desktop saves the sounds option at every close. Where it was saved when picked, the close
+    // tries again only a pick whose save failed, and writes a first file where there is none, so
+    // that another copy's later pick is never put back.
+    if (!system_.EndsWithoutNotice() || soundsUnsaved_ || !system_.FileExists(SavedFile(kOptionsFile))) {
         SaveOptions();
     }
     if (!system_.EndsWithoutNotice() || timeAllowedUnsaved_) {

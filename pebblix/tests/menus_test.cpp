@@ -106,6 +106,13 @@ TEST_F(Menus, WhereTheGameMayEndWithoutNoticeSoundsIsSavedOrToldWhenSwitched) {
               "The setting saved before is left as it was.");
 }
 
+TEST_F(Menus, WhereTheGameMayEndWithoutNoticeTheCloseWritesAFirstFileOnly) {
+    system.endsWithoutNotice = true;
+    system.files.erase(kOptionsPath);
+    game.Form_Unload();
+    EXPECT_EQ(system.files[kOptionsPath], "#TRUE#\r\n");
+}
+
 TEST_F(Menus, HelpAndWebOpenInTheDefaultViewerAndTheRoundGoesOn) {
     game.mnuHelpContents_Click();
     game.mnuHelpVisit_Click();

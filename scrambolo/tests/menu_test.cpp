@@ -172,6 +172,14 @@ TEST_F(MenuTest, WhereTheGameMayEndWithoutNoticeAPickIsSavedOrToldAtOnce) {
     EXPECT_EQ(system.messages.size(), 1u);
 }
 
+TEST_F(MenuTest, WhereTheGameMayEndWithoutNoticeTheCloseWritesAFirstFileOnly) {
+    system.endsWithoutNotice = true;
+    system.files.erase(kDiffPath);
+    Start(kWords);
+    game.Form_Unload();
+    EXPECT_EQ(system.files[kDiffPath], "-1\r\n");
+}
+
 TEST_F(MenuTest, ARangeWhosePathIsTooLongIsToldSo) {
     Start(kWords);
     system.tooLong.insert(kDiffPath);

@@ -83,9 +83,10 @@ void Game::Form_Unload() {
     Timer1_.SetEnabled(false);
     // Windows may end the program as soon as a log-off has closed the window.
     SaveBeatenHighScore();
-    // The desktop saves the letter range at every close; where it was saved when picked, only a
-    // pick whose save failed is tried again.
-    if (!system_.EndsWithoutNotice() || letterRangeUnsaved_) {
+    // The desktop saves the letter range at every close. Where it was saved when picked, the close
+    // tries again only a pick whose save failed, and writes a first file where there is none, so
+    // that another copy's later pick is never put back.
+    if (!system_.EndsWithoutNotice() || letterRangeUnsaved_ || !system_.FileExists(SavedFile("diff.dat"))) {
         SaveLetterRange();
     }
     if (!system_.EndsWithoutNotice() || timeAllowedUnsaved_) {
