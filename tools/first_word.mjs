@@ -3,7 +3,7 @@
 // into it while it starts, on the very thread that starts the game.
 
 // Runs in the page from its first moment (an init script). Tells, on the page's own clock
-// (milliseconds from the start of the navigation), the first word and the word list's arrival.
+// (milliseconds from the start of the navigation), the first word, the word list's arrival and the page's load.
 function tellFirstWord(wordList) {
   let told = false;
   const check = () => {
@@ -15,7 +15,10 @@ function tellFirstWord(wordList) {
     const firstWord = performance.now();
     const entry = performance.getEntriesByType("resource").find((e) => e.name.endsWith(`/${wordList}`));
     const list = entry && { fetched: entry.responseEnd - entry.startTime, arrived: entry.responseEnd };
-    console.debug(`first word ${JSON.stringify({ firstWord, list })}`);
+    // The page's load, when it came before: the first focus waits a moment after it.
+    const navigation = performance.getEntriesByType("navigation")[0];
+    const loaded = navigation && navigation.loadEventStart > 0 ? navigation.loadEventStart : null;
+    console.debug(`first word ${JSON.stringify({ firstWord, list, loaded })}`);
   };
   document.addEventListener("focusin", check, true);
   // A box may come before the page has finished loading; only the nodes added are looked at.
@@ -30,7 +33,7 @@ export async function tellFirstWordIn(context, wordList = "") {
   await context.addInitScript(tellFirstWord, wordList);
 }
 
-// Opens the game's page and resolves with { firstWord, list } once it has told its first word.
+// Opens the game's page and resolves with { firstWord, list, loaded } once it has told its first word.
 export async function visitUntilFirstWord(page, address, timeoutMs = 30000) {
   const told = new Promise((resolve) => page.on("console", (message) => {
     if (message.text().startsWith("first word ")) resolve(JSON.parse(message.text().slice("first word ".length)));
