@@ -125,6 +125,7 @@ TEST_F(TimeAllowedTest, TheSettingFileIsKeptLikeTheOptionsFile) {
 
 TEST_F(TimeAllowedTest, WhereTheGameMayEndWithoutNoticeAPickIsSavedAtOnce) {
     system.endsWithoutNotice = true;
+    system.files[kOptionsPath] = "#TRUE#\r\n";
     Start({"eagle", "teacher", "tea"});
     game.mnuTimeAllowed_Click(TimeAllowedSetting::FiveTimesAsLong);
     EXPECT_EQ(system.files[kTimePath], "5\r\n");
