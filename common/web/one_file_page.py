@@ -54,10 +54,10 @@ def main():
     page = replace_once(page, r'<link rel="icon" href="[^"]*">', '<link rel="icon" href="%s">' % icon)
     page = replace_once(page, r'<link rel="stylesheet" href="[^"]*">',
                         "<style>\n%s</style>" % read(css_path).decode("utf-8"))
-    page = replace_once(page, r'<script defer src="[^"]*offline\.js"></script>\n?', "")
-    page = replace_once(page, r'<script defer src="[^"]*loading\.js"></script>',
+    page = replace_once(page, r'<script src="[^"]*offline\.js"></script>\n?', "")
+    page = replace_once(page, r'<script src="[^"]*loading\.js"></script>',
                         inline_script(read(loading_path).decode("utf-8")))
-    page = replace_once(page, r'<script defer src="%s"></script>' % re.escape(name),
+    page = replace_once(page, r'<script src="%s"></script>' % re.escape(name),
                         inline_script(embedded) + "\n" + inline_script(program))
     os.makedirs(os.path.dirname(output), exist_ok=True)
     with open(output, "w", encoding="utf-8") as out:
