@@ -9,8 +9,6 @@ globalThis.gamePort = (() => {
   const TypeAheadDropMs = 500;
   // How long a closed box stays in the screen reader's view after the focus has moved back.
   const ClosedBoxKeptMs = 1000;
-  // How long after the page has loaded a box that came with it takes the focus.
-  const LoadedPageSettleMs = 400;
   const queue = [];
   let wake = null;
 
@@ -118,7 +116,7 @@ globalThis.gamePort = (() => {
 
   // The page's status line stops saying that the game is loading once the game shows itself.
   function gameShown() {
-    if (globalThis.gameLoading) globalThis.gameLoading.shown();
+    globalThis.gameLoading.shown();
   }
 
   function openMessage(prompt, title, yesNo, dropTypeAhead) {
@@ -395,19 +393,7 @@ globalThis.gamePort = (() => {
     return dialogs.length > 0;
   }
 
-  let pageLoadedAt = null;
-  addEventListener("load", () => {
-    pageLoadedAt = performance.now();
-  }, { once: true });
-  function whenPageSettled(then) {
-    if (pageLoadedAt === null) {
-      addEventListener("load", () => setTimeout(then, LoadedPageSettleMs), { once: true });
-      return;
-    }
-    const left = pageLoadedAt + LoadedPageSettleMs - performance.now();
-    if (left > 0) setTimeout(then, left);
-    else then();
-  }
+  const whenPageSettled = globalThis.gameLoading.whenPageSettled;
 
   // --- A polite live region, there and empty from the start (a region made with its text is not
   // read). A control's new caption is spoken through it where the browser tells screen readers

@@ -8,9 +8,13 @@
 globalThis.gameLoading = (() => {
   // A first visit slower than this is told that the game is loading.
   const SlowLoadMs = 1500;
-  // As a box that comes with the page, the report of a start that failed comes a moment after the
-  // page has loaded: a screen reader reads a box shown earlier as part of the page.
-  const LoadedPageSettleMs = 400;
+  // A box or a first focus that comes with the page comes this long after the page has loaded: a
+  // screen reader reads one shown earlier as part of the page, or takes it in silence while still
+  // busy with the page's coming. Screen readers with Gecko (Firefox) read the page through the
+  // browser's other process and fall furthest behind on a busy machine: with Orca under load, a
+  // first letter focused 400 ms after the load came before Orca had taken the new page's own
+  // focus, and was not read; a second leaves them time.
+  const LoadedPageSettleMs = /\bGecko\/\d/.test(navigator.userAgent) ? 1000 : 400;
   const game = document.getElementById("game");
   const status = document.getElementById("game-status");
   const report = document.getElementById("game-report");
@@ -39,10 +43,20 @@ globalThis.gameLoading = (() => {
     });
   }
 
+  let loadedAt = document.readyState === "complete" ? performance.now() : null;
+  if (loadedAt === null) {
+    addEventListener("load", () => {
+      loadedAt = performance.now();
+    }, { once: true });
+  }
   function whenPageSettled(then) {
-    const settle = () => setTimeout(then, LoadedPageSettleMs);
-    if (document.readyState === "complete") settle();
-    else addEventListener("load", settle, { once: true });
+    if (loadedAt === null) {
+      addEventListener("load", () => setTimeout(then, LoadedPageSettleMs), { once: true });
+      return;
+    }
+    const left = loadedAt + LoadedPageSettleMs - performance.now();
+    if (left > 0) setTimeout(then, left);
+    else then();
   }
 
   const programLost = () => cannotStart(`${name} could not start: its program did not arrive whole.`,
@@ -75,6 +89,7 @@ globalThis.gameLoading = (() => {
   }, SlowLoadMs);
 
   return {
+    whenPageSettled,
     // The game's window or first box is there: the status line has nothing more to say.
     shown() {
       if (shown || failed) return;
