@@ -26,8 +26,7 @@ void PebblixGame::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
         return;
     }
     state.TimeSetting = setting;
-    timeAllowedUnsaved_ = true;
-    if (system_.EndsWithoutNotice()) {
+    if (timeAllowedSave_.Picked(system_)) {
         SaveTimeAllowed();
     }
     // Every score belongs to one setting: the game played so far ends as New Game ends it, its
@@ -38,8 +37,7 @@ void PebblixGame::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
 void PebblixGame::mnuOptionsSounds_Click() {
     state.SoundsOn = !state.SoundsOn;
     window_.SetSoundsChecked(state.SoundsOn);
-    soundsUnsaved_ = true;
-    if (system_.EndsWithoutNotice()) {
+    if (soundsSave_.Picked(system_)) {
         SaveOptions();
     }
 }

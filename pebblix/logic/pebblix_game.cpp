@@ -78,13 +78,10 @@ bool PebblixGame::FindAndLoadDictionary() {
 }
 
 void PebblixGame::Form_Unload() {
-    // The desktop saves the sounds option at every close. Where it was saved when picked, the close
-    // tries again only a pick whose save failed, and writes a first file where there is none, so
-    // that another copy's later pick is never put back.
-    if (!system_.EndsWithoutNotice() || soundsUnsaved_ || !system_.FileExists(SavedFile(kOptionsFile))) {
+    if (soundsSave_.DueAtClose(system_, SavedFile(kOptionsFile))) {
         SaveOptions();
     }
-    if (!system_.EndsWithoutNotice() || timeAllowedUnsaved_) {
+    if (timeAllowedSave_.DueAtClose(system_, SavedFile(kTimeAllowedFile))) {
         SaveTimeAllowed();
     }
 }
@@ -92,13 +89,13 @@ void PebblixGame::Form_Unload() {
 void PebblixGame::SaveOptions() {
     const std::string optionsPath = SavedFile(kOptionsFile);
     // Told once: a file that could not be read stays as it was for the whole run.
-    soundsUnsaved_ = false;
+    soundsSave_.Saving();
     if (optionsFileUnreadable_) {
         system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
     } else if (const common::SaveOutcome outcome =
                    system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn));
                outcome != common::SaveOutcome::Saved) {
-        soundsUnsaved_ = true;
+        soundsSave_.Failed();
         system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
     }
 }
@@ -106,14 +103,14 @@ void PebblixGame::SaveOptions() {
 void PebblixGame::SaveTimeAllowed() {
     const std::string path = SavedFile(kTimeAllowedFile);
     // Told once, as the sounds option is.
-    timeAllowedUnsaved_ = false;
+    timeAllowedSave_.Saving();
     if (timeAllowedFileUnreadable_) {
         system_.ShowMessage(TimeAllowedNotReadMessage(path), kTitle, MessageButtons::Ok);
     } else if (common::TimeAllowedToBeSaved(system_, path, state.TimeSetting)) {
         const common::SaveOutcome outcome =
             system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
         if (outcome != common::SaveOutcome::Saved) {
-            timeAllowedUnsaved_ = true;
+            timeAllowedSave_.Failed();
             system_.ShowMessage(TimeAllowedNotSavedMessage(path, outcome), kTitle, MessageButtons::Ok);
         }
     }

@@ -6,6 +6,7 @@
 
 #include "common/game_lifetime.h"
 #include "common/random_source.h"
+#include "common/setting_save.h"
 #include "common/system_port.h"
 #include "common/timer_control.h"
 #include "pebblix/logic/game_state.h"
@@ -71,10 +72,9 @@ private:
     bool optionsFileUnreadable_ = false;
     // The same for the time setting's file.
     bool timeAllowedFileUnreadable_ = false;
-    // Sounds was switched and has not been saved since (a save that failed included).
-    bool soundsUnsaved_ = false;
-    // The time allowed was picked and has not been saved since (a save that failed included).
-    bool timeAllowedUnsaved_ = false;
+    // When the sounds option and the time allowed are written; the options file is always kept.
+    common::SettingSave soundsSave_{common::SettingSave::FirstFile::AtClose};
+    common::SettingSave timeAllowedSave_{common::SettingSave::FirstFile::OnlyWhenPicked};
 };
 
 }  // namespace pebblix

@@ -8,6 +8,7 @@
 
 #include "common/game_lifetime.h"
 #include "common/random_source.h"
+#include "common/setting_save.h"
 #include "common/system_port.h"
 #include "common/timer_control.h"
 #include "scrambolo/engine/game_state.h"
@@ -139,10 +140,9 @@ private:
     bool letterRangeFileUnreadable_ = false;
     // The same for the time setting's file.
     bool timeAllowedFileUnreadable_ = false;
-    // A letter range was picked and has not been saved since (a save that failed included).
-    bool letterRangeUnsaved_ = false;
-    // The time allowed was picked and has not been saved since (a save that failed included).
-    bool timeAllowedUnsaved_ = false;
+    // When the letter range and the time allowed are written; diff.dat is always kept.
+    common::SettingSave letterRangeSave_{common::SettingSave::FirstFile::AtClose};
+    common::SettingSave timeAllowedSave_{common::SettingSave::FirstFile::OnlyWhenPicked};
     // The end question of a game that beat the high score is up and its score is not yet saved;
     // a log-off under the question saves it before the window goes.
     bool beatenScoreUnsaved_ = false;

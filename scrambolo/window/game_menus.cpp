@@ -25,8 +25,7 @@ void Game::PickLetterRange(std::int32_t value, RangeItem item) {
     state.SwapPending = false;
     // Start-up has proved that the list holds a dealable word, so the fallback always deals.
     SettleDeal(engine_.ApplyLetterRange());
-    letterRangeUnsaved_ = true;
-    if (system_.EndsWithoutNotice()) {
+    if (letterRangeSave_.Picked(system_)) {
         SaveLetterRange();
     }
 }
@@ -34,7 +33,7 @@ void Game::PickLetterRange(std::int32_t value, RangeItem item) {
 void Game::SaveLetterRange() {
     const std::string path = SavedFile("diff.dat");
     // Told once: a file that could not be read stays as it was for the whole run.
-    letterRangeUnsaved_ = false;
+    letterRangeSave_.Saving();
     if (letterRangeFileUnreadable_) {
         system_.ShowMessage("The number of letters you chose was not saved: the file " + path +
                                 " could not be read when the game started, so it was left as it was.",
@@ -42,7 +41,7 @@ void Game::SaveLetterRange() {
     } else if (const common::SaveOutcome saved =
                    system_.ReplaceWholeFile(path, common::CrLfLine(common::FormatPlain(state.LetterRange)));
                saved != common::SaveOutcome::Saved) {
-        letterRangeUnsaved_ = true;
+        letterRangeSave_.Failed();
         system_.ShowMessage("The number of letters you chose could not be saved" + common::WhereNotSaved(path, saved) +
                                 ". The setting saved before is kept as it was.",
                             "Scrambolo", common::MessageButtons::Ok);
@@ -62,8 +61,7 @@ void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
     SaveBeatenHighScore();
     state.TimeSetting = setting;
     engine_.ReadHighScoreFile();
-    timeAllowedUnsaved_ = true;
-    if (system_.EndsWithoutNotice()) {
+    if (timeAllowedSave_.Picked(system_)) {
         SaveTimeAllowed();
     }
     // Under "Time Is Up" the answer begins the next game, at the new setting; the clock stays off
@@ -83,13 +81,10 @@ void Game::Form_Unload() {
     Timer1_.SetEnabled(false);
     // Windows may end the program as soon as a log-off has closed the window.
     SaveBeatenHighScore();
-    // The desktop saves the letter range at every close. Where it was saved when picked, the close
-    // tries again only a pick whose save failed, and writes a first file where there is none, so
-    // that another copy's later pick is never put back.
-    if (!system_.EndsWithoutNotice() || letterRangeUnsaved_ || !system_.FileExists(SavedFile("diff.dat"))) {
+    if (letterRangeSave_.DueAtClose(system_, SavedFile("diff.dat"))) {
         SaveLetterRange();
     }
-    if (!system_.EndsWithoutNotice() || timeAllowedUnsaved_) {
+    if (timeAllowedSave_.DueAtClose(system_, SavedFile(kTimeAllowedName))) {
         SaveTimeAllowed();
     }
     // Every other open window closes with the main window, which goes once this handler ends.
@@ -101,7 +96,7 @@ void Game::Form_Unload() {
 void Game::SaveTimeAllowed() {
     const std::string path = SavedFile(kTimeAllowedName);
     // Told once, as the letter range is.
-    timeAllowedUnsaved_ = false;
+    timeAllowedSave_.Saving();
     if (timeAllowedFileUnreadable_) {
         system_.ShowMessage("The time allowed you chose was not saved: the file " + path +
                                 " could not be read when the game started, so it was left as it was.",
@@ -110,7 +105,7 @@ void Game::SaveTimeAllowed() {
         const common::SaveOutcome saved =
             system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
         if (saved != common::SaveOutcome::Saved) {
-            timeAllowedUnsaved_ = true;
+            timeAllowedSave_.Failed();
             system_.ShowMessage("The time allowed you chose could not be saved" + common::WhereNotSaved(path, saved) +
                                     ". The setting saved before is kept as it was.",
                                 "Scrambolo", common::MessageButtons::Ok);
