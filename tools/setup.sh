@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick
   sox zip unzip nsis
-  qt6-base-dev libxcb1-dev libpulse-dev pulseaudio
+  qt6-base-dev libpulse-dev pulseaudio
   dbus dbus-x11 at-spi2-core orca python3-pyatspi xdotool openbox
   faketime
   dpkg-dev desktop-file-utils appstream

@@ -31,6 +31,9 @@ void LateKeys::Forward(QWidget* closedBox, QWidget* owner) {
 LateKeys::LateKeys(QWidget* closedBox, QWidget* owner) : QObject(owner), box_(closedBox), owner_(owner) {
     QCoreApplication::instance()->installEventFilter(this);
     QTimer::singleShot(kHoldClosedBoxMilliseconds, this, [this] {
+        // Out of the way at once: deleted later only once the loop it was made in runs again,
+        // which a game waiting inside a handler may not do for a long time.
+        QCoreApplication::instance()->removeEventFilter(this);
         delete box_.data();
         deleteLater();
     });

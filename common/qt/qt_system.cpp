@@ -19,7 +19,6 @@
 
 #include "common/posix/player_folders.h"
 #include "common/qt/cue_player.h"
-#include "common/qt/keyboard_handover.h"
 #include "common/qt/keyboard_watch.h"
 #include "common/qt/late_keys.h"
 #include "common/qt/qt_text.h"
@@ -47,21 +46,6 @@ protected:
     }
 };
 
-// A box that closes, by any of its buttons, Esc or its close button, first gives the keyboard to
-// the window beneath it: a player typing on straight after OK loses no letter to the moment the
-// box has gone and the window beneath has not yet been given the keyboard.
-class BoxHandingTheKeyboardBack : public QMessageBox {
-public:
-    using QMessageBox::QMessageBox;
-
-    void setVisible(bool visible) override {
-        if (!visible && isVisible() && parentWidget() != nullptr) {
-            HandKeyboardTo(parentWidget()->window());
-        }
-        QMessageBox::setVisible(visible);
-    }
-};
-
 }  // namespace
 
 QtSystem::QtSystem(std::string gameFolder)
@@ -74,7 +58,7 @@ QtSystem::~QtSystem() = default;
 MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string& title, MessageButtons buttons,
                                     TypeAhead typeAhead) {
     // Kept a moment after it closes, for the keys pressed for the window beneath it.
-    QMessageBox& box = *new BoxHandingTheKeyboardBack(owner_.data());
+    QMessageBox& box = *new QMessageBox(owner_.data());
     std::optional<TypeAheadDrop> keysForTheWord;
     if (typeAhead == TypeAhead::Dropped) {
         keysForTheWord.emplace(&box, *keyboard_);
