@@ -365,6 +365,11 @@ globalThis.gamePort = (() => {
   // is told there by the focus moving to a new control.
   const agent = globalThis.navigator ? navigator.userAgent : "";
   const webKit = /AppleWebKit/.test(agent) && !/Chrome|Chromium|Edg|OPR/.test(agent);
+  // A guess refused and selected in its box is told by the selection's news, which a screen
+  // reader still echoing the typed letters may take for no change, having read the selection
+  // already (Orca in WebKitGTK and in Firefox, on a busy machine): there the guess comes back in
+  // a new box that takes the focus, read whole with its selection.
+  const refusedGuessInNewBox = webKit || /\bGecko\/\d/.test(agent);
 
   // Focus given back by a closing box, menu or window is not the player moving it.
   let restoringFocus = false;
@@ -601,7 +606,7 @@ globalThis.gamePort = (() => {
     EventKind, post, waitForEvent, take, dropInput, setTimer,
     newText, announce, setPageRoot, addWindow, removeWindow, openMessage, closeMessage,
     restoreFocus, focusSoon, whenSettled, focusTarget, claimFocus, focusIsRestored, focusRestoredInThisTask,
-    messageBoxOpen, replaceControl, webKit, endGame, setTwips, accessKeyOf, sound, playSound, readSaved, writeSaved,
+    messageBoxOpen, replaceControl, webKit, refusedGuessInNewBox, endGame, setTwips, accessKeyOf, sound, playSound, readSaved, writeSaved,
     fetchFile, openTab, pageFolder,
   };
 })();

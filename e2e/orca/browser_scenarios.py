@@ -48,9 +48,9 @@ def expect_clock_from(s, least):
 
 def hear_refused_guess(s, typed):
     """The refused guess, all of it selected, right after Return: its text, then that it is
-    selected (Chromium, Firefox); in WebKitGTK the focus comes to a new box holding it, read with
-    its label and its selection. Then nothing more of it: read twice is a fault."""
-    if s.browser == "webkit":
+    selected (Chromium); in WebKitGTK and Firefox the focus comes to a new box holding it, read
+    with its label and its selection. Then nothing more of it: read twice is a fault."""
+    if s.browser in ("webkit", "firefox"):
         expected = ("Word: entry %s selected." % typed,)
     else:
         expected = (typed, "selected")

@@ -175,7 +175,7 @@ globalThis.gamePage = (() => {
       port.focusSoon(guess);
     },
     selectAllGuess() {
-      if (port.webKit && port.focusTarget() === guess) renewGuessBox();
+      if (port.refusedGuessInNewBox && port.focusTarget() === guess) renewGuessBox();
       else guess.select();
     },
   };
