@@ -556,7 +556,8 @@ def scenario_time_allowed(s):
 
     s.step("the next start reads it back: twenty minutes, Ten Times As Long checked")
     start(s)
-    s.find("label", "20:00")
+    # Twenty minutes, or a second or two fewer where a busy machine was slow to look.
+    s.find("label", re.compile(r"20:00|19:5\d"))
     alt_keys(s, "alt+o", "t", "Up")
     s.hear("Ten Times As Long checked.")
     s.key("Escape", "Escape", "Escape")
