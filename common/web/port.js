@@ -369,7 +369,7 @@ globalThis.gamePort = (() => {
   // reader still echoing the typed letters may take for no change, having read the selection
   // already (Orca in WebKitGTK and in Firefox, on a busy machine): there the guess comes back in
   // a new box that takes the focus, read whole with its selection.
-  const refusedGuessInNewBox = webKit || /\bGecko\/\d/.test(agent);
+  const refusedGuessInNewBox = webKit || globalThis.gameLoading.gecko;
 
   // Focus given back by a closing box, menu or window is not the player moving it.
   let restoringFocus = false;

@@ -6,15 +6,17 @@
 // title and button, so that screen readers know its parts before it is shown. The game's page
 // says when the game has shown itself.
 globalThis.gameLoading = (() => {
+  // Gecko (Firefox) lets screen readers read the page only through its other process, so they
+  // fall behind the page on a busy machine: the game's page allows for it where it counts.
+  const gecko = /\bGecko\/\d/.test(navigator.userAgent);
   // A first visit slower than this is told that the game is loading.
   const SlowLoadMs = 1500;
   // A box or a first focus that comes with the page comes this long after the page has loaded: a
   // screen reader reads one shown earlier as part of the page, or takes it in silence while still
-  // busy with the page's coming. Screen readers with Gecko (Firefox) read the page through the
-  // browser's other process and fall furthest behind on a busy machine: with Orca under load, a
-  // first letter focused 400 ms after the load came before Orca had taken the new page's own
-  // focus, and was not read; a second leaves them time.
-  const LoadedPageSettleMs = /\bGecko\/\d/.test(navigator.userAgent) ? 1000 : 400;
+  // busy with the page's coming. Screen readers with Gecko fall furthest behind: with Orca under
+  // load, a first letter focused 400 ms after the load came before Orca had taken the new page's
+  // own focus, and was not read; a second leaves them time.
+  const LoadedPageSettleMs = gecko ? 1000 : 400;
   const game = document.getElementById("game");
   const status = document.getElementById("game-status");
   const report = document.getElementById("game-report");
@@ -89,6 +91,7 @@ globalThis.gameLoading = (() => {
   }, SlowLoadMs);
 
   return {
+    gecko,
     whenPageSettled,
     // The game's window or first box is there: the status line has nothing more to say.
     shown() {
