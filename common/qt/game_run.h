@@ -13,6 +13,7 @@
 #include "common/qt/accessible_line_edit.h"
 #include "common/qt/accessible_menu_item.h"
 #include "common/qt/qt_system.h"
+#include "common/qt/screen_reader_link.h"
 #include "common/qt/session_end.h"
 #include "common/random_source.h"
 
@@ -40,6 +41,7 @@ int PlayGame(int argc, char** argv, const char* gameFolder, FaultReport faultRep
     QApplication::setQuitOnLastWindowClosed(false);
     InstallLineEditAccessibility();
     InstallMenuItemAccessibility();
+    WaitForScreenReaderLink();
     SetFaultReport(std::move(faultReport));
 
     QtSystem system(gameFolder);

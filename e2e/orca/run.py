@@ -70,7 +70,7 @@ def main():
     shutil.rmtree(folder, ignore_errors=True)
     os.makedirs(folder)
 
-    desktop = Desktop(folder)
+    desktop = Desktop(folder, getattr(play, "bus_address_delay", None))
     scenario = None
     passed = False
     try:
