@@ -9,7 +9,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils imagemagick
   sox zip unzip nsis
   qt6-base-dev libpulse-dev pulseaudio
-  dbus dbus-x11 at-spi2-core orca python3-pyatspi xdotool openbox
+  dbus dbus-x11 at-spi2-core orca python3-pyatspi python3-gi xdotool openbox
   faketime
   dpkg-dev desktop-file-utils appstream
   emscripten chromium firefox-esr webkit2gtk-driver
