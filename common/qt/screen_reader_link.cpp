@@ -34,12 +34,14 @@ bool StatusSaysOn(QDBusConnection& bus, const QString& property) {
 // The same questions Qt asks before it makes the link in its own time: true when it will. A bus
 // address given in the environment is linked at once, or never, so it is not waited for.
 bool LinkComing() {
-    if (qEnvironmentVariableIsSet("AT_SPI_BUS_ADDRESS"))
+    if (qEnvironmentVariableIsSet("AT_SPI_BUS_ADDRESS")) {
         return false;
+    }
     QDBusConnection bus = QDBusConnection::sessionBus();
     // Asked only of a desktop that runs the accessibility service: asking would otherwise start it.
-    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kAccessibilityService))
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(kAccessibilityService)) {
         return false;
+    }
     return qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") ||
            StatusSaysOn(bus, QStringLiteral("ScreenReaderEnabled")) || StatusSaysOn(bus, QStringLiteral("IsEnabled"));
 }
@@ -48,8 +50,9 @@ class LinkWatch final : public QAccessible::ActivationObserver {
 public:
     explicit LinkWatch(QEventLoop& wait) : wait_(wait) {}
     void accessibilityActiveChanged(bool active) override {
-        if (active)
+        if (active) {
             wait_.quit();
+        }
     }
 
 private:
@@ -61,14 +64,16 @@ private:
 void WaitForScreenReaderLink() {
     const bool coming = LinkComing();
     // Asking whether the link is up is what starts Qt making it.
-    if (QAccessible::isActive() || !coming)
+    if (QAccessible::isActive() || !coming) {
         return;
+    }
     QEventLoop wait;
     LinkWatch watch(wait);
     QAccessible::installActivationObserver(&watch);
     QTimer::singleShot(kLinkWaitMs, &wait, &QEventLoop::quit);
-    if (!QAccessible::isActive())
+    if (!QAccessible::isActive()) {
         wait.exec();
+    }
     QAccessible::removeActivationObserver(&watch);
 }
 
