@@ -18,6 +18,7 @@
 #include <system_error>
 
 #include "common/posix/player_folders.h"
+#include "common/qt/closing_box.h"
 #include "common/qt/cue_player.h"
 #include "common/qt/keyboard_watch.h"
 #include "common/qt/late_keys.h"
@@ -80,6 +81,7 @@ MessageAnswer QtSystem::ShowMessage(const std::string& prompt, const std::string
     // back that key and the next ones together, and the next ones reach the closed box before
     // its own loop has returned.
     QObject::connect(&box, &QDialog::finished, &box, [&box, owner = owner_] { LateKeys::Forward(&box, owner.data()); });
+    HandKeyboardBackOnAnswer(box, owner_.data());
     const int answer = box.exec();
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;

@@ -1,10 +1,12 @@
 """A private headless desktop for one scenario: a virtual display, a window manager, the accessibility bus and Orca."""
 
+import contextlib
 import json
 import os
 import pty
 import re
 import shutil
+import signal
 import subprocess
 import tempfile
 import threading
@@ -193,6 +195,18 @@ class Desktop:
                                    env=dict(os.environ, **(environment or {})))
         self._processes.append((name, process))
         return process
+
+    @contextlib.contextmanager
+    def window_manager_busy(self):
+        """The window manager stopped meanwhile, as a busy machine's may lag: what it does for the
+        game's windows, such as giving the keyboard back to the window beneath a box that closed,
+        waits until it goes on."""
+        window_manager = dict(self._processes)["openbox"]
+        window_manager.send_signal(signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            window_manager.send_signal(signal.SIGCONT)
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], check=False,

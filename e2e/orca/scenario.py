@@ -355,18 +355,25 @@ class Scenario:
 
     def nodes(self, predicate=None):
         """Every object of the game's showing windows that the predicate accepts, in tree order."""
+        from gi.repository import GLib
         found = []
 
         def walk(accessible, depth):
             if accessible is None or depth > 30:
                 return
-            node = Node(accessible)
-            if depth > 1 and "showing" not in node.states:
+            # An object the game takes away while the walk reads the tree (a box closing, a control
+            # replaced) is no longer showing: it is passed over, as a later read would not find it.
+            try:
+                node = Node(accessible)
+                if depth > 1 and "showing" not in node.states:
+                    return
+                children = [accessible.getChildAtIndex(index) for index in range(accessible.childCount)]
+            except GLib.GError:
                 return
             if predicate is None or predicate(node):
                 found.append(node)
-            for index in range(accessible.childCount):
-                walk(accessible.getChildAtIndex(index), depth + 1)
+            for child in children:
+                walk(child, depth + 1)
 
         walk(self.application(), 0)
         return found
