@@ -1,4 +1,4 @@
-// A message box closed by one of its buttons: the keyboard goes to the window beneath before the box does.
+// A box or window of the game that goes away gives the keyboard to the window beneath before it goes.
 #include "common/qt/closing_box.h"
 
 #include <QAbstractButton>
@@ -30,12 +30,6 @@ private:
     QPointer<QWidget> box_;
 };
 
-void HandKeyboardTo(QNativeInterface::QX11Application& x11, QWidget& window) {
-    xcb_set_input_focus(x11.connection(), XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(window.winId()),
-                        XCB_CURRENT_TIME);
-    xcb_flush(x11.connection());
-}
-
 }  // namespace
 
 void HandKeyboardBackOnAnswer(QMessageBox& box, QWidget* owner) {
@@ -43,14 +37,24 @@ void HandKeyboardBackOnAnswer(QMessageBox& box, QWidget* owner) {
     if (owner == nullptr || x11 == nullptr) {
         return;
     }
-    QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&box, x11, owner = QPointer<QWidget>(owner)] {
+    QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&box, owner = QPointer<QWidget>(owner)] {
         QWindow* window = box.windowHandle();
         if (owner == nullptr || !owner->window()->isVisible() || window == nullptr) {
             return;
         }
-        HandKeyboardTo(*x11, *owner->window());
+        HandKeyboardTo(*owner->window());
         window->installEventFilter(new HideOnClose(box, *window));
     });
+}
+
+void HandKeyboardTo(QWidget& window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || !window.isVisible()) {
+        return;
+    }
+    xcb_set_input_focus(x11->connection(), XCB_INPUT_FOCUS_PARENT, static_cast<xcb_window_t>(window.winId()),
+                        XCB_CURRENT_TIME);
+    xcb_flush(x11->connection());
 }
 
 }  // namespace common::qt

@@ -1,4 +1,4 @@
-// A message box closed by one of its buttons: the keyboard goes to the window beneath before the box does.
+// A box or window of the game that goes away gives the keyboard to the window beneath before it goes.
 #pragma once
 
 #include <QMessageBox>
@@ -15,5 +15,9 @@ namespace common::qt {
 // box is deleted (LateKeys takes over the keys it still receives). A box closed otherwise closes as
 // Qt closes it. Off X11 it does nothing.
 void HandKeyboardBackOnAnswer(QMessageBox& box, QWidget* owner);
+
+// Gives the keyboard to window straight away, for a window of the game above it that is about to
+// go (see above); the window must be showing. Off X11 it does nothing.
+void HandKeyboardTo(QWidget& window);
 
 }  // namespace common::qt

@@ -260,6 +260,16 @@ def scenario_hint_and_range(s):
     alt_keys(s, "alt+c")
     s.hear(FRAME, "%s push button." % left_on)
 
+    s.step("a key pressed straight after Esc, the window manager too busy to give the keyboard back, reaches the window")
+    s.key("c")
+    s.hear("Cheat.", "Hint: text.", "p**n*t.")
+    with s.desktop.window_manager_busy():
+        s.press_together("Escape", "Tab")
+        s.hear(FRAME, "%s push button." % letters(s)[2])
+        s.expect_focus("push button", letters(s)[2])
+    s.key("shift+Tab")
+    s.hear("%s push button." % left_on)
+
     s.step("the range menu shows the saved range checked")
     alt_keys(s, "alt+o")
     s.hear("Number Of Letters.")

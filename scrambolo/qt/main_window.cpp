@@ -9,7 +9,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
+#include "common/qt/closing_box.h"
 #include "common/qt/fault_exit.h"
+#include "common/qt/late_keys.h"
 #include "common/qt/menu_keys.h"
 #include "common/qt/qt_text.h"
 #include "scrambolo/qt/spoken_caption.h"
@@ -234,9 +236,12 @@ void MainWindow::ShowHintWindow() {
 
 void MainWindow::CloseHintWindow() {
     if (cheat_ != nullptr) {
-        // The close may come from inside one of the window's own events: it goes once they end.
+        // The keyboard comes back here before the window goes, so no key typed on is lost between,
+        // and a key the window still receives comes here too. The close may come from inside one
+        // of the window's own events: it is deleted later, once they have ended.
+        common::qt::HandKeyboardTo(*this);
         cheat_->hide();
-        cheat_->deleteLater();
+        common::qt::LateKeys::Forward(cheat_, this);
         cheat_ = nullptr;
     }
 }
