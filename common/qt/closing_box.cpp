@@ -2,7 +2,6 @@
 #include "common/qt/closing_box.h"
 
 #include <QAbstractButton>
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWindow>
