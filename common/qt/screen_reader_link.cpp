@@ -71,9 +71,7 @@ void WaitForScreenReaderLink() {
     LinkWatch watch(wait);
     QAccessible::installActivationObserver(&watch);
     QTimer::singleShot(kLinkWaitMs, &wait, &QEventLoop::quit);
-    if (!QAccessible::isActive()) {
-        wait.exec();
-    }
+    wait.exec();
     QAccessible::removeActivationObserver(&watch);
 }
 
