@@ -5,8 +5,8 @@
 
 namespace common::web {
 
-// The same numbers as the page's EventKind.
-enum class EventKind { Timer = 1, Click = 2, DoubleClick = 3, Focus = 4, Key = 5, Menu = 6, Close = 7, Answer = 8 };
+// The page names each event's kind ("Timer", "Click", ...), as these are named.
+enum class EventKind { Timer, Click, DoubleClick, Focus, Key, Menu, Close, Answer };
 
 struct PageEvent {
     EventKind kind;

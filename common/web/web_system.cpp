@@ -11,8 +11,9 @@ namespace {
 
 // clang-format off
 // The prompt and the title are UTF-8, as every message box's.
-EM_JS(int, open_message, (const char* prompt, const char* title, int yesNo, int dropTypeAhead), {
-    return gamePort.openMessage(UTF8ToString(prompt), UTF8ToString(title), yesNo !== 0, dropTypeAhead !== 0);
+// A question that drops the type-ahead is given the time the keyboard must be quiet, 0 otherwise.
+EM_JS(int, open_message, (const char* prompt, const char* title, int yesNo, int dropTypeAheadMs), {
+    return gamePort.openMessage(UTF8ToString(prompt), UTF8ToString(title), yesNo !== 0, dropTypeAheadMs);
 });
 
 EM_JS(void, close_message, (int id), { gamePort.closeMessage(id); });
@@ -101,7 +102,8 @@ MessageAnswer WebSystem::ShowMessage(const std::string& prompt, const std::strin
     if (ended_) {
         return yesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
-    const int box = open_message(prompt.c_str(), title.c_str(), yesNo ? 1 : 0, typeAhead == TypeAhead::Dropped ? 1 : 0);
+    const int box = open_message(prompt.c_str(), title.c_str(), yesNo ? 1 : 0,
+                                 typeAhead == TypeAhead::Dropped ? static_cast<int>(kTypeAheadDropSeconds * 1000) : 0);
     // The box's own loop: the clock's ticks, the focus the page had already moved and the page
     // closing are delivered while it is up, as a modal box lets its owner's timers run. What the
     // player did to the window before the box came and the game has not yet taken (a second

@@ -3,7 +3,6 @@
 
 globalThis.gamePage = (() => {
   const port = gamePort;
-  const Kind = port.EventKind;
   const Target = { CheckIt: 1 };
   const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6, TimeStandard: 11 };
 
@@ -26,7 +25,7 @@ globalThis.gamePage = (() => {
       { caption: "&Visit", id: Menu.Visit },
       { caption: "&About Pebblix...", id: Menu.About },
     ] },
-  ], (id) => port.post(Kind.Menu, id));
+  ], (id) => port.post("Menu", id));
   menus.setChecked(Menu.Sounds, true);
 
   // The client area, its controls placed in twips as on the desktop; the tab order is the word,
@@ -73,7 +72,7 @@ globalThis.gamePage = (() => {
 
   form.addEventListener("submit", (event) => {
     event.preventDefault();
-    port.post(Kind.Click, Target.CheckIt);
+    port.post("Click", Target.CheckIt);
   });
 
   // Checks the guess as the Check it! button does; Safari before 16 has no requestSubmit, and a
@@ -112,7 +111,7 @@ globalThis.gamePage = (() => {
       submitGuess();
     } else if (event.key === "F1" || event.key === "F2") {
       event.preventDefault();
-      port.post(Kind.Menu, event.key === "F1" ? Menu.Contents : Menu.New);
+      port.post("Menu", event.key === "F1" ? Menu.Contents : Menu.New);
     } else if (event.altKey && !event.ctrlKey && ["w", "c"].includes(port.accessKeyOf(event))) {
       // The access keys of "&Word:" and "&Check it!" (Option with them on a Mac); the word's
       // always selects the whole guess.

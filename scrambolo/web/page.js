@@ -3,7 +3,6 @@
 
 globalThis.gamePage = (() => {
   const port = gamePort;
-  const Kind = port.EventKind;
   // Targets of the page's events, as the game's window numbers them.
   const Target = { ClockLabel: 10, HintClose: 20 };
   const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23,
@@ -29,7 +28,7 @@ globalThis.gamePage = (() => {
       { caption: "&Visit", id: Menu.Web },
       { caption: "&About Scrambolo...", id: Menu.About },
     ] },
-  ], (id) => port.post(Kind.Menu, id));
+  ], (id) => port.post("Menu", id));
 
   // The client area, laid out in twips as on the desktop.
   const client = document.createElement("div");
@@ -46,9 +45,9 @@ globalThis.gamePage = (() => {
     button.type = "button";
     button.className = "letter";
     if (index >= 1) {
-      button.addEventListener("click", () => port.post(Kind.Click, index));
+      button.addEventListener("click", () => port.post("Click", index));
       button.addEventListener("focus", () => {
-        if (!port.focusIsRestored()) port.post(Kind.Focus, index);
+        if (!port.focusIsRestored()) port.post("Focus", index);
       });
     }
     return button;
@@ -88,7 +87,7 @@ globalThis.gamePage = (() => {
   }
   const clock = document.createElement("div");
   clock.className = "clock";
-  clock.addEventListener("dblclick", () => port.post(Kind.DoubleClick, Target.ClockLabel));
+  clock.addEventListener("dblclick", () => port.post("DoubleClick", Target.ClockLabel));
   client.append(letters, clock);
 
   // The commands of the letter keys, for a player whose screen reader or phone keeps the keys.
@@ -98,7 +97,7 @@ globalThis.gamePage = (() => {
     const button = document.createElement("button");
     button.type = "button";
     button.textContent = caption;
-    button.addEventListener("click", () => port.post(Kind.Key, 0, key, 0));
+    button.addEventListener("click", () => port.post("Key", 0, key, 0));
     commands.append(button);
   };
   addCommand("Check (J)", KeyJ);
@@ -112,13 +111,13 @@ globalThis.gamePage = (() => {
     if (menuBar.contains(event.target) && event.keyCode !== KeyF1) return;
     if (event.keyCode === KeyF1) {
       event.preventDefault();
-      port.post(Kind.Menu, Menu.Contents);
+      port.post("Menu", Menu.Contents);
       return;
     }
     // A letter does nothing else in the window: taken here, a browser that hands a key no control
     // took back to its window (WebKitGTK's) does not let the screen reader hear it twice.
     if (event.keyCode >= 65 && event.keyCode <= 90 && !event.ctrlKey) event.preventDefault();
-    port.post(Kind.Key, 0, event.keyCode, (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0));
+    port.post("Key", 0, event.keyCode, (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0));
   }, true);
 
   // The "Cheat" window: the hint pattern in a text box with the focus, and Close.
@@ -143,13 +142,13 @@ globalThis.gamePage = (() => {
     const close = document.createElement("button");
     close.type = "button";
     gameMenus.label(close, hintCaptions.close);
-    close.addEventListener("click", () => port.post(Kind.Click, Target.HintClose));
+    close.addEventListener("click", () => port.post("Click", Target.HintClose));
     hint.addEventListener("keydown", (event) => {
       const altC = event.altKey && port.accessKeyOf(event) === "c";
       if (event.key === "Escape" || altC) {
         event.preventDefault();
         event.stopPropagation();
-        port.post(Kind.Click, Target.HintClose);
+        port.post("Click", Target.HintClose);
       }
     });
     hint.append(heading, text, close);
