@@ -20,6 +20,13 @@ function(add_platform_end_to_end_tests)
     set_tests_properties(webkit.${game} PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
       ENVIRONMENT "WEB_SITE=${WEB_SITE};WEB_ENGINE=webkit")
   endforeach()
+  # The word lists and programs that travel packed come back whole, in the page's own port code.
+  add_test(NAME web.packed_files COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/packed_files.test.mjs)
+  set_tests_properties(web.packed_files PROPERTIES LABELS browser ENVIRONMENT "WEB_SITE=${WEB_SITE}")
+  # What a first visit fetches from a host that compresses nothing, in Chromium.
+  add_test(NAME browser.first_visit COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/first_visit.test.mjs)
+  set_tests_properties(browser.first_visit PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
+    ENVIRONMENT "WEB_SITE=${WEB_SITE}")
   # Both pages as a phone, a zoomed window, a touch screen and a Mac's keyboard meet them, in Chromium.
   add_test(NAME browser.devices COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/devices.test.mjs)
   set_tests_properties(browser.devices PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
