@@ -22,6 +22,10 @@ inline constexpr std::array<TimeAllowedSetting, 4> kTimeAllowedSettings{
 inline constexpr const char* kTimeAllowedMenuCaption = "&Time Allowed";
 const char* TimeAllowedItemCaption(TimeAllowedSetting setting);
 
+// The ids of the submenu and its items in both games' command tables, Standard's first.
+inline constexpr int kTimeAllowedMenuId = 229;
+inline constexpr int TimeAllowedCommand(TimeAllowedSetting setting) { return 230 + static_cast<int>(setting); }
+
 // How many times the standard time each word is given: 1, 2, 5 or 10.
 int TimeFactor(TimeAllowedSetting setting);
 

@@ -16,8 +16,6 @@ inline constexpr const char* kAboutTitle = "About Pebblix";
 extern const char* const kWelcomeQuestion;
 extern const char* const kInstructions;
 extern const char* const kSystemDirectoryError;
-// Shown by a window when a handler failed in a way the game cannot recover from; the program ends.
-extern const char* const kUnexpectedProblem;
 
 // The report of an accepted guess: the points, then the total in the print form with no blank
 // after it.
@@ -34,6 +32,9 @@ std::string Verdict(std::int16_t Score, std::int16_t HighScore);
 std::string GameOverReport(std::int16_t Score, std::int16_t WordsGuessed, std::int16_t HighScore);
 
 std::string NewGameReport(std::int16_t Score);
+// What the player is told when a fault the game cannot recover from ends it; the fault's own words
+// are not shown.
+std::string FaultMessage(const std::string& what);
 std::string AboutText();
 std::string VisitMenuCaption();
 

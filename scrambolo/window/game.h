@@ -18,9 +18,8 @@
 
 namespace scrambolo {
 
-// Verdict codes of ReportGuess: 1 is wrong, every other value right.
-inline constexpr int kVerdictWrong = 1;
-inline constexpr int kVerdictRight = 2;
+// The verdict on an arrangement, as ReportGuess is given it: 1 wrong, 2 right.
+enum class Verdict { Wrong = 1, Right = 2 };
 
 // The saved time setting, beside diff.dat.
 inline constexpr const char* kTimeAllowedName = "timeallowed.dat";
@@ -53,7 +52,7 @@ public:
 
     // The verdict.
     void CheckArrangement();
-    void ReportGuess(int Verdict);
+    void ReportGuess(Verdict verdict);
     void Pause(double Seconds);
 
     // The clock and the end of a game.
@@ -100,7 +99,8 @@ private:
     void NewGame();
     // Saves a high score beaten in the game whose end question is up, once.
     void SaveBeatenHighScore();
-    void PickLetterRange(std::int32_t value, RangeItem item);
+    // Sets the range and checks its item (an id of scrambolo/window/game_commands.h), then deals.
+    void PickLetterRange(std::int32_t value, int item);
     // Writes timeallowed.dat when there is a choice to keep: at the close, and when picked where a page may end unannounced.
     void SaveTimeAllowed();
     // Writes the letter range to diff.dat, or tells the player why it was not written.

@@ -4,22 +4,23 @@
 #include "common/field_values.h"
 #include "common/maker.h"
 #include "common/saved_file.h"
+#include "common/time_allowed_commands.h"
+#include "scrambolo/window/game_commands.h"
 
 namespace scrambolo {
 
-void Game::mnuOptions34_Click() { PickLetterRange(kRange34, RangeItem::Options34); }
-void Game::mnuOptions45_Click() { PickLetterRange(kRange45, RangeItem::Options45); }
-void Game::mnuOptions56_Click() { PickLetterRange(kRange56, RangeItem::Options56); }
-void Game::mnuOptions6_Click() { PickLetterRange(kRange6, RangeItem::Options6); }
-void Game::mnuOptionsAllRanges_Click() { PickLetterRange(kAllRanges, RangeItem::OptionsAllRanges); }
+void Game::mnuOptions34_Click() { PickLetterRange(kRange34, command::kOptions34); }
+void Game::mnuOptions45_Click() { PickLetterRange(kRange45, command::kOptions45); }
+void Game::mnuOptions56_Click() { PickLetterRange(kRange56, command::kOptions56); }
+void Game::mnuOptions6_Click() { PickLetterRange(kRange6, command::kOptions6); }
+void Game::mnuOptionsAllRanges_Click() { PickLetterRange(kAllRanges, command::kOptionsAllRanges); }
 
-void Game::PickLetterRange(std::int32_t value, RangeItem item) {
+void Game::PickLetterRange(std::int32_t value, int item) {
     if (unloaded_) {
         return;
     }
     state.LetterRange = value;
-    for (RangeItem each : {RangeItem::Options34, RangeItem::Options45, RangeItem::Options56, RangeItem::Options6,
-                           RangeItem::OptionsAllRanges}) {
+    for (const int each : command::kLetterRanges) {
         window_.SetMenuCheck(each, each == item);
     }
     state.SwapPending = false;
@@ -53,7 +54,7 @@ void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
         return;
     }
     // Set for the checked item too, for a menu that moves a radio item's mark by itself.
-    window_.SetTimeAllowedCheck(setting);
+    common::CheckTimeAllowed(window_, setting);
     if (setting == state.TimeSetting) {
         return;
     }

@@ -4,6 +4,8 @@
 #include "common/field_reader.h"
 #include "common/field_values.h"
 #include "common/saved_file.h"
+#include "common/time_allowed_commands.h"
+#include "scrambolo/window/game_commands.h"
 
 namespace scrambolo {
 namespace {
@@ -84,19 +86,19 @@ void Game::LoadLetterRange() {
     state.LetterRange = common::ParseInt32(common::ReadFirstField(saved.text.value_or(""))).ValueOr(kAllRanges);
     switch (state.LetterRange) {
         case kRange6:
-            window_.SetMenuCheck(RangeItem::Options6, true);
+            window_.SetMenuCheck(command::kOptions6, true);
             break;
         case kRange34:
-            window_.SetMenuCheck(RangeItem::Options34, true);
+            window_.SetMenuCheck(command::kOptions34, true);
             break;
         case kRange45:
-            window_.SetMenuCheck(RangeItem::Options45, true);
+            window_.SetMenuCheck(command::kOptions45, true);
             break;
         case kRange56:
-            window_.SetMenuCheck(RangeItem::Options56, true);
+            window_.SetMenuCheck(command::kOptions56, true);
             break;
         case kAllRanges:
-            window_.SetMenuCheck(RangeItem::OptionsAllRanges, true);
+            window_.SetMenuCheck(command::kOptionsAllRanges, true);
             break;
         default:
             break;
@@ -107,7 +109,7 @@ void Game::LoadTimeAllowed() {
     const common::TimeAllowedRead saved = common::ReadTimeAllowedFile(system_, SavedFile(kTimeAllowedName));
     timeAllowedFileUnreadable_ = saved.unreadable;
     state.TimeSetting = saved.setting;
-    window_.SetTimeAllowedCheck(state.TimeSetting);
+    common::CheckTimeAllowed(window_, state.TimeSetting);
 }
 
 bool Game::SettleDeal(DealResult result) {

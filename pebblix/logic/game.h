@@ -14,9 +14,9 @@
 
 namespace pebblix {
 
-class PebblixGame final : public common::GameLifetime {
+class Game final : public common::GameLifetime {
 public:
-    PebblixGame(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
+    Game(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
         : window_(window), system_(system), random_(random) {}
 
     // The program-wide variables, read and written by every handler.
