@@ -28,9 +28,7 @@ void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
         return;
     }
     state.TimeSetting = setting;
-    if (timeAllowedSave_.Picked(system_)) {
-        SaveTimeAllowed();
-    }
+    timeAllowed_.Picked();
     // Every score belongs to one setting: the game played so far ends as New Game ends it, its
     // score reported and not saved, and the next is played at the new time.
     mnuFileNew_Click();
@@ -39,9 +37,7 @@ void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
 void Game::mnuOptionsSounds_Click() {
     state.SoundsOn = !state.SoundsOn;
     window_.SetMenuCheck(command::kOptionsSounds, state.SoundsOn);
-    if (soundsSave_.Picked(system_)) {
-        SaveOptions();
-    }
+    sounds_.Picked();
 }
 
 // Help and the web site open in the player's default viewer; the round's countdown keeps running.

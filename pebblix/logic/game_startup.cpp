@@ -24,20 +24,17 @@ bool Game::Form_Load() {
         return false;
     }
 
-    const std::string optionsPath = SavedFile(kOptionsFile);
-    const common::SavedFileRead options = common::ReadSavedFile(system_, optionsPath);
-    optionsFileUnreadable_ = options.unreadable;
+    const common::SavedFileRead options = sounds_.Load();
     // A file that cannot be read keeps the sounds on, as a missing one does.
-    state.SoundsOn = system_.FileExists(optionsPath) && options.text ? ReadSoundsOn(*options.text) : true;
+    state.SoundsOn = system_.FileExists(sounds_.Path()) && options.text ? ReadSoundsOn(*options.text) : true;
     if (!state.SoundsOn) {
         window_.SetMenuCheck(command::kOptionsSounds, false);
     }
     // The time setting's file is taken as the options file is: one that FileExists does not see
     // (hidden, a system file) counts as missing.
-    const std::string timePath = SavedFile(kTimeAllowedFile);
-    const common::TimeAllowedRead time = common::ReadTimeAllowedFile(system_, timePath);
-    timeAllowedFileUnreadable_ = time.unreadable;
-    state.TimeSetting = system_.FileExists(timePath) ? time.setting : common::TimeAllowedSetting::Standard;
+    const common::SavedFileRead time = timeAllowed_.Load();
+    state.TimeSetting = system_.FileExists(timeAllowed_.Path()) ? common::TimeAllowedFromFile(time.text)
+                                                                : common::TimeAllowedSetting::Standard;
     common::CheckTimeAllowed(window_, state.TimeSetting);
 
     if (!FindAndLoadDictionary()) {
@@ -80,42 +77,8 @@ bool Game::FindAndLoadDictionary() {
 }
 
 void Game::Form_Unload() {
-    if (soundsSave_.DueAtClose(system_, SavedFile(kOptionsFile))) {
-        SaveOptions();
-    }
-    if (timeAllowedSave_.DueAtClose(system_, SavedFile(kTimeAllowedFile))) {
-        SaveTimeAllowed();
-    }
-}
-
-void Game::SaveOptions() {
-    const std::string optionsPath = SavedFile(kOptionsFile);
-    // Told once: a file that could not be read stays as it was for the whole run.
-    soundsSave_.Saving();
-    if (optionsFileUnreadable_) {
-        system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
-    } else if (const common::SaveOutcome outcome =
-                   system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn));
-               outcome != common::SaveOutcome::Saved) {
-        soundsSave_.Failed();
-        system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
-    }
-}
-
-void Game::SaveTimeAllowed() {
-    const std::string path = SavedFile(kTimeAllowedFile);
-    // Told once, as the sounds option is.
-    timeAllowedSave_.Saving();
-    if (timeAllowedFileUnreadable_) {
-        system_.ShowMessage(TimeAllowedNotReadMessage(path), kTitle, MessageButtons::Ok);
-    } else if (common::TimeAllowedToBeSaved(system_, path, state.TimeSetting)) {
-        const common::SaveOutcome outcome =
-            system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
-        if (outcome != common::SaveOutcome::Saved) {
-            timeAllowedSave_.Failed();
-            system_.ShowMessage(TimeAllowedNotSavedMessage(path, outcome), kTitle, MessageButtons::Ok);
-        }
-    }
+    sounds_.AtClose();
+    timeAllowed_.AtClose();
 }
 
 void Game::NewGame() {

@@ -103,29 +103,33 @@ std::string ScoreNotSavedMessage(const std::string& path, common::SaveOutcome ou
            ". The high score saved before is left as it was.";
 }
 
-std::string OptionsNotSavedMessage(const std::string& path, common::SaveOutcome outcome) {
-    return "Pebblix could not save your sound setting" + common::WhereNotSaved(path, outcome) +
-           ". The setting saved before is left as it was.";
-}
-
 std::string ScoreNotReadMessage(const std::string& path) {
     return "Pebblix did not save your new high score: the file " + path +
            " could not be read, so it was left as it was.";
 }
 
-std::string OptionsNotReadMessage(const std::string& path) {
-    return "Pebblix did not save your sound setting: the file " + path +
-           " could not be read when the game started, so it was left as it was.";
+common::SavedSetting::Messages SoundsMessages() {
+    return {kTitle,
+            [](const std::string& path) {
+                return "Pebblix did not save your sound setting: the file " + path +
+                       " could not be read when the game started, so it was left as it was.";
+            },
+            [](const std::string& path, common::SaveOutcome outcome) {
+                return "Pebblix could not save your sound setting" + common::WhereNotSaved(path, outcome) +
+                       ". The setting saved before is left as it was.";
+            }};
 }
 
-std::string TimeAllowedNotSavedMessage(const std::string& path, common::SaveOutcome outcome) {
-    return "Pebblix could not save the time allowed you chose" + common::WhereNotSaved(path, outcome) +
-           ". The setting saved before is left as it was.";
-}
-
-std::string TimeAllowedNotReadMessage(const std::string& path) {
-    return "Pebblix did not save the time allowed you chose: the file " + path +
-           " could not be read when the game started, so it was left as it was.";
+common::SavedSetting::Messages TimeAllowedMessages() {
+    return {kTitle,
+            [](const std::string& path) {
+                return "Pebblix did not save the time allowed you chose: the file " + path +
+                       " could not be read when the game started, so it was left as it was.";
+            },
+            [](const std::string& path, common::SaveOutcome outcome) {
+                return "Pebblix could not save the time allowed you chose" + common::WhereNotSaved(path, outcome) +
+                       ". The setting saved before is left as it was.";
+            }};
 }
 
 std::string HelpNotOpenedMessage(const std::string& path) {

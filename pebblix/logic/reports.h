@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/saved_setting.h"
 #include "common/system_port.h"
 
 namespace pebblix {
@@ -44,12 +45,11 @@ std::string DictionaryTooLargeMessage(const std::string& path);
 std::string DictionaryWithoutLongWordMessage(const std::string& path);
 std::string CounterOverflowMessage();
 std::string ScoreNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
-std::string OptionsNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
-// A saved file that was there but could not be read is left as it was; these say so.
+// A saved file that was there but could not be read is left as it was; this says so.
 std::string ScoreNotReadMessage(const std::string& path);
-std::string OptionsNotReadMessage(const std::string& path);
-std::string TimeAllowedNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
-std::string TimeAllowedNotReadMessage(const std::string& path);
+// What the player is told when the sounds option or the time allowed could not be saved.
+common::SavedSetting::Messages SoundsMessages();
+common::SavedSetting::Messages TimeAllowedMessages();
 std::string HelpNotOpenedMessage(const std::string& path);
 std::string WebNotOpenedMessage(const std::string& address);
 

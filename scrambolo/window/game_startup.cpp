@@ -10,8 +10,6 @@
 namespace scrambolo {
 namespace {
 
-constexpr const char* kLetterRangeName = "diff.dat";
-
 // The row of letter buttons, in twips: 700 wide, 300 apart, from 100 across, 1400 down.
 constexpr int kButtonWidth = 700;
 constexpr int kButtonTop = 1400;
@@ -80,8 +78,7 @@ bool Game::LocateSystemDirectory() {
 }
 
 void Game::LoadLetterRange() {
-    const common::SavedFileRead saved = common::ReadSavedFile(system_, SavedFile(kLetterRangeName));
-    letterRangeFileUnreadable_ = saved.unreadable;
+    const common::SavedFileRead saved = letterRange_.Load();
     // A missing, empty or unreadable setting starts with every range, the widest choice.
     state.LetterRange = common::ParseInt32(common::ReadFirstField(saved.text.value_or(""))).ValueOr(kAllRanges);
     switch (state.LetterRange) {
@@ -106,9 +103,7 @@ void Game::LoadLetterRange() {
 }
 
 void Game::LoadTimeAllowed() {
-    const common::TimeAllowedRead saved = common::ReadTimeAllowedFile(system_, SavedFile(kTimeAllowedName));
-    timeAllowedFileUnreadable_ = saved.unreadable;
-    state.TimeSetting = saved.setting;
+    state.TimeSetting = common::TimeAllowedFromFile(timeAllowed_.Load().text);
     common::CheckTimeAllowed(window_, state.TimeSetting);
 }
 
