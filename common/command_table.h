@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace common {
@@ -55,9 +55,13 @@ public:
         std::function<void(Game&)> handler;  // none for a submenu
     };
 
-    explicit CommandTable(std::vector<Command> commands) : commands_(std::move(commands)) {
-        for (const Command& command : commands_) {
-            entries_.push_back(command.entry);
+    // The commands of each part in turn (a game's own, then a part both games share).
+    CommandTable(std::initializer_list<std::vector<Command>> parts) {
+        for (const std::vector<Command>& part : parts) {
+            for (const Command& command : part) {
+                commands_.push_back(command);
+                entries_.push_back(command.entry);
+            }
         }
     }
 

@@ -8,16 +8,18 @@
 
 namespace common {
 
-// Appends the submenu, in the menu with the given id, and its four radio items, each picking its
-// setting through the game's mnuTimeAllowed_Click.
+// The submenu, in the menu with the given id, and its four radio items, each picking its setting
+// through the game's mnuTimeAllowed_Click.
 template <class Game>
-void AddTimeAllowedCommands(std::vector<typename CommandTable<Game>::Command>& commands, int menu) {
-    commands.push_back({{kTimeAllowedMenuId, menu, kTimeAllowedMenuCaption, CommandKind::Submenu}, nullptr});
+std::vector<typename CommandTable<Game>::Command> TimeAllowedCommands(int menu) {
+    std::vector<typename CommandTable<Game>::Command> commands{
+        {{kTimeAllowedMenuId, menu, kTimeAllowedMenuCaption, CommandKind::Submenu}, nullptr}};
     for (const TimeAllowedSetting setting : kTimeAllowedSettings) {
         commands.push_back(
             {{TimeAllowedCommand(setting), kTimeAllowedMenuId, TimeAllowedItemCaption(setting), CommandKind::RadioItem},
              [setting](Game& game) { game.mnuTimeAllowed_Click(setting); }});
     }
+    return commands;
 }
 
 // Checks the setting's item and clears the other three.

@@ -13,26 +13,24 @@ using common::ShortcutKey;
 using Table = common::CommandTable<Game>;
 
 const Table& Commands() {
-    static const Table table = [] {
-        using namespace command;
-        std::vector<Table::Command> commands{
+    using namespace command;
+    static const Table table{
+        {
             {{kFileMenu, kMenuBar, "&File", CommandKind::Submenu}, nullptr},
             {{kFileNew, kFileMenu, "&New Game", CommandKind::Item, ShortcutKey::CtrlN}, &Game::mnuFileNew_Click},
             {{kFileExit, kFileMenu, "e&xit"}, &Game::mnuFileExit_Click},
             {{kOptionsMenu, kMenuBar, "&Options", CommandKind::Submenu}, nullptr},
             {{kOptionsSounds, kOptionsMenu, "&Sounds", CommandKind::CheckItem, ShortcutKey::None, true},
              &Game::mnuOptionsSounds_Click},
-        };
-        common::AddTimeAllowedCommands<Game>(commands, kOptionsMenu);
-        const std::vector<Table::Command> help{
+        },
+        common::TimeAllowedCommands<Game>(kOptionsMenu),
+        {
             {{kHelpMenu, kMenuBar, "&Help", CommandKind::Submenu}, nullptr},
             {{kHelpContents, kHelpMenu, "&Contents", CommandKind::Item, ShortcutKey::F1}, &Game::mnuHelpContents_Click},
             {{kHelpVisit, kHelpMenu, VisitMenuCaption()}, &Game::mnuHelpVisit_Click},
             {{kHelpAbout, kHelpMenu, "&About Pebblix..."}, &Game::mnuHelpAbout_Click},
-        };
-        commands.insert(commands.end(), help.begin(), help.end());
-        return Table(std::move(commands));
-    }();
+        },
+    };
     return table;
 }
 

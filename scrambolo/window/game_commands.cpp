@@ -13,9 +13,9 @@ using common::ShortcutKey;
 using Table = common::CommandTable<Game>;
 
 const Table& Commands() {
-    static const Table table = [] {
-        using namespace command;
-        std::vector<Table::Command> commands{
+    using namespace command;
+    static const Table table{
+        {
             {{kFileMenu, kMenuBar, "&File", CommandKind::Submenu}, nullptr},
             {{kFileExit, kFileMenu, "E&xit"}, &Game::mnuFileExit_Click},
             {{kOptionsMenu, kMenuBar, "&Options", CommandKind::Submenu}, nullptr},
@@ -26,17 +26,15 @@ const Table& Commands() {
             {{kOptions6, kNumberOfLettersMenu, "&6 Letters Only", CommandKind::ChoiceItem}, &Game::mnuOptions6_Click},
             {{kOptionsAllRanges, kNumberOfLettersMenu, "&All Ranges", CommandKind::ChoiceItem},
              &Game::mnuOptionsAllRanges_Click},
-        };
-        common::AddTimeAllowedCommands<Game>(commands, kOptionsMenu);
-        const std::vector<Table::Command> help{
+        },
+        common::TimeAllowedCommands<Game>(kOptionsMenu),
+        {
             {{kHelpMenu, kMenuBar, "&Help", CommandKind::Submenu}, nullptr},
             {{kHelpContents, kHelpMenu, "&Contents", CommandKind::Item, ShortcutKey::F1}, &Game::mnuHelpContents_Click},
             {{kHelpWeb, kHelpMenu, WebMenuCaption()}, &Game::mnuHelpWeb_Click},
             {{kHelpAbout, kHelpMenu, "&About Scrambolo..."}, &Game::mnuHelpAbout_Click},
-        };
-        commands.insert(commands.end(), help.begin(), help.end());
-        return Table(std::move(commands));
-    }();
+        },
+    };
     return table;
 }
 
