@@ -55,11 +55,12 @@ preset=$edition
 stage "Installing what the $edition edition needs (tools/setup.sh $edition)"
 tools/setup.sh "$edition"
 stage "Configuring the build in $build"
-cmake --preset "$preset" -B "$build" -DBUILD_TESTING=OFF >/dev/null
+NODE_PATH=/usr/share/nodejs cmake --preset "$preset" -B "$build" -DBUILD_TESTING=OFF >/dev/null
 
 if [ "$edition" = web ]; then
   stage "Building the site (both games) in $build/site"
-  cmake --build "$build"
+  # Debian's emscripten finds its own Node.js modules there, as the web preset tells it.
+  NODE_PATH=/usr/share/nodejs cmake --build "$build"
   port=8000
   while ! python3 -c "import socket; socket.socket().bind(('127.0.0.1', $port))" 2>/dev/null; do
     port=$((port + 1))
