@@ -4,7 +4,7 @@
 # Everything a platform needs of the build is in cmake/platforms/<name>.cmake, which sets its hooks:
 #   GAME_TEST_RUNNER         how test programs run: native (each test case a ctest test), emulated
 #                            (each program one test, under the toolchain's emulator) or none
-#   GAME_CHECKS_DATA         ON when the build also checks the shipped data and the README
+#   GAME_CHECKS_DATA         ON when the build also checks the shipped data and the guide's layout
 #   GAME_SAVED_FILES_SOURCES the saved files' few platform operations that common/ builds
 #   add_platform_end_to_end_tests()  registers the end-to-end tests (called from e2e/)
 #   add_platform_packages()          makes the downloads (called from packaging/)

@@ -6,8 +6,9 @@
 include(CTest)
 
 # A build that runs no GoogleTest suites (the browser's platform layer is proved in the browser
-# itself) declares the test programs, so their link settings stand, and never builds them.
-if(GAME_TEST_RUNNER STREQUAL "none")
+# itself, and a build only to play, -DBUILD_TESTING=OFF, runs none) declares the test programs, so
+# their link settings stand, and never builds them.
+if(GAME_TEST_RUNNER STREQUAL "none" OR NOT BUILD_TESTING)
   function(add_game_test name)
     add_executable(${name} EXCLUDE_FROM_ALL ${ARGN})
   endfunction()

@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Runs one Windows console program under Wine in the build folder's own prefix, quietly and without prompts.
 set -euo pipefail
+# A program that makes windows needs a display; a virtual one does, when there is none.
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a --server-args="-screen 0 1280x1024x24" bash "$0" "$@"
+fi
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 export WINEPREFIX="${WINEPREFIX:-$here/../build/wineprefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"

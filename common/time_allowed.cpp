@@ -3,7 +3,6 @@
 
 #include "common/field_reader.h"
 #include "common/field_values.h"
-#include "common/saved_file.h"
 
 namespace common {
 
@@ -47,24 +46,23 @@ std::string FileNameForSetting(std::string_view standardName, TimeAllowedSetting
 
 std::string FormatTimeAllowedFile(TimeAllowedSetting setting) { return CrLfLine(FormatPlain(TimeFactor(setting))); }
 
-TimeAllowedRead ReadTimeAllowedFile(SystemPort& system, const std::string& path) {
-    const SavedFileRead saved = ReadSavedFile(system, path);
-    TimeAllowedRead read;
-    read.unreadable = saved.unreadable;
-    const NumberField<std::int32_t> factor = ParseInt32(ReadFirstField(saved.text.value_or("")));
-    if (!factor.ok()) {
-        return read;
-    }
-    for (const TimeAllowedSetting setting : kTimeAllowedSettings) {
-        if (factor.value == TimeFactor(setting)) {
-            read.setting = setting;
+TimeAllowedSetting TimeAllowedFromFile(const std::optional<std::string>& text) {
+    const NumberField<std::int32_t> factor = ParseInt32(ReadFirstField(text.value_or("")));
+    if (factor.ok()) {
+        for (const TimeAllowedSetting setting : kTimeAllowedSettings) {
+            if (factor.value == TimeFactor(setting)) {
+                return setting;
+            }
         }
     }
-    return read;
+    return TimeAllowedSetting::Standard;
 }
 
-bool TimeAllowedToBeSaved(SystemPort& system, const std::string& path, TimeAllowedSetting setting) {
-    return setting != TimeAllowedSetting::Standard || system.AnythingAt(path);
+std::optional<std::string> TimeAllowedBytes(SystemPort& system, const std::string& path, TimeAllowedSetting setting) {
+    if (setting == TimeAllowedSetting::Standard && !system.AnythingAt(path)) {
+        return std::nullopt;
+    }
+    return FormatTimeAllowedFile(setting);
 }
 
 }  // namespace common

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ inline constexpr std::array<TimeAllowedSetting, 4> kTimeAllowedSettings{
 inline constexpr const char* kTimeAllowedMenuCaption = "&Time Allowed";
 const char* TimeAllowedItemCaption(TimeAllowedSetting setting);
 
+// The ids of the submenu and its items in both games' command tables, Standard's first.
+inline constexpr int kTimeAllowedMenuId = 229;
+inline constexpr int TimeAllowedCommand(TimeAllowedSetting setting) { return 230 + static_cast<int>(setting); }
+
 // How many times the standard time each word is given: 1, 2, 5 or 10.
 int TimeFactor(TimeAllowedSetting setting);
 
@@ -33,16 +38,13 @@ std::string FileNameForSetting(std::string_view standardName, TimeAllowedSetting
 // The setting file's bytes: the factor as one decimal line ("2\r\n").
 std::string FormatTimeAllowedFile(TimeAllowedSetting setting);
 
-// The setting read at start-up. A missing or bad file, or any factor but 1, 2, 5 and 10, is
-// Standard; a file that is there but cannot be read is Standard too, and is never written over.
-struct TimeAllowedRead {
-    TimeAllowedSetting setting = TimeAllowedSetting::Standard;
-    bool unreadable = false;
-};
-TimeAllowedRead ReadTimeAllowedFile(SystemPort& system, const std::string& path);
+// The setting a file read at start-up holds. A missing or bad file, or any factor but 1, 2, 5 and
+// 10, is Standard.
+TimeAllowedSetting TimeAllowedFromFile(const std::optional<std::string>& text);
 
-// Whether the close writes the setting: any setting but Standard, and Standard where a setting
-// file is already there (it replaces an earlier choice). A player who never chose leaves no file.
-bool TimeAllowedToBeSaved(SystemPort& system, const std::string& path, TimeAllowedSetting setting);
+// What the setting's file is to hold: any setting but Standard, and Standard where a setting file
+// is already there (it replaces an earlier choice); nothing otherwise, so that a player who never
+// chose has no file.
+std::optional<std::string> TimeAllowedBytes(SystemPort& system, const std::string& path, TimeAllowedSetting setting);
 
 }  // namespace common

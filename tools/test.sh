@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
-# Sets everything up, builds both games natively, for Windows and for the browser, and runs every test suite.
+# Sets everything up, builds every platform's preset (natively, for Windows and for the browser) and runs every test suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 tools/setup.sh
 
-cmake --preset linux
-cmake --build --preset linux
-cmake --preset windows
-cmake --build --preset windows
-cmake --preset web
-cmake --build --preset web
+# The presets of CMakePresets.json that build a platform of cmake/platforms/, in their order there.
+presets=$(python3 - <<'PRESETS'
+import json, pathlib
+platforms = {path.stem for path in pathlib.Path("cmake/platforms").glob("*.cmake")}
+for preset in json.loads(pathlib.Path("CMakePresets.json").read_text())["configurePresets"]:
+    if preset.get("cacheVariables", {}).get("GAME_PLATFORM") in platforms:
+        print(preset["name"])
+PRESETS
+)
+
+for preset in $presets; do
+  echo "==> Building the $preset preset"
+  cmake --preset "$preset" -DBUILD_TESTING=ON
+  cmake --build --preset "$preset"
+done
 
 status=0
-ctest --preset linux || status=1
-# The Windows suites run under Wine; the games' own windows need a display, a virtual one will do.
-xvfb-run -a --server-args="-screen 0 1280x1024x24" ctest --preset windows || status=1
-wineserver -k 2>/dev/null || true
-# The browser edition's pages played in headless Chromium.
-ctest --preset web || status=1
+for preset in $presets; do
+  echo "==> Testing the $preset preset"
+  ctest --preset "$preset" || status=1
+done
 exit $status

@@ -27,6 +27,13 @@ function(add_platform_end_to_end_tests)
   add_test(NAME browser.first_visit COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/first_visit.test.mjs)
   set_tests_properties(browser.first_visit PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
     ENVIRONMENT "WEB_SITE=${WEB_SITE}")
+  # Both pages' menus against their command tables, as the games' own code prints them under Node.js.
+  add_executable(menu_entries web/menu_entries.cpp ${PROJECT_SOURCE_DIR}/common/web/page_menu_terms.cpp)
+  target_link_libraries(menu_entries PRIVATE scrambolo_game pebblix_logic)
+  target_link_options(menu_entries PRIVATE -sENVIRONMENT=node)
+  add_test(NAME browser.menus COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/menus.test.mjs)
+  set_tests_properties(browser.menus PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
+    ENVIRONMENT "WEB_SITE=${WEB_SITE};MENU_ENTRIES=$<TARGET_FILE:menu_entries>")
   # Both pages as a phone, a zoomed window, a touch screen and a Mac's keyboard meet them, in Chromium.
   add_test(NAME browser.devices COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/devices.test.mjs)
   set_tests_properties(browser.devices PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400

@@ -23,11 +23,18 @@ globalThis.gameMenus = (() => {
     element.append(caption.slice(0, at), key, caption.slice(at + 2));
   }
 
-  function build(bar, menus, choose) {
-    bar.setAttribute("role", "menubar");
-    bar.setAttribute("aria-label", "Menus");
+  // The game's menu bar in the element bar, built entry by entry as the game's command table
+  // gives them: a menu on the bar, a named group of items inside a menu, items in either.
+  // choose gets the id of every item picked.
+  function bar(element, choose) {
+    element.setAttribute("role", "menubar");
+    element.setAttribute("aria-label", "Menus");
     const items = new Map();
+    // Where each menu and group puts what sits in it, and the menu on the bar it belongs to.
+    const places = new Map();
     const buttons = [];
+    // The item of each shortcut key, by the key's name as the page's key events give it.
+    const shortcuts = new Map();
     let open = null;
     let focusBefore = null;
 
@@ -48,7 +55,7 @@ globalThis.gameMenus = (() => {
         // Where the game has the focus, or is about to put it: a menu opened as the page comes,
         // before the first letter has taken the focus, gives it to that letter when it closes.
         const before = gamePort.claimFocus();
-        if (!open && !bar.contains(document.activeElement)) focusBefore = before;
+        if (!open && !element.contains(document.activeElement)) focusBefore = before;
         close(false);
       }
       open = menu;
@@ -63,61 +70,53 @@ globalThis.gameMenus = (() => {
       choose(id);
     }
 
-    menus.forEach((menu, index) => {
+    function popupKeys(entry, index, event) {
+      const all = entries(entry);
+      const at = all.indexOf(document.activeElement);
+      if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+        event.preventDefault();
+        all[(at + (event.key === "ArrowDown" ? 1 : all.length - 1)) % all.length].focus();
+      } else if (event.key === "ArrowRight" || event.key === "ArrowLeft") {
+        event.preventDefault();
+        const step = event.key === "ArrowRight" ? 1 : buttons.length - 1;
+        show(buttons[(index + step) % buttons.length], false);
+      } else if (event.key === "Escape") {
+        event.preventDefault();
+        close(false);
+        entry.button.focus();
+      } else if (event.key === "Tab") {
+        close(true);
+        event.preventDefault();
+      } else if (event.key.length === 1 && !event.altKey && !event.ctrlKey && !event.metaKey) {
+        const matches = all.filter((item) => item.dataset.key === event.key.toLowerCase());
+        if (matches.length === 1) {
+          event.preventDefault();
+          matches[0].click();
+        } else if (matches.length > 1) {
+          // An access key shared by several items moves to the next of them, as on the desktop;
+          // Enter then chooses it.
+          event.preventDefault();
+          (matches.find((item) => all.indexOf(item) > at) || matches[0]).focus();
+        }
+      }
+      // The menu's keys are not the game's.
+      event.stopPropagation();
+    }
+
+    function addMenu(id, caption) {
+      const index = buttons.length;
       const button = document.createElement("button");
       button.type = "button";
-      label(button, menu.caption);
+      label(button, caption);
+      button.dataset.key = accessKey(caption);
       button.setAttribute("role", "menuitem");
       button.setAttribute("aria-haspopup", "menu");
       button.setAttribute("aria-expanded", "false");
       const popup = document.createElement("div");
       popup.setAttribute("role", "menu");
-      popup.setAttribute("aria-label", plain(menu.caption));
+      popup.setAttribute("aria-label", plain(caption));
       popup.hidden = true;
       const entry = { button, popup };
-
-      const addItem = (parent, item) => {
-        const element = document.createElement("button");
-        element.type = "button";
-        element.dataset.item = String(item.id);
-        element.tabIndex = -1;
-        element.setAttribute("role", item.check ? item.check : "menuitem");
-        if (item.check) element.setAttribute("aria-checked", "false");
-        const mark = document.createElement("span");
-        mark.className = "check-mark";
-        mark.setAttribute("aria-hidden", "true");
-        const caption = document.createElement("span");
-        label(caption, item.caption);
-        element.append(mark, caption);
-        if (item.shortcut) {
-          const shortcut = document.createElement("span");
-          shortcut.className = "shortcut";
-          shortcut.textContent = item.shortcut;
-          element.append(shortcut);
-          element.setAttribute("aria-keyshortcuts", item.shortcut);
-        }
-        element.addEventListener("click", () => pick(item.id));
-        element.dataset.key = accessKey(item.caption);
-        parent.append(element);
-        items.set(item.id, element);
-      };
-      for (const item of menu.items) {
-        if (item.group) {
-          const group = document.createElement("div");
-          group.setAttribute("role", "group");
-          group.setAttribute("aria-label", plain(item.group));
-          const heading = document.createElement("div");
-          heading.className = "menu-group";
-          heading.setAttribute("aria-hidden", "true");
-          label(heading, item.group);
-          group.append(heading);
-          for (const inner of item.items) addItem(group, inner);
-          popup.append(group);
-        } else {
-          addItem(popup, item);
-        }
-      }
-
       button.addEventListener("click", () => (open === entry ? close(true) : show(entry, false)));
       button.addEventListener("keydown", (event) => {
         if (event.key === "ArrowDown" || event.key === "ArrowUp") {
@@ -129,47 +128,60 @@ globalThis.gameMenus = (() => {
           buttons[(index + step) % buttons.length].button.focus();
         }
       });
-      popup.addEventListener("keydown", (event) => {
-        const all = entries(entry);
-        const at = all.indexOf(document.activeElement);
-        if (event.key === "ArrowDown" || event.key === "ArrowUp") {
-          event.preventDefault();
-          all[(at + (event.key === "ArrowDown" ? 1 : all.length - 1)) % all.length].focus();
-        } else if (event.key === "ArrowRight" || event.key === "ArrowLeft") {
-          event.preventDefault();
-          const step = event.key === "ArrowRight" ? 1 : buttons.length - 1;
-          show(buttons[(index + step) % buttons.length], false);
-        } else if (event.key === "Escape") {
-          event.preventDefault();
-          close(false);
-          button.focus();
-        } else if (event.key === "Tab") {
-          close(true);
-          event.preventDefault();
-        } else if (event.key.length === 1 && !event.altKey && !event.ctrlKey && !event.metaKey) {
-          const matches = all.filter((element) => element.dataset.key === event.key.toLowerCase());
-          if (matches.length === 1) {
-            event.preventDefault();
-            matches[0].click();
-          } else if (matches.length > 1) {
-            // An access key shared by several items moves to the next of them, as on the desktop;
-            // Enter then chooses it.
-            event.preventDefault();
-            (matches.find((element) => all.indexOf(element) > at) || matches[0]).focus();
-          }
-        }
-        // The menu's keys are not the game's.
-        event.stopPropagation();
-      });
+      popup.addEventListener("keydown", (event) => popupKeys(entry, index, event));
       popup.addEventListener("focusout", (event) => {
-        if (open === entry && !bar.contains(event.relatedTarget)) close(false);
+        if (open === entry && !element.contains(event.relatedTarget)) close(false);
       });
       const holder = document.createElement("div");
       holder.className = "menu";
       holder.append(button, popup);
-      bar.append(holder);
+      element.append(holder);
       buttons.push(entry);
-    });
+      places.set(id, popup);
+    }
+
+    // A submenu stands in its menu as a named group of items.
+    function addGroup(id, menu, caption) {
+      const group = document.createElement("div");
+      group.setAttribute("role", "group");
+      group.setAttribute("aria-label", plain(caption));
+      const heading = document.createElement("div");
+      heading.className = "menu-group";
+      heading.setAttribute("aria-hidden", "true");
+      label(heading, caption);
+      group.append(heading);
+      places.get(menu).append(group);
+      places.set(id, group);
+    }
+
+    // role: menuitem, menuitemcheckbox or menuitemradio; shortcut: the name of the key that runs
+    // it from anywhere in the window, or "".
+    function addItem(id, menu, caption, role, shortcut, checked) {
+      const item = document.createElement("button");
+      item.type = "button";
+      item.dataset.item = String(id);
+      item.tabIndex = -1;
+      item.setAttribute("role", role);
+      if (role !== "menuitem") item.setAttribute("aria-checked", checked ? "true" : "false");
+      const mark = document.createElement("span");
+      mark.className = "check-mark";
+      mark.setAttribute("aria-hidden", "true");
+      const text = document.createElement("span");
+      label(text, caption);
+      item.append(mark, text);
+      if (shortcut) {
+        const key = document.createElement("span");
+        key.className = "shortcut";
+        key.textContent = shortcut;
+        item.append(key);
+        item.setAttribute("aria-keyshortcuts", shortcut);
+        shortcuts.set(shortcut, id);
+      }
+      item.addEventListener("click", () => pick(id));
+      item.dataset.key = accessKey(caption);
+      places.get(menu).append(item);
+      items.set(id, item);
+    }
 
     // Alt (Option on a Mac) and a menu's access key open it, F10 the first one, as on the desktop; a message box
     // up, or a key the page's own controls answer (the hint window's Alt+C), leaves them alone.
@@ -182,7 +194,7 @@ globalThis.gameMenus = (() => {
       }
       if (!event.altKey) return;
       const key = gamePort.accessKeyOf(event);
-      const menu = menus.findIndex((m) => key !== "" && accessKey(m.caption) === key);
+      const menu = buttons.findIndex((m) => key !== "" && m.button.dataset.key === key);
       if (menu >= 0) {
         event.preventDefault();
         show(buttons[menu], false);
@@ -190,30 +202,22 @@ globalThis.gameMenus = (() => {
     });
 
     return {
-      setCaption(id, caption) {
-        const element = items.get(id);
-        if (!element) return;
-        const text = element.children[1];
-        text.textContent = "";
-        label(text, caption);
-        element.dataset.key = accessKey(caption);
+      add(id, menu, caption, role, shortcut, checked) {
+        if (role === "menu" && menu === 0) addMenu(id, caption);
+        else if (role === "menu") addGroup(id, menu, caption);
+        else addItem(id, menu, caption, role, shortcut, checked);
       },
       setChecked(id, checked) {
-        const element = items.get(id);
-        if (element) element.setAttribute("aria-checked", checked ? "true" : "false");
+        const item = items.get(id);
+        if (item) item.setAttribute("aria-checked", checked ? "true" : "false");
+      },
+      // The id of the item the key runs from anywhere in the window, if it is a shortcut key.
+      shortcutOf(event) {
+        if (event.altKey || event.ctrlKey || event.metaKey) return 0;
+        return shortcuts.get(event.key) || 0;
       },
     };
   }
 
-  // The "&Time Allowed" group of a game's Options menu: four radio items, Standard, then two, five
-  // and ten times as long, with the ids first to first + 3.
-  function timeAllowed(first) {
-    const captions = ["&Standard", "&Twice As Long", "&Five Times As Long", "T&en Times As Long"];
-    return {
-      group: "&Time Allowed",
-      items: captions.map((caption, index) => ({ caption, id: first + index, check: "menuitemradio" })),
-    };
-  }
-
-  return { build, label, timeAllowed };
+  return { bar, label };
 })();

@@ -7,10 +7,7 @@ namespace {
 
 // clang-format off
 EM_JS(void, set_timer, (int id, int interval), { gamePort.setTimer(id, interval > 0, interval); });
-EM_JS(void, set_menu_caption, (int item, const char* caption), {
-    gamePage.setMenuCaption(item, UTF8ToString(caption));
-});
-EM_JS(void, set_menu_check, (int item, int checked), { gamePage.setMenuCheck(item, checked !== 0); });
+EM_JS(void, set_menu_check, (int item, int checked), { gamePage.menus.setChecked(item, checked !== 0); });
 // clang-format on
 
 }  // namespace
@@ -18,8 +15,6 @@ EM_JS(void, set_menu_check, (int item, int checked), { gamePage.setMenuCheck(ite
 namespace common::web {
 
 void SetPageTimer(int id, int intervalMilliseconds) { set_timer(id, intervalMilliseconds); }
-
-void SetMenuCaption(int item, const std::string& caption) { set_menu_caption(item, caption.c_str()); }
 
 void SetMenuCheck(int item, bool checked) { set_menu_check(item, checked ? 1 : 0); }
 

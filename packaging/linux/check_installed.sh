@@ -38,12 +38,16 @@ echo "== installing"
 if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
   apt-get remove -y -q "$package" >/dev/null
 fi
+# The install runs with a home folder of its own, so what it writes there is its own and not that
+# of another program of the same user running meanwhile; the players' folders must not change either.
+installer_home="$output/installer-home"
+mkdir -p "$installer_home"
 marker="$output/.before-install"
 touch "$marker"
 sleep 1
-DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb" >"$output/apt-install.log" 2>&1 ||
-  { cat "$output/apt-install.log"; fail "apt-get install"; }
-written=$(find /root /home -xdev -newer "$marker" -not -path "$source_dir/*" -not -path "$output/*" 2>/dev/null || true)
+HOME="$installer_home" DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$deb" \
+  >"$output/apt-install.log" 2>&1 || { cat "$output/apt-install.log"; fail "apt-get install"; }
+written=$( (find "$installer_home" -mindepth 1; find /home -xdev -newer "$marker" -not -path "$source_dir/*" -not -path "$output/*") 2>/dev/null || true)
 [ -z "$written" ] || fail "installing wrote in a home folder: $written"
 installed_files=$(dpkg -L "$package")
 

@@ -1,5 +1,5 @@
 // The round timer firing: the game is over; the best score is kept and the player may play again.
-#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/logic/game.h"
 
 #include "common/saved_file.h"
 #include "pebblix/logic/reports.h"
@@ -7,7 +7,7 @@
 
 namespace pebblix {
 
-void PebblixGame::tmrWord_Timer() {
+void Game::tmrWord_Timer() {
     tmrWord_.SetEnabled(false);
     PlayCue(kGameOverSound);
 

@@ -1,5 +1,5 @@
 // The Check button: the guess normalised, six refusal rules in order, then a refusal or the points.
-#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/logic/game.h"
 
 #include "pebblix/logic/counters.h"
 #include "pebblix/logic/dictionary.h"
@@ -8,7 +8,7 @@
 
 namespace pebblix {
 
-void PebblixGame::cmdEnter_Click() {
+void Game::cmdEnter_Click() {
     try {
         CheckGuess();
     } catch (const CounterOverflow&) {
@@ -18,7 +18,7 @@ void PebblixGame::cmdEnter_Click() {
     }
 }
 
-void PebblixGame::CheckGuess() {
+void Game::CheckGuess() {
     const std::string guess = NormaliseGuess(window_.GuessText());
     window_.SetGuessText(guess);
     const std::string& word = state.CurrentWord;
@@ -43,7 +43,7 @@ void PebblixGame::CheckGuess() {
     AcceptGuess(guess);
 }
 
-void PebblixGame::AcceptGuess(const std::string& guess) {
+void Game::AcceptGuess(const std::string& guess) {
     // Both sums are worked out before either is stored, so an overflow leaves the game as it was.
     const std::int16_t newScore = CheckedAdd(state.Score, static_cast<std::int64_t>(guess.size()));
     const std::int16_t newWordsGuessed = CheckedAdd(state.WordsGuessed, 1);
@@ -61,14 +61,14 @@ void PebblixGame::AcceptGuess(const std::string& guess) {
     window_.FocusWord();
 }
 
-void PebblixGame::RefuseGuess() {
+void Game::RefuseGuess() {
     PlayWrongSound();
     SelectGuess();
 }
 
-void PebblixGame::PlayWrongSound() { PlayCue(kWrongSound); }
+void Game::PlayWrongSound() { PlayCue(kWrongSound); }
 
-void PebblixGame::SelectGuess() {
+void Game::SelectGuess() {
     window_.FocusGuess();
     window_.SelectAllGuess();
 }

@@ -27,9 +27,6 @@ const char* const kInstructions =
 const char* const kSystemDirectoryError =
     "There was an error starting the program, please try again. The program will now exit.";
 
-const char* const kUnexpectedProblem =
-    "Pebblix met a problem it cannot recover from and has to close. Your saved high score is left as it was.";
-
 std::string AcceptReport(std::size_t points, std::int16_t Score) {
     return "Nice work! You earned " + FormatPlain(static_cast<std::int64_t>(points)) +
            " points and now have a total of " + FormatPrint(Score) + "points! Get ready for the next word!";
@@ -63,6 +60,10 @@ std::string GameOverReport(std::int16_t Score, std::int16_t WordsGuessed, std::i
     return "Times up! Sorry, you lose! Your final score was " + FormatPrint(Score) + ". It took you " +
            FormatPlain(WordsGuessed) + " words, so your average score per word is " +
            FormatPlain(AverageScore(Score, WordsGuessed)) + ". " + Verdict(Score, HighScore) + " Play again?";
+}
+
+std::string FaultMessage(const std::string&) {
+    return "Pebblix met a problem it cannot recover from and has to close. Your saved high score is left as it was.";
 }
 
 std::string NewGameReport(std::int16_t Score) {
@@ -102,29 +103,33 @@ std::string ScoreNotSavedMessage(const std::string& path, common::SaveOutcome ou
            ". The high score saved before is left as it was.";
 }
 
-std::string OptionsNotSavedMessage(const std::string& path, common::SaveOutcome outcome) {
-    return "Pebblix could not save your sound setting" + common::WhereNotSaved(path, outcome) +
-           ". The setting saved before is left as it was.";
-}
-
 std::string ScoreNotReadMessage(const std::string& path) {
     return "Pebblix did not save your new high score: the file " + path +
            " could not be read, so it was left as it was.";
 }
 
-std::string OptionsNotReadMessage(const std::string& path) {
-    return "Pebblix did not save your sound setting: the file " + path +
-           " could not be read when the game started, so it was left as it was.";
+common::SavedSetting::Messages SoundsMessages() {
+    return {kTitle,
+            [](const std::string& path) {
+                return "Pebblix did not save your sound setting: the file " + path +
+                       " could not be read when the game started, so it was left as it was.";
+            },
+            [](const std::string& path, common::SaveOutcome outcome) {
+                return "Pebblix could not save your sound setting" + common::WhereNotSaved(path, outcome) +
+                       ". The setting saved before is left as it was.";
+            }};
 }
 
-std::string TimeAllowedNotSavedMessage(const std::string& path, common::SaveOutcome outcome) {
-    return "Pebblix could not save the time allowed you chose" + common::WhereNotSaved(path, outcome) +
-           ". The setting saved before is left as it was.";
-}
-
-std::string TimeAllowedNotReadMessage(const std::string& path) {
-    return "Pebblix did not save the time allowed you chose: the file " + path +
-           " could not be read when the game started, so it was left as it was.";
+common::SavedSetting::Messages TimeAllowedMessages() {
+    return {kTitle,
+            [](const std::string& path) {
+                return "Pebblix did not save the time allowed you chose: the file " + path +
+                       " could not be read when the game started, so it was left as it was.";
+            },
+            [](const std::string& path, common::SaveOutcome outcome) {
+                return "Pebblix could not save the time allowed you chose" + common::WhereNotSaved(path, outcome) +
+                       ". The setting saved before is left as it was.";
+            }};
 }
 
 std::string HelpNotOpenedMessage(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/saved_setting.h"
 #include "common/system_port.h"
 
 namespace pebblix {
@@ -16,8 +17,6 @@ inline constexpr const char* kAboutTitle = "About Pebblix";
 extern const char* const kWelcomeQuestion;
 extern const char* const kInstructions;
 extern const char* const kSystemDirectoryError;
-// Shown by a window when a handler failed in a way the game cannot recover from; the program ends.
-extern const char* const kUnexpectedProblem;
 
 // The report of an accepted guess: the points, then the total in the print form with no blank
 // after it.
@@ -34,6 +33,9 @@ std::string Verdict(std::int16_t Score, std::int16_t HighScore);
 std::string GameOverReport(std::int16_t Score, std::int16_t WordsGuessed, std::int16_t HighScore);
 
 std::string NewGameReport(std::int16_t Score);
+// What the player is told when a fault the game cannot recover from ends it; the fault's own words
+// are not shown.
+std::string FaultMessage(const std::string& what);
 std::string AboutText();
 std::string VisitMenuCaption();
 
@@ -43,12 +45,11 @@ std::string DictionaryTooLargeMessage(const std::string& path);
 std::string DictionaryWithoutLongWordMessage(const std::string& path);
 std::string CounterOverflowMessage();
 std::string ScoreNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
-std::string OptionsNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
-// A saved file that was there but could not be read is left as it was; these say so.
+// A saved file that was there but could not be read is left as it was; this says so.
 std::string ScoreNotReadMessage(const std::string& path);
-std::string OptionsNotReadMessage(const std::string& path);
-std::string TimeAllowedNotSavedMessage(const std::string& path, common::SaveOutcome outcome);
-std::string TimeAllowedNotReadMessage(const std::string& path);
+// What the player is told when the sounds option or the time allowed could not be saved.
+common::SavedSetting::Messages SoundsMessages();
+common::SavedSetting::Messages TimeAllowedMessages();
 std::string HelpNotOpenedMessage(const std::string& path);
 std::string WebNotOpenedMessage(const std::string& address);
 

@@ -3,7 +3,6 @@
 #include "pebblix/qt/main_window.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -21,6 +20,7 @@
 #include "common/qt/menu_keys.h"
 #include "common/qt/qt_text.h"
 #include "common/qt/window_units.h"
+#include "pebblix/logic/game_commands.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
 
@@ -89,30 +89,8 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::CreateMenus() {
-    const auto item = [this](QMenu* menu, const char* caption, void (PebblixGame::*handler)()) {
-        QAction* action = menu->addAction(FromGameText(caption));
-        connect(action, &QAction::triggered, this,
-                [this, handler] { RunHandler([this, handler] { (game_->*handler)(); }); });
-        return action;
-    };
-
-    QMenu* file = menuBar()->addMenu("&File");
-    item(file, "&New Game", &PebblixGame::mnuFileNew_Click)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    item(file, "e&xit", &PebblixGame::mnuFileExit_Click);
-
-    QMenu* options = menuBar()->addMenu("&Options");
-    mnuOptionsSounds_ = item(options, "&Sounds", &PebblixGame::mnuOptionsSounds_Click);
-    mnuOptionsSounds_->setCheckable(true);
-    mnuOptionsSounds_->setChecked(true);
-    timeAllowed_ = new common::qt::TimeAllowedMenu(*options, [this](common::TimeAllowedSetting setting) {
-        RunHandler([this, setting] { game_->mnuTimeAllowed_Click(setting); });
-    });
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    item(help, "&Contents", &PebblixGame::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
-    item(help, VisitMenuCaption().c_str(), &PebblixGame::mnuHelpVisit_Click);
-    item(help, "&About Pebblix...", &PebblixGame::mnuHelpAbout_Click);
-
+    menus_ = new common::qt::MenuBar(*menuBar(), Commands().Entries(),
+                                     [this](int id) { RunHandler([this, id] { Commands().Run(*game_, id); }); });
     common::qt::OpenFirstMenuOnF10(*this);
 }
 
@@ -214,8 +192,6 @@ void MainWindow::StartTimer(int milliseconds) { tmrWord_.Start(milliseconds); }
 
 void MainWindow::StopTimer() { tmrWord_.Stop(); }
 
-void MainWindow::SetSoundsChecked(bool checked) { mnuOptionsSounds_->setChecked(checked); }
-
-void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) { timeAllowed_->SetChecked(setting); }
+void MainWindow::SetMenuCheck(int item, bool checked) { menus_->SetChecked(item, checked); }
 
 }  // namespace pebblix::qt

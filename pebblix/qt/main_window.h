@@ -6,12 +6,11 @@
 #include <string>
 
 #include "common/qt/game_run.h"
-#include "common/qt/time_allowed_menu.h"
+#include "common/qt/menu_bar.h"
 #include "pebblix/logic/game_window.h"
-#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/logic/game.h"
 #include "pebblix/qt/round_timer.h"
 
-class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,7 +21,7 @@ class MainWindow final : public QMainWindow, public GameWindow {
 public:
     MainWindow();
 
-    void SetGame(PebblixGame* game) { game_ = game; }
+    void SetGame(Game* game) { game_ = game; }
     // Its start and close, as every game's on Linux.
     common::qt::GameRun& Run() { return run_; }
 
@@ -34,8 +33,7 @@ public:
     void SelectAllGuess() override;
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
-    void SetSoundsChecked(bool checked) override;
-    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
+    void SetMenuCheck(int item, bool checked) override;
     void UnloadMainWindow() override { run_.Close(true); }
     void EndProgram() override { run_.Close(false); }
 
@@ -53,13 +51,12 @@ private:
     // Shown after start-up, active, with the focus in txtWord.
     void ShowForPlay();
 
-    PebblixGame* game_ = nullptr;
+    Game* game_ = nullptr;
     QLineEdit* txtWord_ = nullptr;
     QLabel* lblWord_ = nullptr;
     QLineEdit* txtGuess_ = nullptr;
     QPushButton* cmdEnter_ = nullptr;
-    QAction* mnuOptionsSounds_ = nullptr;
-    common::qt::TimeAllowedMenu* timeAllowed_ = nullptr;
+    common::qt::MenuBar* menus_ = nullptr;
     RoundTimer tmrWord_;
     common::qt::GameRun run_{*this, [this] { tmrWord_.Shutdown(); }, [this] { ShowForPlay(); }};
 };

@@ -8,8 +8,8 @@
 
 #include "common/testing/fake_system.h"
 #include "pebblix/logic/dictionary.h"
-#include "pebblix/logic/pebblix_game.h"
-#include "pebblix/tests/fake_window.h"
+#include "pebblix/logic/game.h"
+#include "pebblix/tests/fake_game_window.h"
 #include "common/testing/scripted_random.h"
 
 namespace pebblix::testing {
@@ -70,9 +70,9 @@ protected:
     }
 
     common::testing::FakeSystem system;
-    FakeWindow window;
+    FakeGameWindow window;
     common::testing::ScriptedRandom random{common::testing::ScriptedRandom::AfterScript::Walk};
-    PebblixGame game{window, system, random};
+    Game game{window, system, random};
 };
 
 }  // namespace pebblix::testing

@@ -123,14 +123,14 @@ TEST_F(GameOver, UnwritableScoreFileIsReportedAndPlayGoesOn) {
 }
 
 TEST_F(GameOver, YesStartsANewGameWithTheFocusOnTheWord) {
-    window.focus = FakeWindow::Focus::Guess;
+    window.focus = FakeGameWindow::Focus::Guess;
     window.guessText = "tea";
     game.state.ShortWordsUsed = 4;
     TimeRunsOut(30, 6, MessageAnswer::Yes);
     EXPECT_EQ(game.state.Score, 0);
     EXPECT_EQ(game.state.WordsGuessed, 0);
     EXPECT_EQ(game.state.ShortWordsUsed, 0);
-    EXPECT_EQ(window.focus, FakeWindow::Focus::Word);
+    EXPECT_EQ(window.focus, FakeGameWindow::Focus::Word);
     EXPECT_EQ(window.guessText, "");
     EXPECT_EQ(window.wordText, game.state.CurrentWord);
     EXPECT_TRUE(window.TimerRunning());

@@ -31,10 +31,10 @@ protected:
         const int restarts = window.timerRestarts;
         system.sounds.clear();
         system.messages.clear();
-        window.focus = FakeWindow::Focus::Word;
+        window.focus = FakeGameWindow::Focus::Word;
         Guess(guess);
         EXPECT_EQ(system.SoundNames(), std::vector<std::string>{"wrong.wav"}) << word << "/" << guess;
-        EXPECT_EQ(window.focus, FakeWindow::Focus::Guess) << word << "/" << guess;
+        EXPECT_EQ(window.focus, FakeGameWindow::Focus::Guess) << word << "/" << guess;
         EXPECT_TRUE(window.guessSelected) << word << "/" << guess;
         EXPECT_EQ(game.state.Score, before.Score);
         EXPECT_EQ(game.state.WordsGuessed, before.WordsGuessed);
@@ -161,7 +161,7 @@ TEST_F(GuessCheck, AcceptReportsThePointsWithTheTimerStoppedThenDealsAgain) {
     EXPECT_EQ(game.state.CurrentWord, "teacher");
     EXPECT_EQ(window.wordText, "teacher");
     EXPECT_EQ(window.guessText, "");
-    EXPECT_EQ(window.focus, FakeWindow::Focus::Word);
+    EXPECT_EQ(window.focus, FakeGameWindow::Focus::Word);
     EXPECT_TRUE(window.TimerRunning());
     EXPECT_EQ(window.timerInterval, 15000);
 }

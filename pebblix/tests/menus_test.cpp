@@ -1,6 +1,9 @@
 // The menu commands and the unload handler through the fake window.
 #include <gtest/gtest.h>
 
+#include "common/testing/menu_table_checks.h"
+#include "common/time_allowed.h"
+#include "pebblix/logic/game_commands.h"
 #include "pebblix/tests/game_fixture.h"
 
 namespace pebblix::testing {
@@ -16,7 +19,7 @@ protected:
 TEST_F(Menus, NewGameReportsTheAbandonedScoreAndStartsOver) {
     game.state.Score = 23;
     game.state.WordsGuessed = 4;
-    window.focus = FakeWindow::Focus::Guess;
+    window.focus = FakeGameWindow::Focus::Guess;
     bool timerStoppedDuringReport = false;
     system.onMessage = [&](const common::testing::FakeSystem::Message&) {
         timerStoppedDuringReport = !window.TimerRunning();
@@ -29,7 +32,7 @@ TEST_F(Menus, NewGameReportsTheAbandonedScoreAndStartsOver) {
     EXPECT_TRUE(timerStoppedDuringReport);
     EXPECT_EQ(game.state.Score, 0);
     EXPECT_EQ(game.state.WordsGuessed, 0);
-    EXPECT_EQ(window.focus, FakeWindow::Focus::Word);
+    EXPECT_EQ(window.focus, FakeGameWindow::Focus::Word);
     EXPECT_TRUE(window.TimerRunning());
     EXPECT_EQ(window.timerInterval, 15000);
     EXPECT_TRUE(system.writes.empty()) << "the abandoned score is not saved";
@@ -52,8 +55,8 @@ TEST_F(Menus, SoundsTogglesTheCheckMarkAndExitSavesTheStateAtExit) {
 TEST_F(Menus, OptionsRoundTripWhateverTheFileHeldAtStart) {
     for (const char* held : {"#FALSE#\r\n", "#TRUE#\r\n", "junk"}) {
         for (bool toggle : {false, true}) {
-            FakeWindow freshWindow;
-            PebblixGame fresh{freshWindow, system, random};
+            FakeGameWindow freshWindow;
+            Game fresh{freshWindow, system, random};
             freshWindow.onUnload = [&] { fresh.Form_Unload(); };
             system.files[kOptionsPath] = held;
             system.answers = {common::MessageAnswer::No};
@@ -66,8 +69,8 @@ TEST_F(Menus, OptionsRoundTripWhateverTheFileHeldAtStart) {
             EXPECT_EQ(system.files[kOptionsPath], toggle != atStart ? "#TRUE#\r\n" : "#FALSE#\r\n") << held;
 
             // The next start reads back what was written.
-            FakeWindow nextWindow;
-            PebblixGame next{nextWindow, system, random};
+            FakeGameWindow nextWindow;
+            Game next{nextWindow, system, random};
             system.answers = {common::MessageAnswer::No};
             next.Form_Load();
             EXPECT_EQ(next.state.SoundsOn, toggle != atStart);
@@ -143,6 +146,28 @@ TEST_F(Menus, AboutBoxLeavesTheCountdownRunning) {
               "Pebblix version 1.0\r\nCopyright (C) 2026 Lanternfold Games\r\n"
               "Support: support@lanternfold.example.org\r\nWeb: https://lanternfold.example.org/");
     EXPECT_TRUE(window.TimerRunning());
+}
+
+// The one table every edition's menus come from: buildable, and each item runs its own handler.
+TEST_F(Menus, EachItemOfTheCommandTableRunsItsOwnHandler) {
+    common::testing::ExpectBuildableMenus(Commands().Entries());
+    ASSERT_TRUE(Commands().Run(game, command::kOptionsSounds));
+    EXPECT_FALSE(window.soundsChecked);
+    EXPECT_FALSE(game.state.SoundsOn);
+    ASSERT_TRUE(Commands().Run(game, common::TimeAllowedCommand(common::TimeAllowedSetting::TenTimesAsLong)));
+    EXPECT_EQ(window.timeChecked, common::TimeAllowedSetting::TenTimesAsLong);
+    ASSERT_TRUE(Commands().Run(game, command::kFileNew));
+    EXPECT_EQ(system.messages.back().prompt, "New game started. You ended your previous game with 0 points.");
+    ASSERT_TRUE(Commands().Run(game, command::kHelpContents));
+    EXPECT_EQ(system.helpTextsOpened.size(), 1u);
+    ASSERT_TRUE(Commands().Run(game, command::kHelpVisit));
+    EXPECT_EQ(system.webAddressesOpened.size(), 1u);
+    ASSERT_TRUE(Commands().Run(game, command::kHelpAbout));
+    EXPECT_EQ(system.messages.back().title, "About Pebblix");
+    EXPECT_FALSE(Commands().Run(game, command::kHelpMenu));
+    EXPECT_FALSE(window.closed);
+    ASSERT_TRUE(Commands().Run(game, command::kFileExit));
+    EXPECT_TRUE(window.closed);
 }
 
 }  // namespace

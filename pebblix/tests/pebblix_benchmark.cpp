@@ -70,9 +70,9 @@ BENCHMARK(LoadFullDictionary)->Unit(benchmark::kMillisecond);
 // A guess that passes every rule up to the last letter test, so the search runs in full.
 void CheckOneGuess(benchmark::State& state) {
     common::testing::FakeSystem system;
-    pebblix::testing::FakeWindow window;
+    pebblix::testing::FakeGameWindow window;
     common::testing::ScriptedRandom random{common::testing::ScriptedRandom::AfterScript::Walk};
-    pebblix::PebblixGame game{window, system, random};
+    pebblix::Game game{window, system, random};
     pebblix::LoadDictionary(FullDictionaryText(), game.state.AllWords, game.state.WordCount);
     game.state.SoundsOn = false;
     const std::string guess(game.state.AllWords[game.state.WordCount / 3]);

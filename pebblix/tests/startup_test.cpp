@@ -82,7 +82,7 @@ TEST_F(Startup, UnreadableOrHiddenOptionsLeaveSoundsOnSilently) {
     EXPECT_TRUE(window.soundsChecked);
 
     // A hidden file does not count as there.
-    PebblixGame second{window, system, random};
+    Game second{window, system, random};
     system.files[kOptionsPath] = "#FALSE#\r\n";
     system.hiddenFiles.insert(kOptionsPath);
     system.answers = {MessageAnswer::No};
@@ -104,8 +104,8 @@ TEST_F(Startup, ShortSystemDirectoryEndsAtOnce) {
     EXPECT_TRUE(system.writes.empty());
 
     // Three characters, a drive's root, is a system directory.
-    FakeWindow rootWindow;
-    PebblixGame atRoot{rootWindow, system, random};
+    FakeGameWindow rootWindow;
+    Game atRoot{rootWindow, system, random};
     system.wordListFolder = "C:\\";
     system.files["C:\\\\mswnby32.dll"] = DictionaryText({"eagle"});
     system.answers = {MessageAnswer::No};
@@ -177,8 +177,8 @@ TEST_F(Startup, AnEntryWithACharacterThatCannotBeShownIsNeverDealt) {
     EXPECT_EQ(window.wordText, "zebra");
     EXPECT_EQ(random.drawCount, 3);
 
-    FakeWindow onlyDamagedWindow;
-    PebblixGame onlyDamaged{onlyDamagedWindow, system, random};
+    FakeGameWindow onlyDamagedWindow;
+    Game onlyDamaged{onlyDamagedWindow, system, random};
     system.files[kDictionaryPath] = std::string("\0\0\0\0\0\r\n", 7) + DictionaryText({"ant", "pl\x01nets"});
     system.messages.clear();
     EXPECT_FALSE(onlyDamaged.Form_Load());

@@ -39,7 +39,7 @@ TEST_F(TimeAllowedTest, APickEndsTheGameAsNewGameDoesAndTheCheckedItemDoesNothin
     EXPECT_EQ(window.timeChecked, TimeAllowedSetting::Standard);
     game.state.Score = 23;
     game.state.WordsGuessed = 4;
-    window.focus = FakeWindow::Focus::Guess;
+    window.focus = FakeGameWindow::Focus::Guess;
     bool timerStoppedDuringReport = false;
     system.onMessage = [&](const common::testing::FakeSystem::Message&) {
         timerStoppedDuringReport = !window.TimerRunning();
@@ -52,7 +52,7 @@ TEST_F(TimeAllowedTest, APickEndsTheGameAsNewGameDoesAndTheCheckedItemDoesNothin
     EXPECT_TRUE(timerStoppedDuringReport);
     EXPECT_EQ(game.state.Score, 0);
     EXPECT_EQ(game.state.WordsGuessed, 0);
-    EXPECT_EQ(window.focus, FakeWindow::Focus::Word);
+    EXPECT_EQ(window.focus, FakeGameWindow::Focus::Word);
     EXPECT_TRUE(window.TimerRunning());
     EXPECT_EQ(window.timerInterval, 30000);
     EXPECT_TRUE(system.writes.empty()) << "the abandoned score is not saved";
@@ -100,8 +100,8 @@ TEST_F(TimeAllowedTest, TheSettingFileIsKeptLikeTheOptionsFile) {
     Start({"eagle", "teacher", "tea"});
     window.UnloadMainWindow();
     EXPECT_EQ(system.files.count(kTimePath), 0u);
-    FakeWindow secondWindow;
-    PebblixGame second{secondWindow, system, random};
+    FakeGameWindow secondWindow;
+    Game second{secondWindow, system, random};
     secondWindow.onUnload = [&] { second.Form_Unload(); };
     system.answers = {MessageAnswer::No};
     ASSERT_TRUE(second.Form_Load());
@@ -111,8 +111,8 @@ TEST_F(TimeAllowedTest, TheSettingFileIsKeptLikeTheOptionsFile) {
 
     // A file there that cannot be read plays Standard and is never written over.
     system.unreadable.insert(kTimePath);
-    FakeWindow lockedWindow;
-    PebblixGame locked{lockedWindow, system, random};
+    FakeGameWindow lockedWindow;
+    Game locked{lockedWindow, system, random};
     system.answers = {MessageAnswer::No};
     ASSERT_TRUE(locked.Form_Load());
     EXPECT_EQ(lockedWindow.timerInterval, 15000);

@@ -5,9 +5,10 @@
 #include <emscripten.h>
 
 #include "common/game_text.h"
+#include "common/web/page_menus.h"
 #include "common/web/page_text.h"
 #include "common/web/page_window.h"
-#include "pebblix/logic/reports.h"
+#include "pebblix/logic/game_commands.h"
 #include "pebblix/logic/window_layout.h"
 
 namespace pebblix::web {
@@ -18,25 +19,16 @@ using common::Utf8FromGameText;
 using common::web::EventKind;
 
 constexpr int kRoundTimer = 2;
-// The page's targets and menu items (gamePage.Menu).
+// The target of the page's Check it! button, which the page is told.
 constexpr int kCheckIt = 1;
-constexpr int kMenuNew = 1;
-constexpr int kMenuExit = 2;
-constexpr int kMenuSounds = 3;
-constexpr int kMenuContents = 4;
-constexpr int kMenuVisit = 5;
-constexpr int kMenuAbout = 6;
-// Time Allowed's four items, Standard first.
-constexpr int kMenuTimeStandard = 11;
-constexpr int kMenuTimeTenTimes = 14;
 
 // clang-format off
 EM_JS(void, lay_out, (int wl, int wt, int ww, int wh, int ll, int lt, int lw, int lh, int gl, int gt, int gw, int gh,
                       int bl, int bt, int bw, int bh, int width, int height), {
     gamePage.layout([wl, wt, ww, wh], [ll, lt, lw, lh], [gl, gt, gw, gh], [bl, bt, bw, bh], width, height);
 });
-EM_JS(void, set_captions, (const char* label, const char* check, const char* wordName), {
-    gamePage.captions(UTF8ToString(label), UTF8ToString(check), UTF8ToString(wordName));
+EM_JS(void, set_captions, (const char* label, const char* check, const char* wordName, int checkTarget), {
+    gamePage.captions(UTF8ToString(label), UTF8ToString(check), UTF8ToString(wordName), checkTarget);
 });
 EM_JS(void, show_window, (), { gamePage.show(); });
 // The boxes' texts go to the page and come back as UTF-8: they are the game's 8-bit text, decoded
@@ -55,8 +47,8 @@ MainWindow::MainWindow(common::web::WebSystem& system) : system_(system) {
     lay_out(kTxtWord.left, kTxtWord.top, kTxtWord.width, kTxtWord.height, kLblWord.left, kLblWord.top, kLblWord.width,
             kLblWord.height, kTxtGuess.left, kTxtGuess.top, kTxtGuess.width, kTxtGuess.height, kCmdEnter.left,
             kCmdEnter.top, kCmdEnter.width, kCmdEnter.height, kClientWidth, kClientHeight);
-    set_captions(Utf8FromGameText(kWordLabel).c_str(), Utf8FromGameText(kCheckCaption).c_str(), kWordBoxName);
-    common::web::SetMenuCaption(kMenuVisit, Utf8FromGameText(VisitMenuCaption()));
+    set_captions(Utf8FromGameText(kWordLabel).c_str(), Utf8FromGameText(kCheckCaption).c_str(), kWordBoxName, kCheckIt);
+    common::web::BuildPageMenus(Commands().Entries());
 }
 
 void MainWindow::ShowForPlay() { show_window(); }
@@ -74,37 +66,9 @@ void MainWindow::Dispatch(const common::web::PageEvent& event) {
             }
             break;
         case EventKind::Menu:
-            DispatchMenu(event.target);
+            Commands().Run(*game_, event.target);
             break;
         default:
-            break;
-    }
-}
-
-void MainWindow::DispatchMenu(int item) {
-    switch (item) {
-        case kMenuNew:
-            game_->mnuFileNew_Click();
-            break;
-        case kMenuExit:
-            game_->mnuFileExit_Click();
-            break;
-        case kMenuSounds:
-            game_->mnuOptionsSounds_Click();
-            break;
-        case kMenuContents:
-            game_->mnuHelpContents_Click();
-            break;
-        case kMenuVisit:
-            game_->mnuHelpVisit_Click();
-            break;
-        case kMenuAbout:
-            game_->mnuHelpAbout_Click();
-            break;
-        default:
-            if (item >= kMenuTimeStandard && item <= kMenuTimeTenTimes) {
-                game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(item - kMenuTimeStandard));
-            }
             break;
     }
 }
@@ -129,12 +93,6 @@ void MainWindow::StartTimer(int milliseconds) {
 
 void MainWindow::StopTimer() { common::web::SetPageTimer(kRoundTimer, 0); }
 
-void MainWindow::SetSoundsChecked(bool checked) { common::web::SetMenuCheck(kMenuSounds, checked); }
-
-void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
-    for (const common::TimeAllowedSetting each : common::kTimeAllowedSettings) {
-        common::web::SetMenuCheck(kMenuTimeStandard + static_cast<int>(each), each == setting);
-    }
-}
+void MainWindow::SetMenuCheck(int item, bool checked) { common::web::SetMenuCheck(item, checked); }
 
 }  // namespace pebblix::web

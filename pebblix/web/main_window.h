@@ -7,7 +7,7 @@
 #include "common/web/page_events.h"
 #include "common/web/web_system.h"
 #include "pebblix/logic/game_window.h"
-#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/logic/game.h"
 
 namespace pebblix::web {
 
@@ -16,7 +16,7 @@ public:
     // The page has built the window hidden; its controls are placed and captioned here.
     explicit MainWindow(common::web::WebSystem& system);
 
-    void SetGame(PebblixGame* game) { game_ = game; }
+    void SetGame(Game* game) { game_ = game; }
     // Hands one event of the page to the handler it is for.
     void Dispatch(const common::web::PageEvent& event);
     // Its start and close, as every game's in the browser.
@@ -30,18 +30,16 @@ public:
     void SelectAllGuess() override;
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
-    void SetSoundsChecked(bool checked) override;
-    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
+    void SetMenuCheck(int item, bool checked) override;
     void UnloadMainWindow() override { run_.Close(true); }
     void EndProgram() override { run_.Close(false); }
 
 private:
-    void DispatchMenu(int item);
     // Shown after start-up, with the focus in txtWord.
     void ShowForPlay();
 
     common::web::WebSystem& system_;
-    PebblixGame* game_ = nullptr;
+    Game* game_ = nullptr;
     common::web::GameRun run_{system_, [this] { StopTimer(); }, [this] { ShowForPlay(); }};
 };
 

@@ -3,30 +3,16 @@
 
 globalThis.gamePage = (() => {
   const port = gamePort;
-  const Target = { CheckIt: 1 };
-  const Menu = { New: 1, Exit: 2, Sounds: 3, Contents: 4, Visit: 5, About: 6, TimeStandard: 11 };
+  // The page's click target of Check it!, numbered by the game when it captions the window.
+  let checkIt = 0;
 
   const root = document.getElementById("game");
   port.setPageRoot(root, "Pebblix");
 
+  // The menu bar, filled from the game's command table once the game has started.
   const menuBar = document.createElement("div");
   menuBar.className = "menu-bar";
-  const menus = gameMenus.build(menuBar, [
-    { caption: "&File", items: [
-      { caption: "&New Game", id: Menu.New, shortcut: "F2" },
-      { caption: "e&xit", id: Menu.Exit },
-    ] },
-    { caption: "&Options", items: [
-      { caption: "&Sounds", id: Menu.Sounds, check: "menuitemcheckbox" },
-      gameMenus.timeAllowed(Menu.TimeStandard),
-    ] },
-    { caption: "&Help", items: [
-      { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
-      { caption: "&Visit", id: Menu.Visit },
-      { caption: "&About Pebblix...", id: Menu.About },
-    ] },
-  ], (id) => port.post("Menu", id));
-  menus.setChecked(Menu.Sounds, true);
+  const menus = gameMenus.bar(menuBar, (id) => port.post("Menu", id));
 
   // The client area, its controls placed in twips as on the desktop; the tab order is the word,
   // the guess, Check it!.
@@ -72,7 +58,7 @@ globalThis.gamePage = (() => {
 
   form.addEventListener("submit", (event) => {
     event.preventDefault();
-    port.post("Click", Target.CheckIt);
+    port.post("Click", checkIt);
   });
 
   // Checks the guess as the Check it! button does; Safari before 16 has no requestSubmit, and a
@@ -105,13 +91,14 @@ globalThis.gamePage = (() => {
     if (port.messageBoxOpen() || menuBar.contains(event.target)) return;
     const key = event.key.toLowerCase();
     const plain = !event.altKey && !event.ctrlKey && !event.metaKey;
+    const shortcut = menus.shortcutOf(event);
     if (event.key === "Enter" && !event.altKey && event.target === word) {
       // Enter presses the default button wherever the focus is, as in a desktop dialog.
       event.preventDefault();
       submitGuess();
-    } else if (event.key === "F1" || event.key === "F2") {
+    } else if (shortcut) {
       event.preventDefault();
-      port.post("Menu", event.key === "F1" ? Menu.Contents : Menu.New);
+      port.post("Menu", shortcut);
     } else if (event.altKey && !event.ctrlKey && ["w", "c"].includes(port.accessKeyOf(event))) {
       // The access keys of "&Word:" and "&Check it!" (Option with them on a Mac); the word's
       // always selects the whole guess.
@@ -127,7 +114,7 @@ globalThis.gamePage = (() => {
   });
 
   return {
-    Menu,
+    menus,
     layout(wordBox, label, guessBox, button, clientWidth, clientHeight) {
       place(word, wordBox);
       place(wordLabel, label);
@@ -136,16 +123,11 @@ globalThis.gamePage = (() => {
       port.setTwips(root, { "window-width": clientWidth });
       port.setTwips(form, { "client-height": clientHeight });
     },
-    captions(labelCaption, checkCaption, wordName) {
+    captions(labelCaption, checkCaption, wordName, checkTarget) {
+      checkIt = checkTarget;
       gameMenus.label(wordLabel, labelCaption);
       gameMenus.label(check, checkCaption);
       word.setAttribute("aria-label", wordName);
-    },
-    setMenuCaption(id, caption) {
-      menus.setCaption(id, caption);
-    },
-    setMenuCheck(id, checked) {
-      menus.setChecked(id, checked);
     },
     // The window stands behind the start-up boxes from the first, as no screen reader is told of
     // a page part that appears under a box closing; shown, it takes the focus.

@@ -2,8 +2,10 @@
 // out what the handlers ask. No rule of the game lives here.
 #include "pebblix/win32/main_window.h"
 
+#include "common/win32/menu_bar.h"
 #include "common/win32/window_procedure.h"
 #include "common/win32/window_units.h"
+#include "pebblix/logic/game_commands.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/window_layout.h"
 #include "pebblix/win32/resource_ids.h"
@@ -19,6 +21,9 @@ MainWindow::~MainWindow() {
     if (font_ != nullptr) {
         DeleteObject(font_);
     }
+    if (accelerators_ != nullptr) {
+        DestroyAcceleratorTable(accelerators_);
+    }
 }
 
 bool MainWindow::Create() {
@@ -26,7 +31,7 @@ bool MainWindow::Create() {
                                                         LoadIconA(instance_, MAKEINTRESOURCEA(1)))) {
         return false;
     }
-    HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    HMENU menu = common::win32::BuildMenuBar(Commands().Entries());
     // A fixed frame: the layout never changes size.
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kWindowClass, kTitle, style, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -34,9 +39,9 @@ bool MainWindow::Create() {
     if (window_ == nullptr) {
         return false;
     }
-    ModifyMenuA(menu, IDM_HELP_VISIT, MF_BYCOMMAND | MF_STRING, IDM_HELP_VISIT, VisitMenuCaption().c_str());
     CreateControls();
-    pump_.SetMainWindow(window_, LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
+    accelerators_ = common::win32::BuildAccelerators(Commands().Entries());
+    pump_.SetMainWindow(window_, accelerators_);
     return true;
 }
 
@@ -124,40 +129,14 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 void MainWindow::OnCommand(int id, int notification) {
-    switch (id) {
-        case IDC_CMD_ENTER:
-            if (notification == BN_CLICKED) {
-                game_->cmdEnter_Click();
-            }
-            break;
-        case IDM_FILE_NEW:
-            game_->mnuFileNew_Click();
-            break;
-        case IDM_FILE_EXIT:
-            game_->mnuFileExit_Click();
-            break;
-        case IDM_OPTIONS_SOUNDS:
-            game_->mnuOptionsSounds_Click();
-            break;
-        case IDM_TIME_STANDARD:
-        case IDM_TIME_TWICE:
-        case IDM_TIME_FIVE_TIMES:
-        case IDM_TIME_TEN_TIMES:
-            game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(id - IDM_TIME_STANDARD));
-            break;
-        case IDM_HELP_CONTENTS:
-            game_->mnuHelpContents_Click();
-            break;
-        case IDM_HELP_VISIT:
-            game_->mnuHelpVisit_Click();
-            break;
-        case IDM_HELP_ABOUT:
-            game_->mnuHelpAbout_Click();
-            break;
-        default:
-            // IDCANCEL from Esc among them: the window has no cancel button, so Esc does nothing.
-            break;
+    if (id == IDC_CMD_ENTER) {
+        if (notification == BN_CLICKED) {
+            game_->cmdEnter_Click();
+        }
+        return;
     }
+    // IDCANCEL from Esc is no command: the window has no cancel button, so Esc does nothing.
+    Commands().Run(*game_, id);
 }
 
 void MainWindow::SetWordText(const std::string& text) { SetWindowTextA(txtWord_, text.c_str()); }
@@ -192,13 +171,6 @@ void MainWindow::StopTimer() {
     }
 }
 
-void MainWindow::SetSoundsChecked(bool checked) {
-    CheckMenuItem(GetMenu(window_), IDM_OPTIONS_SOUNDS, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
-void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
-    CheckMenuRadioItem(GetMenu(window_), IDM_TIME_STANDARD, IDM_TIME_TEN_TIMES,
-                       IDM_TIME_STANDARD + static_cast<UINT>(setting), MF_BYCOMMAND);
-}
+void MainWindow::SetMenuCheck(int item, bool checked) { common::win32::SetMenuCheck(window_, item, checked); }
 
 }  // namespace pebblix::win32

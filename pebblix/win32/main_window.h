@@ -9,7 +9,7 @@
 #include "common/win32/message_pump.h"
 #include "common/win32/plain_window.h"
 #include "pebblix/logic/game_window.h"
-#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/logic/game.h"
 
 namespace pebblix::win32 {
 
@@ -22,7 +22,7 @@ public:
 
     // Creates the window, hidden, with its controls laid out; false when Windows refused.
     bool Create();
-    void SetGame(PebblixGame* game) { game_ = game; }
+    void SetGame(Game* game) { game_ = game; }
     HWND Handle() const { return window_; }
     // Its start and close, as every game's on Windows.
     common::win32::GameRun& Run() { return run_; }
@@ -35,8 +35,7 @@ public:
     void SelectAllGuess() override;
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
-    void SetSoundsChecked(bool checked) override;
-    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
+    void SetMenuCheck(int item, bool checked) override;
     void UnloadMainWindow() override { run_.Close(true); }
     void EndProgram() override { run_.Close(false); }
 
@@ -51,7 +50,7 @@ private:
 
     HINSTANCE instance_;
     common::win32::MessagePump& pump_;
-    PebblixGame* game_ = nullptr;
+    Game* game_ = nullptr;
     HWND window_ = nullptr;
     HWND wordName_ = nullptr;
     HWND txtWord_ = nullptr;
@@ -60,6 +59,7 @@ private:
     HWND cmdEnter_ = nullptr;
     common::win32::FocusMemory focus_;
     HFONT font_ = nullptr;
+    HACCEL accelerators_ = nullptr;
     common::win32::GameRun run_{pump_, [this] { StopTimer(); }, [this](int showCommand) { ShowForPlay(showCommand); }};
 };
 

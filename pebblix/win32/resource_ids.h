@@ -1,22 +1,6 @@
-/* Ids of the hidden-word program's resources, menu items, timer and controls, shared by the .rc file and the code. */
+/* Ids of the hidden-word program's timer and controls; the menu items' ids are the command table's
+   (pebblix/logic/game_commands.h), clear of these and of IDOK (1) and IDCANCEL (2). */
 #pragma once
-
-/* Resources: 100 and up. */
-#define IDR_MAIN_MENU 100
-#define IDR_ACCELERATORS 101
-
-/* Menu items: 200 and up, clear of IDOK (1) and IDCANCEL (2), which the dialog keys send. */
-#define IDM_FILE_NEW 200
-#define IDM_FILE_EXIT 201
-#define IDM_OPTIONS_SOUNDS 210
-/* Options, Time Allowed: Standard, Twice, Five Times and Ten Times As Long, in menu order. */
-#define IDM_TIME_STANDARD 230
-#define IDM_TIME_TWICE 231
-#define IDM_TIME_FIVE_TIMES 232
-#define IDM_TIME_TEN_TIMES 233
-#define IDM_HELP_CONTENTS 220
-#define IDM_HELP_VISIT 221
-#define IDM_HELP_ABOUT 222
 
 /* The timer tmrWord, the round. */
 #define IDT_TMR_WORD 300

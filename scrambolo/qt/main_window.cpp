@@ -15,7 +15,7 @@
 #include "common/qt/menu_keys.h"
 #include "common/qt/qt_text.h"
 #include "scrambolo/qt/spoken_caption.h"
-#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/game_commands.h"
 #include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::qt {
@@ -74,41 +74,12 @@ MainWindow::MainWindow()
     setFixedSize(twips_(kMainClientWidth), twips_(kMainClientHeight) + menuBar()->sizeHint().height());
 }
 
-QAction* MainWindow::AddItem(QMenu* menu, const QString& caption, void (Game::*handler)()) {
-    QAction* item = menu->addAction(caption);
-    connect(item, &QAction::triggered, this, [this, handler] {
-        if (game_ != nullptr) {
-            RunHandler([&] { (game_->*handler)(); });
-        }
-    });
-    return item;
-}
-
 void MainWindow::BuildMenus() {
-    QMenu* file = menuBar()->addMenu("&File");
-    AddItem(file, "E&xit", &Game::mnuFileExit_Click);
-
-    QMenu* options = menuBar()->addMenu("&Options");
-    QMenu* letters = options->addMenu("&Number Of Letters");
-    rangeItems_ = {AddItem(letters, "&3 To 4 Letters", &Game::mnuOptions34_Click),
-                   AddItem(letters, "&4 To 5 Letters", &Game::mnuOptions45_Click),
-                   AddItem(letters, "&5 To 6 Letters", &Game::mnuOptions56_Click),
-                   AddItem(letters, "&6 Letters Only", &Game::mnuOptions6_Click),
-                   AddItem(letters, "&All Ranges", &Game::mnuOptionsAllRanges_Click)};
-    // The check marks are the handlers' to set; Qt's own toggle is overruled by the pick.
-    for (QAction* item : rangeItems_) {
-        item->setCheckable(true);
-    }
-    timeAllowed_ = new common::qt::TimeAllowedMenu(*options, [this](common::TimeAllowedSetting setting) {
+    menus_ = new common::qt::MenuBar(*menuBar(), Commands().Entries(), [this](int id) {
         if (game_ != nullptr) {
-            RunHandler([&] { game_->mnuTimeAllowed_Click(setting); });
+            RunHandler([&] { Commands().Run(*game_, id); });
         }
     });
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    AddItem(help, "&Contents", &Game::mnuHelpContents_Click)->setShortcut(QKeySequence(Qt::Key_F1));
-    AddItem(help, FromGameText(WebMenuCaption()), &Game::mnuHelpWeb_Click);
-    AddItem(help, "&About Scrambolo...", &Game::mnuHelpAbout_Click);
     common::qt::OpenFirstMenuOnF10(*this);
 }
 
@@ -206,16 +177,12 @@ void MainWindow::StartTimer(int milliseconds) {
 
 void MainWindow::StopTimer() { timer_.stop(); }
 
-void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
-    rangeItems_.at(static_cast<std::size_t>(item))->setChecked(checked);
-}
+void MainWindow::SetMenuCheck(int item, bool checked) { menus_->SetChecked(item, checked); }
 
-void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) { timeAllowed_->SetChecked(setting); }
-
-bool MainWindow::HintWindowExists() { return cheat_ != nullptr; }
+bool MainWindow::HintWindowExists() { return hint_ != nullptr; }
 
 void MainWindow::CreateHintWindow() {
-    cheat_ = new CheatWindow(dpi_, [this] {
+    hint_ = new HintWindow(dpi_, [this] {
         if (game_ != nullptr) {
             game_->cmdClose_Click();
         }
@@ -223,26 +190,26 @@ void MainWindow::CreateHintWindow() {
 }
 
 void MainWindow::SetHintText(const std::string& text) {
-    if (cheat_ != nullptr) {
-        cheat_->SetText(text);
+    if (hint_ != nullptr) {
+        hint_->SetText(text);
     }
 }
 
 void MainWindow::ShowHintWindow() {
-    if (cheat_ != nullptr) {
-        cheat_->ShowWithFocus();
+    if (hint_ != nullptr) {
+        hint_->ShowWithFocus();
     }
 }
 
 void MainWindow::CloseHintWindow() {
-    if (cheat_ != nullptr) {
+    if (hint_ != nullptr) {
         // The keyboard comes back here before the window goes, so no key typed on is lost between,
         // and a key the window still receives comes here too. The close may come from inside one
         // of the window's own events: it is deleted later, once they have ended.
         common::qt::HandKeyboardTo(*this);
-        cheat_->hide();
-        common::qt::LateKeys::Forward(cheat_, this);
-        cheat_ = nullptr;
+        hint_->hide();
+        common::qt::LateKeys::Forward(hint_, this);
+        hint_ = nullptr;
     }
 }
 

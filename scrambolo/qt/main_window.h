@@ -1,7 +1,6 @@
 // The anagram game's main window: seven letter buttons, the clock label, the timer and the menus.
 #pragma once
 
-#include <QAction>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
@@ -13,9 +12,9 @@
 #include <string>
 
 #include "common/qt/game_run.h"
-#include "common/qt/time_allowed_menu.h"
+#include "common/qt/menu_bar.h"
 #include "common/qt/window_units.h"
-#include "scrambolo/qt/cheat_window.h"
+#include "scrambolo/qt/hint_window.h"
 #include "scrambolo/qt/key_preview.h"
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
@@ -46,8 +45,7 @@ public:
     void SetWindowCaption(const std::string& text) override;
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
-    void SetMenuCheck(RangeItem item, bool checked) override;
-    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
+    void SetMenuCheck(int item, bool checked) override;
     bool HintWindowExists() override;
     void CreateHintWindow() override;
     void SetHintText(const std::string& text) override;
@@ -63,7 +61,6 @@ protected:
 
 private:
     void BuildMenus();
-    QAction* AddItem(QMenu* menu, const QString& caption, void (Game::*handler)());
     QPushButton* Button(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
     int LetterButtonIndex(const QObject* widget) const;
 
@@ -74,9 +71,8 @@ private:
     std::array<QPushButton*, 7> buttons_{};
     QLabel* clockLabel_;
     QTimer timer_;
-    std::array<QAction*, 5> rangeItems_{};
-    common::qt::TimeAllowedMenu* timeAllowed_ = nullptr;
-    QPointer<CheatWindow> cheat_;
+    common::qt::MenuBar* menus_ = nullptr;
+    QPointer<HintWindow> hint_;
     // The letter button a closing menu has just given the focus back to, until the events of that
     // moment are handled.
     QPointer<QPushButton> focusBackFromMenu_;

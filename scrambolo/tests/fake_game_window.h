@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "common/testing/fake_close.h"
+#include "common/time_allowed.h"
+#include "scrambolo/window/game_commands.h"
 #include "scrambolo/window/game_window.h"
 #include "scrambolo/window/window_layout.h"
 
@@ -38,8 +40,8 @@ public:
     std::string windowCaption = kMainCaption;
     int captionWrites = 0;
     bool timerOn = false;
-    int timerInterval = 0;  // what the timer last counted
-    std::map<RangeItem, bool> checks;
+    int timerInterval = 0;                                  // what the timer last counted
+    std::map<int, bool> checks;                             // every menu item's check mark, by its id
     std::optional<common::TimeAllowedSetting> timeChecked;  // the checked "Time Allowed" item
 
     bool hintExists = false;
@@ -126,13 +128,14 @@ public:
         Touch();
         timerOn = false;
     }
-    void SetMenuCheck(RangeItem item, bool checked) override {
+    void SetMenuCheck(int item, bool checked) override {
         Touch();
         checks[item] = checked;
-    }
-    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override {
-        Touch();
-        timeChecked = setting;
+        for (const common::TimeAllowedSetting setting : common::kTimeAllowedSettings) {
+            if (checked && item == common::TimeAllowedCommand(setting)) {
+                timeChecked = setting;
+            }
+        }
     }
     bool HintWindowExists() override {
         Touch();
@@ -160,10 +163,11 @@ public:
         hintShown = false;
     }
 
-    std::vector<RangeItem> CheckedItems() const {
-        std::vector<RangeItem> items;
-        for (const auto& [item, checked] : checks) {
-            if (checked) {
+    // The letter-range items checked, in menu order.
+    std::vector<int> CheckedItems() const {
+        std::vector<int> items;
+        for (const int item : command::kLetterRanges) {
+            if (const auto found = checks.find(item); found != checks.end() && found->second) {
                 items.push_back(item);
             }
         }

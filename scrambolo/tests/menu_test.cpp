@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "common/maker.h"
+#include "common/testing/menu_table_checks.h"
+#include "common/time_allowed.h"
+#include "scrambolo/window/game_commands.h"
 #include "scrambolo/tests/game_fixture.h"
 
 namespace scrambolo {
@@ -17,7 +20,7 @@ class MenuTest : public testing::GameTest {};
 TEST_F(MenuTest, TheSavedRangeChecksItsItemAndRulesTheFirstWord) {
     system.files[kDiffPath] = "56\r\n";
     Start(kWords);
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options56});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptions56});
     EXPECT_GE(Word().size(), 5u);
     EXPECT_EQ(State().PlayWords, (std::vector<std::string_view>{"horse", "planet"}));
 }
@@ -37,7 +40,7 @@ TEST_F(MenuTest, TheSavedRangeIsReadByTheFieldRuleWithAllRangesForAnythingUnread
     system.files.erase(kDiffPath);
     Start(kWords);
     EXPECT_EQ(State().LetterRange, kAllRanges);
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::OptionsAllRanges});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptionsAllRanges});
 }
 
 TEST_F(MenuTest, AnUnknownSavedRangeChecksNothingDealsAllWordsAndIsWrittenBack) {
@@ -62,7 +65,7 @@ TEST_F(MenuTest, APickChecksOneItemDealsAndLeavesClockScoreAndHintsAlone) {
     system.sounds.clear();
 
     game.mnuOptions6_Click();
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options6});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptions6});
     EXPECT_EQ(State().LetterRange, 6);
     EXPECT_EQ(Word(), "planet");
     EXPECT_EQ(window.focused, 1);
@@ -80,18 +83,18 @@ TEST_F(MenuTest, APickChecksOneItemDealsAndLeavesClockScoreAndHintsAlone) {
     EXPECT_EQ(State().SwapFirst, 4);
 
     game.mnuOptions6_Click();  // the checked item again: still checked, a new deal
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options6});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptions6});
     EXPECT_FALSE(State().SwapPending);
 
     game.mnuOptions34_Click();
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options34});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptions34});
     EXPECT_LE(Word().size(), 4u);
     game.mnuOptions45_Click();
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options45});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptions45});
     game.mnuOptions56_Click();
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options56});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptions56});
     game.mnuOptionsAllRanges_Click();
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::OptionsAllRanges});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptionsAllRanges});
     EXPECT_TRUE(system.messages.empty());
 }
 
@@ -99,7 +102,7 @@ TEST_F(MenuTest, ARangeWithoutWordsIsToldAndPlayGoesOnWithAllLengths) {
     Start("cat\r\nbird\r\n");
     game.mnuOptions6_Click();
     ASSERT_EQ(system.messages.size(), 1u);
-    EXPECT_EQ(window.CheckedItems(), std::vector<RangeItem>{RangeItem::Options6});
+    EXPECT_EQ(window.CheckedItems(), std::vector<int>{command::kOptions6});
     EXPECT_EQ(State().LetterRange, 6);
     EXPECT_EQ(window.ShownLetterButtons(), static_cast<int>(Word().size()));
     EXPECT_TRUE(window.timerOn);
@@ -229,6 +232,31 @@ TEST_F(MenuTest, TheAboutBoxWordForWord) {
     EXPECT_EQ(system.messages[0].prompt,
               "Scrambolo version 1.0\r\nCopyright (C) 2026 Lanternfold Games\r\n"
               "Support: support@lanternfold.example.org\r\nWeb: lanternfold.example.org");
+}
+
+// The one table every edition's menus come from: buildable, and each item runs its own handler.
+TEST_F(MenuTest, EachItemOfTheCommandTableRunsItsOwnHandler) {
+    common::testing::ExpectBuildableMenus(Commands().Entries());
+    Start(kWords);
+    for (const int item : command::kLetterRanges) {
+        ASSERT_TRUE(Commands().Run(game, item));
+        EXPECT_EQ(window.CheckedItems(), std::vector<int>{item});
+    }
+    EXPECT_EQ(State().LetterRange, kAllRanges);
+    ASSERT_TRUE(Commands().Run(game, common::TimeAllowedCommand(common::TimeAllowedSetting::TwiceAsLong)));
+    EXPECT_EQ(window.timeChecked, common::TimeAllowedSetting::TwiceAsLong);
+    EXPECT_EQ(State().TimeSetting, common::TimeAllowedSetting::TwiceAsLong);
+    ASSERT_TRUE(Commands().Run(game, command::kHelpContents));
+    EXPECT_EQ(system.editedFiles.size(), 1u);
+    ASSERT_TRUE(Commands().Run(game, command::kHelpWeb));
+    EXPECT_EQ(system.webAddressesOpened.size(), 1u);
+    ASSERT_TRUE(Commands().Run(game, command::kHelpAbout));
+    EXPECT_EQ(system.messages.back().title, "About Scrambolo");
+    EXPECT_FALSE(Commands().Run(game, command::kOptionsMenu));
+    EXPECT_FALSE(Commands().Run(game, 1));
+    EXPECT_FALSE(window.closed);
+    ASSERT_TRUE(Commands().Run(game, command::kFileExit));
+    EXPECT_TRUE(window.closed);
 }
 
 }  // namespace

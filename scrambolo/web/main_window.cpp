@@ -4,8 +4,9 @@
 #include <emscripten.h>
 
 #include "common/game_text.h"
+#include "common/web/page_menus.h"
 #include "common/web/page_window.h"
-#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/game_commands.h"
 #include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::web {
@@ -15,25 +16,18 @@ using common::Utf8FromGameText;
 using common::web::EventKind;
 
 constexpr int kTimer = 1;
-// The page's targets and menu items (gamePage.Target and .Menu).
+// The targets of the page's clicks beside the letter buttons 1 to 6, which the page is told.
 constexpr int kClockLabel = 10;
 constexpr int kHintClose = 20;
-constexpr int kMenuExit = 1;
-constexpr int kMenuRange34 = 11;
-constexpr int kMenuContents = 21;
-constexpr int kMenuWeb = 22;
-constexpr int kMenuAbout = 23;
-// Time Allowed's four items, Standard first.
-constexpr int kMenuTimeStandard = 31;
-constexpr int kMenuTimeTenTimes = 34;
 
 // clang-format off
 // Every text goes to the page as UTF-8: captions, the clock and the hint are the game's 8-bit
 // text, decoded once here.
 EM_JS(void, lay_out, (int b0l, int b0t, int b0w, int b0h, int bw, int bh, int cl, int ct, int cw, int ch,
-                      int width, int height, const char* button, const char* clock), {
+                      int width, int height, const char* button, const char* clock, int clockTarget,
+                      int hintCloseTarget), {
     gamePage.layout([b0l, b0t, b0w, b0h], [bw, bh], [cl, ct, cw, ch], width, height, UTF8ToString(button),
-                         UTF8ToString(clock));
+                         UTF8ToString(clock), { ClockLabel: clockTarget, HintClose: hintCloseTarget });
 });
 EM_JS(void, caption_hint_window, (const char* caption, const char* boxName, const char* text, const char* close), {
     gamePage.hintCaptions(UTF8ToString(caption), UTF8ToString(boxName), UTF8ToString(text),
@@ -65,10 +59,11 @@ MainWindow::MainWindow(common::web::WebSystem& system) : system_(system) {
     clockText_ = kLblTimeCaption;
     lay_out(kButton0.left, kButton0.top, kButton0.width, kButton0.height, kLetterButton.width, kLetterButton.height,
             kLblTime.left, kLblTime.top, kLblTime.width, kLblTime.height, kMainClientWidth, kMainClientHeight,
-            Utf8FromGameText(kButtonCaption).c_str(), Utf8FromGameText(kLblTimeCaption).c_str());
-    caption_hint_window(Utf8FromGameText(kCheatCaption).c_str(), kHintBoxName, Utf8FromGameText(kText1Caption).c_str(),
-                        Utf8FromGameText(kCmdCloseCaption).c_str());
-    common::web::SetMenuCaption(kMenuWeb, Utf8FromGameText(WebMenuCaption()));
+            Utf8FromGameText(kButtonCaption).c_str(), Utf8FromGameText(kLblTimeCaption).c_str(), kClockLabel,
+            kHintClose);
+    caption_hint_window(Utf8FromGameText(kHintWindowCaption).c_str(), kHintBoxName,
+                        Utf8FromGameText(kText1Caption).c_str(), Utf8FromGameText(kCmdCloseCaption).c_str());
+    common::web::BuildPageMenus(Commands().Entries());
 }
 
 void MainWindow::Dispatch(const common::web::PageEvent& event) {
@@ -95,46 +90,9 @@ void MainWindow::Dispatch(const common::web::PageEvent& event) {
             game_->Form_KeyDown(event.code, event.shift);
             break;
         case EventKind::Menu:
-            DispatchMenu(event.target);
+            Commands().Run(*game_, event.target);
             break;
         default:
-            break;
-    }
-}
-
-void MainWindow::DispatchMenu(int item) {
-    switch (item) {
-        case kMenuExit:
-            game_->mnuFileExit_Click();
-            break;
-        case kMenuRange34:
-            game_->mnuOptions34_Click();
-            break;
-        case kMenuRange34 + 1:
-            game_->mnuOptions45_Click();
-            break;
-        case kMenuRange34 + 2:
-            game_->mnuOptions56_Click();
-            break;
-        case kMenuRange34 + 3:
-            game_->mnuOptions6_Click();
-            break;
-        case kMenuRange34 + 4:
-            game_->mnuOptionsAllRanges_Click();
-            break;
-        case kMenuContents:
-            game_->mnuHelpContents_Click();
-            break;
-        case kMenuWeb:
-            game_->mnuHelpWeb_Click();
-            break;
-        case kMenuAbout:
-            game_->mnuHelpAbout_Click();
-            break;
-        default:
-            if (item >= kMenuTimeStandard && item <= kMenuTimeTenTimes) {
-                game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(item - kMenuTimeStandard));
-            }
             break;
     }
 }
@@ -173,15 +131,7 @@ void MainWindow::StartTimer(int milliseconds) {
 
 void MainWindow::StopTimer() { common::web::SetPageTimer(kTimer, 0); }
 
-void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
-    common::web::SetMenuCheck(kMenuRange34 + static_cast<int>(item), checked);
-}
-
-void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
-    for (const common::TimeAllowedSetting each : common::kTimeAllowedSettings) {
-        common::web::SetMenuCheck(kMenuTimeStandard + static_cast<int>(each), each == setting);
-    }
-}
+void MainWindow::SetMenuCheck(int item, bool checked) { common::web::SetMenuCheck(item, checked); }
 
 void MainWindow::CreateHintWindow() {
     hintWindowExists_ = true;

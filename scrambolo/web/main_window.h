@@ -37,8 +37,7 @@ public:
     void SetWindowCaption(const std::string& text) override;
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
-    void SetMenuCheck(RangeItem item, bool checked) override;
-    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
+    void SetMenuCheck(int item, bool checked) override;
     bool HintWindowExists() override { return hintWindowExists_; }
     void CreateHintWindow() override;
     void SetHintText(const std::string& text) override;
@@ -48,8 +47,6 @@ public:
     void EndProgram() override { run_.Close(false); }
 
 private:
-    void DispatchMenu(int item);
-
     common::web::WebSystem& system_;
     Game* game_ = nullptr;
     // The captions and the clock as the game set them, byte for byte: the page holds them as

@@ -3,32 +3,17 @@
 
 globalThis.gamePage = (() => {
   const port = gamePort;
-  // Targets of the page's events, as the game's window numbers them.
-  const Target = { ClockLabel: 10, HintClose: 20 };
-  const Menu = { Exit: 1, Range34: 11, Range45: 12, Range56: 13, Range6: 14, AllRanges: 15, Contents: 21, Web: 22, About: 23,
-    TimeStandard: 31 };
-  const KeyH = 72, KeyC = 67, KeyJ = 74, KeyF1 = 112;
+  // The page's click targets beside the letter buttons, numbered by the game when it lays out the window.
+  let Target = {};
+  const KeyH = 72, KeyC = 67, KeyJ = 74;
 
   const root = document.getElementById("game");
   port.setPageRoot(root, "Scrambolo");
 
+  // The menu bar, filled from the game's command table once the game has started.
   const menuBar = document.createElement("div");
   menuBar.className = "menu-bar";
-  const menus = gameMenus.build(menuBar, [
-    { caption: "&File", items: [{ caption: "E&xit", id: Menu.Exit }] },
-    { caption: "&Options", items: [{ group: "&Number Of Letters", items: [
-      { caption: "&3 To 4 Letters", id: Menu.Range34, check: "menuitemradio" },
-      { caption: "&4 To 5 Letters", id: Menu.Range45, check: "menuitemradio" },
-      { caption: "&5 To 6 Letters", id: Menu.Range56, check: "menuitemradio" },
-      { caption: "&6 Letters Only", id: Menu.Range6, check: "menuitemradio" },
-      { caption: "&All Ranges", id: Menu.AllRanges, check: "menuitemradio" },
-    ] }, gameMenus.timeAllowed(Menu.TimeStandard)] },
-    { caption: "&Help", items: [
-      { caption: "&Contents", id: Menu.Contents, shortcut: "F1" },
-      { caption: "&Visit", id: Menu.Web },
-      { caption: "&About Scrambolo...", id: Menu.About },
-    ] },
-  ], (id) => port.post("Menu", id));
+  const menus = gameMenus.bar(menuBar, (id) => port.post("Menu", id));
 
   // The client area, laid out in twips as on the desktop.
   const client = document.createElement("div");
@@ -108,10 +93,11 @@ globalThis.gamePage = (() => {
   // The window's key preview: every key pressed in it goes to the game, then on to the control.
   root.addEventListener("keydown", (event) => {
     if (event.altKey || event.metaKey || port.messageBoxOpen()) return;
-    if (menuBar.contains(event.target) && event.keyCode !== KeyF1) return;
-    if (event.keyCode === KeyF1) {
+    const shortcut = menus.shortcutOf(event);
+    if (menuBar.contains(event.target) && !shortcut) return;
+    if (shortcut) {
       event.preventDefault();
-      port.post("Menu", Menu.Contents);
+      port.post("Menu", shortcut);
       return;
     }
     // A letter does nothing else in the window: taken here, a browser that hands a key no control
@@ -161,10 +147,11 @@ globalThis.gamePage = (() => {
   }
 
   return {
-    Target, Menu,
+    menus,
     // The window as it is created: button 0's place and the letter buttons' size, the clock's
-    // place, the client area, and the first captions.
-    layout(button0, size, clockPlace, clientWidth, clientHeight, buttonCaption, clockCaption) {
+    // place, the client area, the first captions, and the numbers of the page's click targets.
+    layout(button0, size, clockPlace, clientWidth, clientHeight, buttonCaption, clockCaption, targets) {
+      Target = targets;
       // Written out: the build's script minifier loses the names of a destructuring declaration.
       buttons.forEach((button, index) => {
         const place = index === 0 ? button0 : [0, 0];
@@ -222,12 +209,6 @@ globalThis.gamePage = (() => {
     // the clock is read beside the letters.
     setWindowCaption(text) {
       if (!port.webKit) document.title = text;
-    },
-    setMenuCaption(id, caption) {
-      menus.setCaption(id, caption);
-    },
-    setMenuCheck(id, checked) {
-      menus.setChecked(id, checked);
     },
     createHintWindow: createHint,
     setHintText(text) {

@@ -1,32 +1,17 @@
 // Builds the main window from its twips layout and passes each message to the matching handler.
 #include "scrambolo/win32/main_window.h"
 
+#include "common/win32/menu_bar.h"
 #include "common/win32/window_procedure.h"
 #include "common/win32/window_units.h"
 #include "scrambolo/win32/resource_ids.h"
-#include "scrambolo/window/game_texts.h"
+#include "scrambolo/window/game_commands.h"
 #include "scrambolo/window/window_layout.h"
 
 namespace scrambolo::win32 {
 namespace {
 
 constexpr const char* kClassName = "ScramboloMain";
-
-int MenuId(RangeItem item) {
-    switch (item) {
-        case RangeItem::Options34:
-            return IDM_OPTIONS_34;
-        case RangeItem::Options45:
-            return IDM_OPTIONS_45;
-        case RangeItem::Options56:
-            return IDM_OPTIONS_56;
-        case RangeItem::Options6:
-            return IDM_OPTIONS_6;
-        case RangeItem::OptionsAllRanges:
-            return IDM_OPTIONS_ALL_RANGES;
-    }
-    return IDM_OPTIONS_ALL_RANGES;
-}
 
 std::string TextOf(HWND control) {
     if (control == nullptr) {
@@ -41,7 +26,7 @@ std::string TextOf(HWND control) {
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, common::win32::MessagePump& pump)
-    : instance_(instance), pump_(pump), cheat_(instance, pump) {}
+    : instance_(instance), pump_(pump), hint_(instance, pump) {}
 
 MainWindow::~MainWindow() {
     if (buttonFont_ != nullptr) {
@@ -49,6 +34,9 @@ MainWindow::~MainWindow() {
     }
     if (labelFont_ != nullptr) {
         DeleteObject(labelFont_);
+    }
+    if (accelerators_ != nullptr) {
+        DestroyAcceleratorTable(accelerators_);
     }
 }
 
@@ -61,9 +49,7 @@ bool MainWindow::Create() {
     buttonFont_ = common::win32::CreatePointFont(kFontFace, kButtonFontPoints, dpi_);
     labelFont_ = common::win32::CreatePointFont(kFontFace, kLblTimeFontPoints, dpi_);
 
-    HMENU menu = LoadMenuA(instance_, MAKEINTRESOURCEA(IDR_MAIN_MENU));
-    ModifyMenuA(menu, IDM_HELP_WEB, MF_BYCOMMAND | MF_STRING, IDM_HELP_WEB, WebMenuCaption().c_str());
-
+    HMENU menu = common::win32::BuildMenuBar(Commands().Entries());
     window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, kMainCaption,
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
                               100, 100, nullptr, menu, instance_, this);
@@ -88,12 +74,13 @@ bool MainWindow::Create() {
                         window_, reinterpret_cast<HMENU>(IDC_LBL_TIME), instance_, nullptr);
     SendMessageA(clockLabel_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), FALSE);
 
-    cheat_.SetCloseHandler([this] {
+    hint_.SetCloseHandler([this] {
         if (game_ != nullptr) {
             game_->cmdClose_Click();
         }
     });
-    pump_.SetMainWindow(window_, LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_ACCELERATORS)));
+    accelerators_ = common::win32::BuildAccelerators(Commands().Entries());
+    pump_.SetMainWindow(window_, accelerators_);
     return true;
 }
 
@@ -179,29 +166,17 @@ void MainWindow::StopTimer() {
     }
 }
 
-void MainWindow::SetTimeAllowedCheck(common::TimeAllowedSetting setting) {
-    if (window_ != nullptr) {
-        CheckMenuRadioItem(GetMenu(window_), IDM_TIME_STANDARD, IDM_TIME_TEN_TIMES,
-                           IDM_TIME_STANDARD + static_cast<UINT>(setting), MF_BYCOMMAND);
-    }
-}
+void MainWindow::SetMenuCheck(int item, bool checked) { common::win32::SetMenuCheck(window_, item, checked); }
 
-void MainWindow::SetMenuCheck(RangeItem item, bool checked) {
-    if (window_ != nullptr) {
-        CheckMenuItem(GetMenu(window_), static_cast<UINT>(MenuId(item)),
-                      MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-    }
-}
+bool MainWindow::HintWindowExists() { return hint_.Exists(); }
 
-bool MainWindow::HintWindowExists() { return cheat_.Exists(); }
+void MainWindow::CreateHintWindow() { hint_.Create(dpi_); }
 
-void MainWindow::CreateHintWindow() { cheat_.Create(dpi_); }
+void MainWindow::SetHintText(const std::string& text) { hint_.SetText(text); }
 
-void MainWindow::SetHintText(const std::string& text) { cheat_.SetText(text); }
+void MainWindow::ShowHintWindow() { hint_.Show(); }
 
-void MainWindow::ShowHintWindow() { cheat_.Show(); }
-
-void MainWindow::CloseHintWindow() { cheat_.Close(); }
+void MainWindow::CloseHintWindow() { hint_.Close(); }
 
 LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (LRESULT result = 0; run_.HandleCloseMessage(message, wParam, result)) {
@@ -261,48 +236,14 @@ void MainWindow::OnCommand(int id, int code) {
         }
         return;
     }
-    switch (id) {
-        case IDC_LBL_TIME:
-            if (code == STN_DBLCLK) {
-                game_->lblTime_DblClick();
-            }
-            break;
-        case IDM_FILE_EXIT:
-            game_->mnuFileExit_Click();
-            break;
-        case IDM_OPTIONS_34:
-            game_->mnuOptions34_Click();
-            break;
-        case IDM_OPTIONS_45:
-            game_->mnuOptions45_Click();
-            break;
-        case IDM_OPTIONS_56:
-            game_->mnuOptions56_Click();
-            break;
-        case IDM_OPTIONS_6:
-            game_->mnuOptions6_Click();
-            break;
-        case IDM_OPTIONS_ALL_RANGES:
-            game_->mnuOptionsAllRanges_Click();
-            break;
-        case IDM_TIME_STANDARD:
-        case IDM_TIME_TWICE:
-        case IDM_TIME_FIVE_TIMES:
-        case IDM_TIME_TEN_TIMES:
-            game_->mnuTimeAllowed_Click(static_cast<common::TimeAllowedSetting>(id - IDM_TIME_STANDARD));
-            break;
-        case IDM_HELP_CONTENTS:
-            game_->mnuHelpContents_Click();
-            break;
-        case IDM_HELP_WEB:
-            game_->mnuHelpWeb_Click();
-            break;
-        case IDM_HELP_ABOUT:
-            game_->mnuHelpAbout_Click();
-            break;
-        default:
-            break;  // IDOK and IDCANCEL from Enter and Esc: no default or cancel button here
+    if (id == IDC_LBL_TIME) {
+        if (code == STN_DBLCLK) {
+            game_->lblTime_DblClick();
+        }
+        return;
     }
+    // IDOK and IDCANCEL from Enter and Esc are no command: there is no default or cancel button here.
+    Commands().Run(*game_, id);
 }
 
 }  // namespace scrambolo::win32

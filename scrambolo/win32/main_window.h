@@ -9,7 +9,7 @@
 #include "common/win32/game_run.h"
 #include "common/win32/message_pump.h"
 #include "common/win32/plain_window.h"
-#include "scrambolo/win32/cheat_window.h"
+#include "scrambolo/win32/hint_window.h"
 #include "scrambolo/window/game.h"
 #include "scrambolo/window/game_window.h"
 
@@ -42,8 +42,7 @@ public:
     void SetWindowCaption(const std::string& text) override;
     void StartTimer(int milliseconds) override;
     void StopTimer() override;
-    void SetMenuCheck(RangeItem item, bool checked) override;
-    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override;
+    void SetMenuCheck(int item, bool checked) override;
     bool HintWindowExists() override;
     void CreateHintWindow() override;
     void SetHintText(const std::string& text) override;
@@ -63,7 +62,7 @@ private:
     HINSTANCE instance_;
     common::win32::MessagePump& pump_;
     Game* game_ = nullptr;
-    CheatWindow cheat_;
+    HintWindow hint_;
     HWND window_ = nullptr;
     std::array<HWND, 7> buttons_{};
     HWND clockLabel_ = nullptr;
@@ -72,6 +71,7 @@ private:
     int dpi_ = 96;
     HFONT buttonFont_ = nullptr;
     HFONT labelFont_ = nullptr;
+    HACCEL accelerators_ = nullptr;
     common::win32::GameRun run_{pump_, [this] { StopTimer(); }, [](int) {}};
 };
 

@@ -1,25 +1,6 @@
-/* Ids of the anagram program's resources, menu items, timer and controls, shared by the .rc file and the code. */
+/* Ids of the anagram program's timer and controls; the menu items' ids are the command table's
+   (scrambolo/window/game_commands.h), clear of these and of IDOK (1) and IDCANCEL (2). */
 #pragma once
-
-/* Resources: 100 and up. */
-#define IDR_MAIN_MENU 100
-#define IDR_ACCELERATORS 101
-
-/* Menu items: 200 and up, clear of IDOK (1) and IDCANCEL (2), which the dialog keys send. */
-#define IDM_FILE_EXIT 200
-#define IDM_OPTIONS_34 210
-#define IDM_OPTIONS_45 211
-#define IDM_OPTIONS_56 212
-#define IDM_OPTIONS_6 213
-#define IDM_OPTIONS_ALL_RANGES 214
-/* Options, Time Allowed: Standard, Twice, Five Times and Ten Times As Long, in menu order. */
-#define IDM_TIME_STANDARD 230
-#define IDM_TIME_TWICE 231
-#define IDM_TIME_FIVE_TIMES 232
-#define IDM_TIME_TEN_TIMES 233
-#define IDM_HELP_CONTENTS 220
-#define IDM_HELP_WEB 221
-#define IDM_HELP_ABOUT 222
 
 /* The timer Timer1, the clock. */
 #define IDT_TIMER1 300

@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "common/game_lifetime.h"
+#include "common/field_values.h"
 #include "common/random_source.h"
-#include "common/setting_save.h"
+#include "common/saved_setting.h"
 #include "common/system_port.h"
 #include "common/timer_control.h"
 #include "scrambolo/engine/game_state.h"
@@ -18,9 +19,8 @@
 
 namespace scrambolo {
 
-// Verdict codes of ReportGuess: 1 is wrong, every other value right.
-inline constexpr int kVerdictWrong = 1;
-inline constexpr int kVerdictRight = 2;
+// The verdict on an arrangement, as ReportGuess is given it: 1 wrong, 2 right.
+enum class Verdict { Wrong = 1, Right = 2 };
 
 // The saved time setting, beside diff.dat.
 inline constexpr const char* kTimeAllowedName = "timeallowed.dat";
@@ -53,7 +53,7 @@ public:
 
     // The verdict.
     void CheckArrangement();
-    void ReportGuess(int Verdict);
+    void ReportGuess(Verdict verdict);
     void Pause(double Seconds);
 
     // The clock and the end of a game.
@@ -100,11 +100,8 @@ private:
     void NewGame();
     // Saves a high score beaten in the game whose end question is up, once.
     void SaveBeatenHighScore();
-    void PickLetterRange(std::int32_t value, RangeItem item);
-    // Writes timeallowed.dat when there is a choice to keep: at the close, and when picked where a page may end unannounced.
-    void SaveTimeAllowed();
-    // Writes the letter range to diff.dat, or tells the player why it was not written.
-    void SaveLetterRange();
+    // Sets the range and checks its item (an id of scrambolo/window/game_commands.h), then deals.
+    void PickLetterRange(std::int32_t value, int item);
     // Deals by range, falling back to every word of 3 to 6 letters when the range has none.
     bool SettleDeal(DealResult result);
     void DealWord();
@@ -136,13 +133,13 @@ private:
     double clockStartFraction_ = 0;
     // The window caption last written: the clock writes it only when its text changes.
     std::string windowCaption_;
-    // diff.dat was there at start-up but could not be read: it is never written over.
-    bool letterRangeFileUnreadable_ = false;
-    // The same for the time setting's file.
-    bool timeAllowedFileUnreadable_ = false;
-    // When the letter range and the time allowed are written; diff.dat is always kept.
-    common::SettingSave letterRangeSave_{common::SettingSave::FirstFile::AtClose};
-    common::SettingSave timeAllowedSave_{common::SettingSave::FirstFile::OnlyWhenPicked};
+    // The letter range in diff.dat, always kept; the time allowed in its own file, once chosen.
+    common::SavedSetting letterRange_{
+        system_, "diff.dat", common::SavedSetting::FirstFile::AtClose, LetterRangeMessages(),
+        [this] { return std::optional<std::string>(common::CrLfLine(common::FormatPlain(state.LetterRange))); }};
+    common::SavedSetting timeAllowed_{
+        system_, kTimeAllowedName, common::SavedSetting::FirstFile::OnlyWhenPicked, TimeAllowedMessages(),
+        [this] { return common::TimeAllowedBytes(system_, timeAllowed_.Path(), state.TimeSetting); }};
     // The end question of a game that beat the high score is up and its score is not yet saved;
     // a log-off under the question saves it before the window goes.
     bool beatenScoreUnsaved_ = false;

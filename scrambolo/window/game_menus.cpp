@@ -1,51 +1,30 @@
 // The Options, File and Help menus, and the close of the main window that saves the letter range and the time setting.
 #include "scrambolo/window/game.h"
 
-#include "common/field_values.h"
 #include "common/maker.h"
-#include "common/saved_file.h"
+#include "common/time_allowed_commands.h"
+#include "scrambolo/window/game_commands.h"
 
 namespace scrambolo {
 
-void Game::mnuOptions34_Click() { PickLetterRange(kRange34, RangeItem::Options34); }
-void Game::mnuOptions45_Click() { PickLetterRange(kRange45, RangeItem::Options45); }
-void Game::mnuOptions56_Click() { PickLetterRange(kRange56, RangeItem::Options56); }
-void Game::mnuOptions6_Click() { PickLetterRange(kRange6, RangeItem::Options6); }
-void Game::mnuOptionsAllRanges_Click() { PickLetterRange(kAllRanges, RangeItem::OptionsAllRanges); }
+void Game::mnuOptions34_Click() { PickLetterRange(kRange34, command::kOptions34); }
+void Game::mnuOptions45_Click() { PickLetterRange(kRange45, command::kOptions45); }
+void Game::mnuOptions56_Click() { PickLetterRange(kRange56, command::kOptions56); }
+void Game::mnuOptions6_Click() { PickLetterRange(kRange6, command::kOptions6); }
+void Game::mnuOptionsAllRanges_Click() { PickLetterRange(kAllRanges, command::kOptionsAllRanges); }
 
-void Game::PickLetterRange(std::int32_t value, RangeItem item) {
+void Game::PickLetterRange(std::int32_t value, int item) {
     if (unloaded_) {
         return;
     }
     state.LetterRange = value;
-    for (RangeItem each : {RangeItem::Options34, RangeItem::Options45, RangeItem::Options56, RangeItem::Options6,
-                           RangeItem::OptionsAllRanges}) {
+    for (const int each : command::kLetterRanges) {
         window_.SetMenuCheck(each, each == item);
     }
     state.SwapPending = false;
     // Start-up has proved that the list holds a dealable word, so the fallback always deals.
     SettleDeal(engine_.ApplyLetterRange());
-    if (letterRangeSave_.Picked(system_)) {
-        SaveLetterRange();
-    }
-}
-
-void Game::SaveLetterRange() {
-    const std::string path = SavedFile("diff.dat");
-    // Told once: a file that could not be read stays as it was for the whole run.
-    letterRangeSave_.Saving();
-    if (letterRangeFileUnreadable_) {
-        system_.ShowMessage("The number of letters you chose was not saved: the file " + path +
-                                " could not be read when the game started, so it was left as it was.",
-                            "Scrambolo", common::MessageButtons::Ok);
-    } else if (const common::SaveOutcome saved =
-                   system_.ReplaceWholeFile(path, common::CrLfLine(common::FormatPlain(state.LetterRange)));
-               saved != common::SaveOutcome::Saved) {
-        letterRangeSave_.Failed();
-        system_.ShowMessage("The number of letters you chose could not be saved" + common::WhereNotSaved(path, saved) +
-                                ". The setting saved before is kept as it was.",
-                            "Scrambolo", common::MessageButtons::Ok);
-    }
+    letterRange_.Picked();
 }
 
 void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
@@ -53,7 +32,7 @@ void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
         return;
     }
     // Set for the checked item too, for a menu that moves a radio item's mark by itself.
-    window_.SetTimeAllowedCheck(setting);
+    common::CheckTimeAllowed(window_, setting);
     if (setting == state.TimeSetting) {
         return;
     }
@@ -61,9 +40,7 @@ void Game::mnuTimeAllowed_Click(common::TimeAllowedSetting setting) {
     SaveBeatenHighScore();
     state.TimeSetting = setting;
     engine_.ReadHighScoreFile();
-    if (timeAllowedSave_.Picked(system_)) {
-        SaveTimeAllowed();
-    }
+    timeAllowed_.Picked();
     // Under "Time Is Up" the answer begins the next game, at the new setting; the clock stays off
     // until then.
     if (endQuestionUp_) {
@@ -81,35 +58,11 @@ void Game::Form_Unload() {
     Timer1_.SetEnabled(false);
     // Windows may end the program as soon as a log-off has closed the window.
     SaveBeatenHighScore();
-    if (letterRangeSave_.DueAtClose(system_, SavedFile("diff.dat"))) {
-        SaveLetterRange();
-    }
-    if (timeAllowedSave_.DueAtClose(system_, SavedFile(kTimeAllowedName))) {
-        SaveTimeAllowed();
-    }
+    letterRange_.AtClose();
+    timeAllowed_.AtClose();
     // Every other open window closes with the main window, which goes once this handler ends.
     if (window_.HintWindowExists()) {
         window_.CloseHintWindow();
-    }
-}
-
-void Game::SaveTimeAllowed() {
-    const std::string path = SavedFile(kTimeAllowedName);
-    // Told once, as the letter range is.
-    timeAllowedSave_.Saving();
-    if (timeAllowedFileUnreadable_) {
-        system_.ShowMessage("The time allowed you chose was not saved: the file " + path +
-                                " could not be read when the game started, so it was left as it was.",
-                            "Scrambolo", common::MessageButtons::Ok);
-    } else if (common::TimeAllowedToBeSaved(system_, path, state.TimeSetting)) {
-        const common::SaveOutcome saved =
-            system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
-        if (saved != common::SaveOutcome::Saved) {
-            timeAllowedSave_.Failed();
-            system_.ShowMessage("The time allowed you chose could not be saved" + common::WhereNotSaved(path, saved) +
-                                    ". The setting saved before is kept as it was.",
-                                "Scrambolo", common::MessageButtons::Ok);
-        }
     }
 }
 

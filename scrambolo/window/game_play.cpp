@@ -79,11 +79,11 @@ void Game::CheckArrangement() {
     for (std::size_t button = 1; button <= length; ++button) {
         arranged += window_.ButtonCaption(static_cast<int>(button));
     }
-    ReportGuess(TrimBlanks(word) == TrimBlanks(arranged) ? kVerdictRight : kVerdictWrong);
+    ReportGuess(TrimBlanks(word) == TrimBlanks(arranged) ? Verdict::Right : Verdict::Wrong);
 }
 
-void Game::ReportGuess(int Verdict) {
-    if (Verdict == kVerdictWrong) {
+void Game::ReportGuess(Verdict verdict) {
+    if (verdict == Verdict::Wrong) {
         PlayCue("buzzer.wav");
         WrongVerdictPause();
         return;

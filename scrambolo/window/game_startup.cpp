@@ -4,11 +4,11 @@
 #include "common/field_reader.h"
 #include "common/field_values.h"
 #include "common/saved_file.h"
+#include "common/time_allowed_commands.h"
+#include "scrambolo/window/game_commands.h"
 
 namespace scrambolo {
 namespace {
-
-constexpr const char* kLetterRangeName = "diff.dat";
 
 // The row of letter buttons, in twips: 700 wide, 300 apart, from 100 across, 1400 down.
 constexpr int kButtonWidth = 700;
@@ -78,25 +78,24 @@ bool Game::LocateSystemDirectory() {
 }
 
 void Game::LoadLetterRange() {
-    const common::SavedFileRead saved = common::ReadSavedFile(system_, SavedFile(kLetterRangeName));
-    letterRangeFileUnreadable_ = saved.unreadable;
+    const common::SavedFileRead saved = letterRange_.Load();
     // A missing, empty or unreadable setting starts with every range, the widest choice.
     state.LetterRange = common::ParseInt32(common::ReadFirstField(saved.text.value_or(""))).ValueOr(kAllRanges);
     switch (state.LetterRange) {
         case kRange6:
-            window_.SetMenuCheck(RangeItem::Options6, true);
+            window_.SetMenuCheck(command::kOptions6, true);
             break;
         case kRange34:
-            window_.SetMenuCheck(RangeItem::Options34, true);
+            window_.SetMenuCheck(command::kOptions34, true);
             break;
         case kRange45:
-            window_.SetMenuCheck(RangeItem::Options45, true);
+            window_.SetMenuCheck(command::kOptions45, true);
             break;
         case kRange56:
-            window_.SetMenuCheck(RangeItem::Options56, true);
+            window_.SetMenuCheck(command::kOptions56, true);
             break;
         case kAllRanges:
-            window_.SetMenuCheck(RangeItem::OptionsAllRanges, true);
+            window_.SetMenuCheck(command::kOptionsAllRanges, true);
             break;
         default:
             break;
@@ -104,10 +103,8 @@ void Game::LoadLetterRange() {
 }
 
 void Game::LoadTimeAllowed() {
-    const common::TimeAllowedRead saved = common::ReadTimeAllowedFile(system_, SavedFile(kTimeAllowedName));
-    timeAllowedFileUnreadable_ = saved.unreadable;
-    state.TimeSetting = saved.setting;
-    window_.SetTimeAllowedCheck(state.TimeSetting);
+    state.TimeSetting = common::TimeAllowedFromFile(timeAllowed_.Load().text);
+    common::CheckTimeAllowed(window_, state.TimeSetting);
 }
 
 bool Game::SettleDeal(DealResult result) {

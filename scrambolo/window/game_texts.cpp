@@ -4,6 +4,7 @@
 #include "common/field_values.h"
 #include "common/game_text.h"
 #include "common/maker.h"
+#include "common/saved_file.h"
 
 namespace scrambolo {
 namespace {
@@ -50,6 +51,30 @@ std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, s
 std::string AboutMessage() {
     return std::string("Scrambolo version 1.0\r\n") + common::maker::kRightsLine +
            "\r\nSupport: " + common::maker::kSupportAddress + "\r\nWeb: " + common::maker::kWebHost;
+}
+
+common::SavedSetting::Messages LetterRangeMessages() {
+    return {"Scrambolo",
+            [](const std::string& path) {
+                return "The number of letters you chose was not saved: the file " + path +
+                       " could not be read when the game started, so it was left as it was.";
+            },
+            [](const std::string& path, common::SaveOutcome outcome) {
+                return "The number of letters you chose could not be saved" + common::WhereNotSaved(path, outcome) +
+                       ". The setting saved before is kept as it was.";
+            }};
+}
+
+common::SavedSetting::Messages TimeAllowedMessages() {
+    return {"Scrambolo",
+            [](const std::string& path) {
+                return "The time allowed you chose was not saved: the file " + path +
+                       " could not be read when the game started, so it was left as it was.";
+            },
+            [](const std::string& path, common::SaveOutcome outcome) {
+                return "The time allowed you chose could not be saved" + common::WhereNotSaved(path, outcome) +
+                       ". The setting saved before is kept as it was.";
+            }};
 }
 
 std::string WebMenuCaption() { return std::string("&Visit ") + common::maker::kName + " On The Web..."; }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/saved_setting.h"
+
 namespace scrambolo {
 
 // "mm:ss": minutes with at least two digits, a colon, seconds with two digits (120 gives 02:00).
@@ -22,6 +24,10 @@ std::string HighScoreMessage(std::int32_t highScore);
 std::string TimeIsUpMessage(std::int32_t wordsGuessed, std::int32_t highScore, std::string_view word);
 
 std::string AboutMessage();
+
+// What the player is told when the letter range or the time allowed could not be saved.
+common::SavedSetting::Messages LetterRangeMessages();
+common::SavedSetting::Messages TimeAllowedMessages();
 
 // The Help menu's web item, with the maker's name.
 std::string WebMenuCaption();

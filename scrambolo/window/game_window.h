@@ -3,21 +3,22 @@
 
 #include <string>
 
+#include "common/command_table.h"
 #include "common/game_lifetime.h"
-#include "common/time_allowed.h"
 #include "common/timer_control.h"
 #include "scrambolo/engine/letter_buttons.h"
 
 namespace scrambolo {
 
-// The five letter-range items of the Options menu, in menu order.
-enum class RangeItem { Options34, Options45, Options56, Options6, OptionsAllRanges };
-
 // Positions and widths are in twips; the window turns them into pixels at the real DPI. Captions
 // and texts are the games' 8-bit text, one byte a letter (common/game_text.h).
 // The window's timer is the clock's, Timer1. Unloading the main window and ending the program are
-// every game's (common/game_lifetime.h).
-class GameWindow : public LetterButtons, public common::WindowTimer, public common::MainWindowClose {
+// every game's (common/game_lifetime.h). The menus' check marks go by the items' ids
+// (scrambolo/window/game_commands.h).
+class GameWindow : public LetterButtons,
+                   public common::WindowTimer,
+                   public common::MainWindowClose,
+                   public common::MenuChecks {
 public:
     // Buttons 0 (the hidden swap buffer) to 6.
     virtual std::string ButtonCaption(int index) = 0;
@@ -31,9 +32,6 @@ public:
     virtual void SetClockText(const std::string& text) = 0;
     virtual std::string ClockText() = 0;
     virtual void SetWindowCaption(const std::string& text) = 0;
-    virtual void SetMenuCheck(RangeItem item, bool checked) = 0;
-    // Checks the setting's item of the "&Time Allowed" radio items and clears the other three.
-    virtual void SetTimeAllowedCheck(common::TimeAllowedSetting setting) = 0;
 
     // The hint window: created hidden, filled, shown (active, focus in its text), closed.
     virtual bool HintWindowExists() = 0;

@@ -27,9 +27,9 @@ inline constexpr const char* kLblTimeCaption = "Label1";
 inline constexpr double kLblTimeFontPoints = 9.75;
 
 // frmCheat, the hint window.
-inline constexpr const char* kCheatCaption = "Cheat";
-inline constexpr int kCheatClientWidth = 4680;
-inline constexpr int kCheatClientHeight = 3195;
+inline constexpr const char* kHintWindowCaption = "Cheat";
+inline constexpr int kHintClientWidth = 4680;
+inline constexpr int kHintClientHeight = 3195;
 
 // Text1, the pattern; screen readers call it by this name, as no label stands before it.
 inline constexpr Layout kText1{50, 1320, 1215, 495};

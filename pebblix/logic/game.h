@@ -6,17 +6,19 @@
 
 #include "common/game_lifetime.h"
 #include "common/random_source.h"
-#include "common/setting_save.h"
+#include "common/saved_setting.h"
 #include "common/system_port.h"
 #include "common/timer_control.h"
 #include "pebblix/logic/game_state.h"
 #include "pebblix/logic/game_window.h"
+#include "pebblix/logic/reports.h"
+#include "pebblix/logic/saved_files.h"
 
 namespace pebblix {
 
-class PebblixGame final : public common::GameLifetime {
+class Game final : public common::GameLifetime {
 public:
-    PebblixGame(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
+    Game(GameWindow& window, common::SystemPort& system, common::RandomSource& random)
         : window_(window), system_(system), random_(random) {}
 
     // The program-wide variables, read and written by every handler.
@@ -48,8 +50,6 @@ public:
     void PickWord();
 
 private:
-    // Writes the sounds option, or tells the player why it was not written.
-    void SaveOptions();
     bool FindAndLoadDictionary();
     void CheckGuess();
     void AcceptGuess(const std::string& guess);
@@ -57,8 +57,6 @@ private:
     void PlayWrongSound();
     void SelectGuess();
     void PlayCue(const char* waveFile);
-    // Writes the time setting when there is a choice to keep: at the unload, and when picked where a page may end unannounced.
-    void SaveTimeAllowed();
     // Cues and help come from the data folder, scores and settings go to the saved-files folder.
     std::string DataFile(const char* name);
     std::string SavedFile(std::string_view name);
@@ -68,13 +66,12 @@ private:
     common::RandomSource& random_;
     // tmrWord, as created: switched on, with an interval of 0 until the first word is dealt.
     common::TimerControl tmrWord_{window_, true, 0};
-    // The options file was there at start-up but could not be read: it is never written over.
-    bool optionsFileUnreadable_ = false;
-    // The same for the time setting's file.
-    bool timeAllowedFileUnreadable_ = false;
-    // When the sounds option and the time allowed are written; the options file is always kept.
-    common::SettingSave soundsSave_{common::SettingSave::FirstFile::AtClose};
-    common::SettingSave timeAllowedSave_{common::SettingSave::FirstFile::OnlyWhenPicked};
+    // The sounds option in the options file, always kept; the time allowed in its own file, once chosen.
+    common::SavedSetting sounds_{system_, kOptionsFile, common::SavedSetting::FirstFile::AtClose, SoundsMessages(),
+                                 [this] { return std::optional<std::string>(FormatOptionsFile(state.SoundsOn)); }};
+    common::SavedSetting timeAllowed_{
+        system_, kTimeAllowedFile, common::SavedSetting::FirstFile::OnlyWhenPicked, TimeAllowedMessages(),
+        [this] { return common::TimeAllowedBytes(system_, timeAllowed_.Path(), state.TimeSetting); }};
 };
 
 }  // namespace pebblix

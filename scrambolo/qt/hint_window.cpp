@@ -1,5 +1,5 @@
 // Builds the hint window from its twips layout and turns its keys and button into the Close handler.
-#include "scrambolo/qt/cheat_window.h"
+#include "scrambolo/qt/hint_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -13,13 +13,13 @@ namespace scrambolo::qt {
 
 using common::qt::RunHandler;
 
-CheatWindow::CheatWindow(double dpi, std::function<void()> onClose)
+HintWindow::HintWindow(double dpi, std::function<void()> onClose)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       onClose_(std::move(onClose)) {
     const common::qt::Twips twips(dpi);
-    setWindowTitle(kCheatCaption);
-    setFixedSize(twips(kCheatClientWidth), twips(kCheatClientHeight));
+    setWindowTitle(kHintWindowCaption);
+    setFixedSize(twips(kHintClientWidth), twips(kHintClientHeight));
 
     // Tab order is creation order: the text, then Close.
     text_ = new QLineEdit(kText1Caption, this);
@@ -34,21 +34,21 @@ CheatWindow::CheatWindow(double dpi, std::function<void()> onClose)
     connect(close_, &QPushButton::clicked, this, [this] { RunHandler(onClose_); });
 }
 
-void CheatWindow::SetText(const std::string& text) {
+void HintWindow::SetText(const std::string& text) {
     text_->setText(common::qt::FromGameText(text));
     // As in a Windows text box given new text, the caret stands before the first letter, where a
     // screen reader reads the whole line from.
     text_->setCursorPosition(0);
 }
 
-void CheatWindow::ShowWithFocus() {
+void HintWindow::ShowWithFocus() {
     show();
     raise();
     activateWindow();
     text_->setFocus(Qt::OtherFocusReason);
 }
 
-void CheatWindow::keyPressEvent(QKeyEvent* event) {
+void HintWindow::keyPressEvent(QKeyEvent* event) {
     // Close is the window's cancel button: Esc presses it from anywhere in the window. Enter
     // presses it where it has the focus, as on Windows.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -59,7 +59,7 @@ void CheatWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void CheatWindow::closeEvent(QCloseEvent* event) {
+void HintWindow::closeEvent(QCloseEvent* event) {
     // The close box closes by way of the game, which destroys the window.
     event->ignore();
     RunHandler(onClose_);

@@ -11,10 +11,10 @@
 
 namespace scrambolo::win32 {
 
-class CheatWindow {
+class HintWindow {
 public:
-    CheatWindow(HINSTANCE instance, common::win32::MessagePump& pump) : instance_(instance), pump_(pump) {}
-    ~CheatWindow();
+    HintWindow(HINSTANCE instance, common::win32::MessagePump& pump) : instance_(instance), pump_(pump) {}
+    ~HintWindow();
 
     // What a press of Close (or Esc, or the close box) does: the game decides, and closes us.
     void SetCloseHandler(std::function<void()> onClose) { onClose_ = std::move(onClose); }

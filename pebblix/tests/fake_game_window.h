@@ -5,11 +5,13 @@
 #include <string>
 
 #include "common/testing/fake_close.h"
+#include "common/time_allowed.h"
+#include "pebblix/logic/game_commands.h"
 #include "pebblix/logic/game_window.h"
 
 namespace pebblix::testing {
 
-class FakeWindow : public common::testing::FakeClose<GameWindow> {
+class FakeGameWindow : public common::testing::FakeClose<GameWindow> {
 public:
     enum class Focus { None, Word, Guess };
 
@@ -38,8 +40,16 @@ public:
         ++timerRestarts;
     }
     void StopTimer() override { timerRunning = false; }
-    void SetSoundsChecked(bool checked) override { soundsChecked = checked; }
-    void SetTimeAllowedCheck(common::TimeAllowedSetting setting) override { timeChecked = setting; }
+    void SetMenuCheck(int item, bool checked) override {
+        if (item == command::kOptionsSounds) {
+            soundsChecked = checked;
+        }
+        for (const common::TimeAllowedSetting setting : common::kTimeAllowedSettings) {
+            if (checked && item == common::TimeAllowedCommand(setting)) {
+                timeChecked = setting;
+            }
+        }
+    }
 
     // The timer is counting and would fire.
     bool TimerRunning() const { return timerRunning; }

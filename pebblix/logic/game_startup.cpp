@@ -1,11 +1,13 @@
 // Start-up, unload with the saved settings, and the dealing of games and words.
-#include "pebblix/logic/pebblix_game.h"
+#include "pebblix/logic/game.h"
 
 #include <utility>
 
 #include "common/saved_file.h"
+#include "common/time_allowed_commands.h"
 #include "common/word_list.h"
 #include "pebblix/logic/dictionary.h"
+#include "pebblix/logic/game_commands.h"
 #include "pebblix/logic/reports.h"
 #include "pebblix/logic/saved_files.h"
 #include "pebblix/logic/word_rules.h"
@@ -15,28 +17,25 @@ namespace pebblix {
 using common::MessageAnswer;
 using common::MessageButtons;
 
-bool PebblixGame::Form_Load() {
+bool Game::Form_Load() {
     state.SystemDirectory = system_.WordListFolder();
     if (state.SystemDirectory.size() < 3) {
         system_.ShowMessage(kSystemDirectoryError, kErrorTitle, MessageButtons::Ok);
         return false;
     }
 
-    const std::string optionsPath = SavedFile(kOptionsFile);
-    const common::SavedFileRead options = common::ReadSavedFile(system_, optionsPath);
-    optionsFileUnreadable_ = options.unreadable;
+    const common::SavedFileRead options = sounds_.Load();
     // A file that cannot be read keeps the sounds on, as a missing one does.
-    state.SoundsOn = system_.FileExists(optionsPath) && options.text ? ReadSoundsOn(*options.text) : true;
+    state.SoundsOn = system_.FileExists(sounds_.Path()) && options.text ? ReadSoundsOn(*options.text) : true;
     if (!state.SoundsOn) {
-        window_.SetSoundsChecked(false);
+        window_.SetMenuCheck(command::kOptionsSounds, false);
     }
     // The time setting's file is taken as the options file is: one that FileExists does not see
     // (hidden, a system file) counts as missing.
-    const std::string timePath = SavedFile(kTimeAllowedFile);
-    const common::TimeAllowedRead time = common::ReadTimeAllowedFile(system_, timePath);
-    timeAllowedFileUnreadable_ = time.unreadable;
-    state.TimeSetting = system_.FileExists(timePath) ? time.setting : common::TimeAllowedSetting::Standard;
-    window_.SetTimeAllowedCheck(state.TimeSetting);
+    const common::SavedFileRead time = timeAllowed_.Load();
+    state.TimeSetting = system_.FileExists(timeAllowed_.Path()) ? common::TimeAllowedFromFile(time.text)
+                                                                : common::TimeAllowedSetting::Standard;
+    common::CheckTimeAllowed(window_, state.TimeSetting);
 
     if (!FindAndLoadDictionary()) {
         return false;
@@ -52,7 +51,7 @@ bool PebblixGame::Form_Load() {
 // The dictionary lives in the system directory; a copy beside the program serves when that one is
 // missing, so the game also runs from a folder of its own. False, the player told why, when there
 // is none the game can play from.
-bool PebblixGame::FindAndLoadDictionary() {
+bool Game::FindAndLoadDictionary() {
     const std::string systemPath = system_.JoinPath(state.SystemDirectory, kDictionaryFile);
     const std::string besidePath = system_.JoinPath(system_.ProgramFolder(), kDictionaryFile);
     std::string path = systemPath;
@@ -77,46 +76,12 @@ bool PebblixGame::FindAndLoadDictionary() {
     return true;
 }
 
-void PebblixGame::Form_Unload() {
-    if (soundsSave_.DueAtClose(system_, SavedFile(kOptionsFile))) {
-        SaveOptions();
-    }
-    if (timeAllowedSave_.DueAtClose(system_, SavedFile(kTimeAllowedFile))) {
-        SaveTimeAllowed();
-    }
+void Game::Form_Unload() {
+    sounds_.AtClose();
+    timeAllowed_.AtClose();
 }
 
-void PebblixGame::SaveOptions() {
-    const std::string optionsPath = SavedFile(kOptionsFile);
-    // Told once: a file that could not be read stays as it was for the whole run.
-    soundsSave_.Saving();
-    if (optionsFileUnreadable_) {
-        system_.ShowMessage(OptionsNotReadMessage(optionsPath), kTitle, MessageButtons::Ok);
-    } else if (const common::SaveOutcome outcome =
-                   system_.ReplaceWholeFile(optionsPath, FormatOptionsFile(state.SoundsOn));
-               outcome != common::SaveOutcome::Saved) {
-        soundsSave_.Failed();
-        system_.ShowMessage(OptionsNotSavedMessage(optionsPath, outcome), kTitle, MessageButtons::Ok);
-    }
-}
-
-void PebblixGame::SaveTimeAllowed() {
-    const std::string path = SavedFile(kTimeAllowedFile);
-    // Told once, as the sounds option is.
-    timeAllowedSave_.Saving();
-    if (timeAllowedFileUnreadable_) {
-        system_.ShowMessage(TimeAllowedNotReadMessage(path), kTitle, MessageButtons::Ok);
-    } else if (common::TimeAllowedToBeSaved(system_, path, state.TimeSetting)) {
-        const common::SaveOutcome outcome =
-            system_.ReplaceWholeFile(path, common::FormatTimeAllowedFile(state.TimeSetting));
-        if (outcome != common::SaveOutcome::Saved) {
-            timeAllowedSave_.Failed();
-            system_.ShowMessage(TimeAllowedNotSavedMessage(path, outcome), kTitle, MessageButtons::Ok);
-        }
-    }
-}
-
-void PebblixGame::NewGame() {
+void Game::NewGame() {
     state.Score = 0;
     state.ShortWordsUsed = 0;
     state.WordsGuessed = 0;
@@ -125,7 +90,7 @@ void PebblixGame::NewGame() {
     window_.SetGuessText("");
 }
 
-void PebblixGame::PickWord() {
+void Game::PickWord() {
     do {
         random_.Reseed(system_.TimeOfDay());
         const std::int32_t slot = SlotFromDraw(random_.Draw(), state.WordCount);
@@ -136,14 +101,14 @@ void PebblixGame::PickWord() {
     tmrWord_.SetInterval(TimeAllowed(state.Score, state.TimeSetting));
 }
 
-void PebblixGame::PlayCue(const char* waveFile) {
+void Game::PlayCue(const char* waveFile) {
     if (state.SoundsOn) {
         system_.PlayWave(DataFile(waveFile), common::SoundMode::Sync);
     }
 }
 
-std::string PebblixGame::DataFile(const char* name) { return system_.JoinPath(system_.DataFolder(), name); }
+std::string Game::DataFile(const char* name) { return system_.JoinPath(system_.DataFolder(), name); }
 
-std::string PebblixGame::SavedFile(std::string_view name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
+std::string Game::SavedFile(std::string_view name) { return system_.JoinPath(system_.SavedFilesFolder(), name); }
 
 }  // namespace pebblix

@@ -10,11 +10,11 @@
 
 namespace scrambolo::qt {
 
-class CheatWindow final : public QWidget {
+class HintWindow final : public QWidget {
 public:
     // onClose is what a press of Close (or Esc, Alt+C, or the close box) does: the game decides,
     // and closes the window.
-    CheatWindow(double dpi, std::function<void()> onClose);
+    HintWindow(double dpi, std::function<void()> onClose);
 
     void SetText(const std::string& text);
     // Shows the window, brings it to the front and puts the focus in the text.

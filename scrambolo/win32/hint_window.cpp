@@ -1,5 +1,5 @@
 // Creates the hint window from its twips layout and turns its messages into the Close handler.
-#include "scrambolo/win32/cheat_window.h"
+#include "scrambolo/win32/hint_window.h"
 
 #include "common/win32/window_procedure.h"
 #include "common/win32/window_units.h"
@@ -9,11 +9,11 @@
 namespace scrambolo::win32 {
 namespace {
 
-constexpr const char* kClassName = "ScramboloCheat";
+constexpr const char* kClassName = "ScramboloHint";
 
 }  // namespace
 
-CheatWindow::~CheatWindow() {
+HintWindow::~HintWindow() {
     Close();
     if (textFont_ != nullptr) {
         DeleteObject(textFont_);
@@ -23,22 +23,22 @@ CheatWindow::~CheatWindow() {
     }
 }
 
-void CheatWindow::Create(int dpi) {
+void HintWindow::Create(int dpi) {
     const auto pixels = [dpi](int twips) { return common::win32::TwipsToPixels(twips, dpi); };
-    if (!common::win32::RegisterWindowClass<CheatWindow>(instance_, kClassName)) {
+    if (!common::win32::RegisterWindowClass<HintWindow>(instance_, kClassName)) {
         return;
     }
     if (textFont_ == nullptr) {
         textFont_ = common::win32::CreatePointFont(kFontFace, kText1FontPoints, dpi);
         buttonFont_ = common::win32::CreatePointFont(kFontFace, kCmdCloseFontPoints, dpi);
     }
-    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, kCheatCaption,
+    window_ = CreateWindowExA(WS_EX_CONTROLPARENT, kClassName, kHintWindowCaption,
                               WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
                               100, 100, nullptr, nullptr, instance_, this);
     if (window_ == nullptr) {
         return;
     }
-    common::win32::SetClientSize(window_, pixels(kCheatClientWidth), pixels(kCheatClientHeight));
+    common::win32::SetClientSize(window_, pixels(kHintClientWidth), pixels(kHintClientHeight));
     // Screen readers name an edit box after the label just before it; a label of no size gives the
     // hint box its name without changing what the window shows or where the focus goes.
     CreateWindowExA(0, "STATIC", kHintBoxName, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, window_,
@@ -57,13 +57,13 @@ void CheatWindow::Create(int dpi) {
     pump_.SetSecondWindow(window_);
 }
 
-void CheatWindow::SetText(const std::string& text) {
+void HintWindow::SetText(const std::string& text) {
     if (text_ != nullptr) {
         SetWindowTextA(text_, text.c_str());
     }
 }
 
-void CheatWindow::Show() {
+void HintWindow::Show() {
     if (window_ == nullptr) {
         return;
     }
@@ -74,13 +74,13 @@ void CheatWindow::Show() {
     SetFocus(text_);
 }
 
-void CheatWindow::Close() {
+void HintWindow::Close() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
 }
 
-LRESULT CheatWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HintWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             if (LOWORD(wParam) == IDC_CMD_CLOSE && onClose_) {
