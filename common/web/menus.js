@@ -23,10 +23,13 @@ globalThis.gameMenus = (() => {
     element.append(caption.slice(0, at), key, caption.slice(at + 2));
   }
 
-  // The game's menu bar in the element bar, built entry by entry as the game's command table
-  // gives them: a menu on the bar, a named group of items inside a menu, items in either.
-  // choose gets the id of every item picked.
-  function bar(element, choose) {
+  // The game's window's menu bar, built entry by entry as the game's command table gives them once
+  // the game has started: a menu on the bar, a named group of items inside a menu, items in
+  // either. Every item picked goes to the game as a Menu event with its id.
+  function bar() {
+    const element = document.createElement("div");
+    element.className = "menu-bar";
+    const choose = (id) => gamePort.post("Menu", id);
     element.setAttribute("role", "menubar");
     element.setAttribute("aria-label", "Menus");
     const items = new Map();
@@ -202,6 +205,7 @@ globalThis.gameMenus = (() => {
     });
 
     return {
+      element,
       add(id, menu, caption, role, shortcut, checked) {
         if (role === "menu" && menu === 0) addMenu(id, caption);
         else if (role === "menu") addGroup(id, menu, caption);

@@ -9,10 +9,8 @@ globalThis.gamePage = (() => {
   const root = document.getElementById("game");
   port.setPageRoot(root, "Pebblix");
 
-  // The menu bar, filled from the game's command table once the game has started.
-  const menuBar = document.createElement("div");
-  menuBar.className = "menu-bar";
-  const menus = gameMenus.bar(menuBar, (id) => port.post("Menu", id));
+  const menus = gameMenus.bar();
+  const menuBar = menus.element;
 
   // The client area, its controls placed in twips as on the desktop; the tab order is the word,
   // the guess, Check it!.

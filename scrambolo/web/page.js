@@ -10,10 +10,8 @@ globalThis.gamePage = (() => {
   const root = document.getElementById("game");
   port.setPageRoot(root, "Scrambolo");
 
-  // The menu bar, filled from the game's command table once the game has started.
-  const menuBar = document.createElement("div");
-  menuBar.className = "menu-bar";
-  const menus = gameMenus.bar(menuBar, (id) => port.post("Menu", id));
+  const menus = gameMenus.bar();
+  const menuBar = menus.element;
 
   // The client area, laid out in twips as on the desktop.
   const client = document.createElement("div");
