@@ -3,8 +3,23 @@
 // into it while it starts, on the very thread that starts the game.
 
 // Runs in the page from its first moment (an init script). Tells, on the page's own clock
-// (milliseconds from the start of the navigation), the first word, the word list's arrival and the page's load.
+// (milliseconds from the start of the navigation), the first word, the word list's arrival and unpacking, and the page's load.
 function tellFirstWord(wordList) {
+  // How long the page's port takes to unpack the word list, from the packed bytes to the file's.
+  let unpacking = null;
+  let port;
+  Object.defineProperty(globalThis, "gamePort", { configurable: true, get: () => port, set(value) {
+    port = value;
+    queueMicrotask(() => {
+      const unpack = port.unpackWords;
+      port.unpackWords = async (packed) => {
+        const start = performance.now();
+        const words = await unpack(packed);
+        unpacking = performance.now() - start;
+        return words;
+      };
+    });
+  } });
   let told = false;
   const check = () => {
     if (told) return;
@@ -14,7 +29,7 @@ function tellFirstWord(wordList) {
     told = true;
     const firstWord = performance.now();
     const entry = performance.getEntriesByType("resource").find((e) => e.name.endsWith(`/${wordList}`));
-    const list = entry && { fetched: entry.responseEnd - entry.startTime, arrived: entry.responseEnd };
+    const list = entry && { fetched: entry.responseEnd - entry.startTime, arrived: entry.responseEnd, unpacking };
     // The page's load, when it came before: the first focus waits a moment after it.
     const navigation = performance.getEntriesByType("navigation")[0];
     const loaded = navigation && navigation.loadEventStart > 0 ? navigation.loadEventStart : null;

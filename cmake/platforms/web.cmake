@@ -20,6 +20,13 @@ function(add_platform_end_to_end_tests)
     set_tests_properties(webkit.${game} PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
       ENVIRONMENT "WEB_SITE=${WEB_SITE};WEB_ENGINE=webkit")
   endforeach()
+  # The word lists and programs that travel packed come back whole, in the page's own port code.
+  add_test(NAME web.packed_files COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/packed_files.test.mjs)
+  set_tests_properties(web.packed_files PROPERTIES LABELS browser ENVIRONMENT "WEB_SITE=${WEB_SITE}")
+  # What a first visit fetches from a host that compresses nothing, in Chromium.
+  add_test(NAME browser.first_visit COMMAND node --test ${CMAKE_CURRENT_SOURCE_DIR}/web/first_visit.test.mjs)
+  set_tests_properties(browser.first_visit PROPERTIES LABELS browser RUN_SERIAL TRUE TIMEOUT 400
+    ENVIRONMENT "WEB_SITE=${WEB_SITE}")
   # Both pages' menus against their command tables, as the games' own code prints them under Node.js.
   add_executable(menu_entries web/menu_entries.cpp ${PROJECT_SOURCE_DIR}/common/web/page_menu_terms.cpp)
   target_link_libraries(menu_entries PRIVATE scrambolo_game pebblix_logic)

@@ -3,7 +3,7 @@
 usage: one_file_page.py PAGE CSS ICON LOADING_JS PROGRAM_JS OUTPUT DATA_FILE...
 
 The page's style, icon and loading script go inside it, the program and its WebAssembly too, and the game's data
-files (its word list or dictionary, cues and help) as base64, which the page's port reads in place
+files (its word list or dictionary packed as the site has it, cues and help) as base64, which the page's port reads in place
 of fetching them. The manifest, the offline worker and the links that fetch ahead are left out: none works from a disk.
 """
 
@@ -12,6 +12,7 @@ import json
 import os
 import re
 import sys
+import zlib
 
 
 def replace_once(page, pattern, replacement):
@@ -36,7 +37,8 @@ def main():
     read = lambda path: open(path, "rb").read()
     page = read(page_path).decode("utf-8")
     program = read(program_path).decode("utf-8")
-    wasm = read(os.path.splitext(program_path)[0] + ".wasm")
+    # The program's WebAssembly, which the site has packed beside it.
+    wasm = zlib.decompress(read(os.path.splitext(program_path)[0] + ".wasm.packed"), -15)
     name = os.path.basename(program_path)
 
     files = {os.path.basename(path): base64.b64encode(read(path)).decode("ascii") for path in data_files}

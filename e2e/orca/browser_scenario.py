@@ -3,10 +3,14 @@
 import json
 import os
 import subprocess
+import sys
 import time
 
 from desktop import ScenarioFailed
 from scenario import Scenario, WORDS_FOLDER
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "common", "web"))
+import pack_site_file  # noqa: E402  (the site's own packer, beside its build)
 
 # A fresh Firefox profile shows the page and nothing of its own: no first-run or what's-new
 # pages, no default-browser question, no telemetry notice, no restored session, no translation
@@ -57,7 +61,13 @@ class BrowserScenario(Scenario):
         self._heard = 0
 
     def site_file(self, path, content):
-        """Puts a file into the served site (a word list, say); None removes it."""
+        """Puts a file into the served site (a word list, say); None removes it. A word list
+        (NAME.dll) or the program (GAME.wasm), named as the game reads it, goes in packed, as the
+        site's build packs it."""
+        if path.endswith(".dll"):
+            path, content = path[:-len(".dll")] + ".words", content if content is None else pack_site_file.pack(content)
+        elif path.endswith(".wasm"):
+            path, content = path + ".packed", content if content is None else pack_site_file.deflate(content)
         self._put(os.path.join(self.site_folder, path), content)
 
     @staticmethod

@@ -291,6 +291,46 @@ def scenario_menus(s):
     s.expect_saved("pebblixscor.dat", b" 9 \r\n")
 
 
+def scenario_letters_after_ok(s):
+    """A fast typist's keys, one every 30 ms straight after the Return that answers a box, reach the
+    window beneath whole after every kind of box: About's, a report's, New Game's; each box is
+    read once, and each guess so typed scores."""
+    s.beside_program("mswnby32.dll", s.words(WORDS))
+    start(s, environment=SLOW_CLOCK)
+    alt_keys(s, "alt+w")
+    s.hear(GUESS_BOX)
+
+    s.step("About's OK, then a guess typed at once: it reaches the guess box whole and scores")
+    alt_keys(s, "alt+h", "a")
+    s.hear("alert About Pebblix.", ABOUT, "OK push button.")
+    s.press_together("Return", "p", "a", "n", "t")
+    expect_guess_typed(s, "pant")
+    s.quiet(1.0, unsaid=("alert About Pebblix.", ABOUT))
+    s.key("Return")
+    s.hear("alert Pebblix.", accepted(4, 4), "OK push button.")
+
+    total = 4
+    for guess in ("net", "tap"):
+        s.step("the report's OK, then Alt+W and %s at once: the next word's guess box holds it, and it scores" % guess)
+        s.press_together("Return", "alt+w", *guess)
+        expect_guess_typed(s, guess)
+        s.quiet(1.0, unsaid=(accepted(len(guess), total),))
+        total += len(guess)
+        s.key("Return")
+        s.hear("alert Pebblix.", accepted(len(guess), total), "OK push button.")
+
+    s.step("New Game's report after the last one's OK, and its own OK, then a guess at once: the new game takes it")
+    s.key("Return")
+    expect_word_read(s)
+    alt_keys(s, "ctrl+n")
+    s.hear("alert Pebblix.", "New game started. You ended your previous game with %d points." % total, "OK push button.")
+    s.press_together("Return", "alt+w", "s", "a", "t")
+    expect_guess_typed(s, "sat")
+    s.quiet(1.0, unsaid=("New game started. You ended your previous game with %d points." % total,))
+    s.key("Return")
+    s.hear("alert Pebblix.", accepted(3, 3), "OK push button.")
+
+
 def expect_guess_typed(s, guess):
     """The guess box comes to hold guess, typed straight after a box's OK."""
     deadline = time.monotonic() + 5

@@ -69,7 +69,7 @@ export function asAnOldBrowser() {
   remove(Promise, "withResolvers");
   remove(URL, "canParse");
   remove(AbortSignal, "timeout", "any");
-  remove(globalThis, "structuredClone", "HTMLDialogElement", "requestIdleCallback");
+  remove(globalThis, "structuredClone", "HTMLDialogElement", "requestIdleCallback", "DecompressionStream");
   remove(Array.prototype, "at", "findLast", "findLastIndex", "toSorted", "toReversed", "toSpliced", "with");
   remove(Object.getPrototypeOf(Uint8Array.prototype), "at", "findLast", "findLastIndex", "toSorted", "toReversed", "with");
   remove(String.prototype, "at", "replaceAll", "isWellFormed", "toWellFormed");

@@ -8,7 +8,7 @@ import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
 import { asAnOldBrowser, countCues, oldBrowserStyle, open as openChromium, siteFolder, words, engine } from "./browser.mjs";
 import { openWebKit } from "./webkit.mjs";
-import { serveSite } from "./site_server.mjs";
+import { packedAsOnTheSite, serveSite, sitePath } from "./site_server.mjs";
 
 // The paths that matter run in both engines; the rest in Chromium alone.
 const open = engine === "webkit" ? openWebKit : openChromium;
@@ -403,8 +403,10 @@ chromiumTest("a browser without WebAssembly, a missing program and a missing or 
       said: "Scrambolo cannot start in this browser: it needs WebAssembly, which is switched off or missing here. " +
         "On an iPhone, iPad or Mac, Lockdown Mode switches it off: turn Lockdown Mode off for this website in " +
         "Safari's settings for the website, or play in another browser." },
-    { missing: ["scrambolo/scrambolo.wasm"], error: /both async and sync fetching of the wasm failed/ },
+    { missing: ["scrambolo/scrambolo.wasm"], error: /scrambolo\.wasm\.packed could not be fetched/ },
     { replaced: { "scrambolo/scrambolo.wasm": Buffer.from("\0asm\x01\0\0\0\x01") }, error: /CompileError/ },
+    // Its packed form broken: it does not inflate.
+    { replaced: { "scrambolo/scrambolo.wasm.packed": Buffer.from("\0asm\x01\0\0\0\x01") }, error: /^Aborted\(/ },
     { missing: ["scrambolo/scrambolo.js"] },
   ];
   for (const { error, said, ...change } of cases) {
@@ -481,12 +483,12 @@ async function siteBuild(list, mark) {
 
 // Puts a new build's word list and page in place, its worker stamped again; returns the build's id.
 async function deploy(folder, list, mark, time = new Date()) {
-  await writeFile(join(folder, WORD_LIST), await words(list));
+  await writeFile(join(folder, sitePath(WORD_LIST)), packedAsOnTheSite(WORD_LIST, await words(list)));
   const page = (await readFile(join(siteFolder, PAGE), "utf8")).replace("<head>", `<head>\n<meta name="build" content="${mark}">`);
   await writeFile(join(folder, PAGE), page);
   execFileSync("python3", [STAMP_WORKER, folder, join(folder, "service-worker.js")]);
   if (time) {
-    for (const file of [WORD_LIST, PAGE, "service-worker.js"]) await utimes(join(folder, file), time, time);
+    for (const file of [sitePath(WORD_LIST), PAGE, "service-worker.js"]) await utimes(join(folder, file), time, time);
   }
   return JSON.parse(/^const build = (.*);$/m.exec(await readFile(join(folder, "service-worker.js"), "utf8"))[1]).id;
 }

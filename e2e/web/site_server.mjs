@@ -1,8 +1,27 @@
 // A static server for the built site on 127.0.0.1, with files a test takes away, puts in place or cuts short.
+import { execFileSync } from "node:child_process";
 import { createServer } from "node:http";
 import { readFile, stat } from "node:fs/promises";
-import { extname, join, normalize } from "node:path";
-import { gzipSync } from "node:zlib";
+import { dirname, extname, join, normalize } from "node:path";
+import { fileURLToPath } from "node:url";
+import { deflateRawSync, gzipSync } from "node:zlib";
+
+const PACKER = join(dirname(fileURLToPath(import.meta.url)), "..", "..", "common", "web", "pack_site_file.py");
+
+// What a host that compresses text compresses.
+const TEXT = /^(text\/|image\/svg\+xml|application\/manifest\+json)/;
+
+// A test names a word list as the game reads it (NAME.dll) and the program as GAME.wasm; the site
+// has them packed (NAME.words, GAME.wasm.packed), and so they are served, packed as the build
+// packs them.
+export function sitePath(path) {
+  return path.replace(/\.dll$/, ".words").replace(/\.wasm$/, ".wasm.packed");
+}
+export function packedAsOnTheSite(path, content) {
+  if (/\.dll$/.test(path)) return execFileSync("python3", [PACKER, "-", "-"], { input: content });
+  if (/\.wasm$/.test(path)) return deflateRawSync(content);
+  return content;
+}
 
 const types = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm",
@@ -11,8 +30,10 @@ const types = {
 };
 
 // Serves root; missing holds site paths answered 404, replaced maps a site path to a file's bytes.
-// With gzip, every file goes compressed, as a web host sends it: each compressed once, for as long
-// as its bytes stay the same. A page script goes into every page first, before the page's own
+// A word list or the program is named as the game reads it (sitePath).
+// With gzip, every file goes compressed, as a web host that compresses everything sends it; with
+// gzip "text", only its text (pages, scripts, style, icon, manifest, help), as most hosts do by
+// default: each compressed once, for as long as its bytes stay the same. A page script goes into every page first, before the page's own
 // scripts. With lastModified, each file is sent as a simple host sends it: its Last-Modified (the
 // file's time), no other caching header, and 304 to a request that already has it. A path in cut
 // has its download broken off halfway, as when a player leaves or the network drops; slow maps a
@@ -31,13 +52,25 @@ export async function serveSite(root, { missing = [], replaced = {}, gzip = fals
     compressed.set(file, { content, body });
     return body;
   };
+  const named = (paths, file) => paths.find((path) => sitePath(path) === file);
+  const packed = new Map();
+  const replacement = (file) => {
+    const path = named(Object.keys(site.replaced), file);
+    if (path === undefined) return null;
+    const kept = packed.get(path);
+    if (kept && kept.content === site.replaced[path]) return kept.body;
+    const body = packedAsOnTheSite(path, site.replaced[path]);
+    packed.set(path, { content: site.replaced[path], body });
+    return body;
+  };
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, "http://localhost").pathname).replace(/^\/+/, "");
     const file = path === "" || path.endsWith("/") ? `${path}index.html` : path;
-    if (slow[file]) await new Promise((resolve) => setTimeout(resolve, slow[file]));
+    const slowPath = named(Object.keys(slow), file);
+    if (slowPath !== undefined) await new Promise((resolve) => setTimeout(resolve, slow[slowPath]));
     try {
-      if (site.missing.includes(file)) throw new Error("taken away");
-      let content = file in site.replaced ? site.replaced[file] : await readFile(join(site.root, normalize(file)));
+      if (named(site.missing, file) !== undefined) throw new Error("taken away");
+      let content = replacement(file) || await readFile(join(site.root, normalize(file)));
       const headers = { "Content-Type": types[extname(file)] || "application/octet-stream" };
       if (lastModified) {
         const modified = new Date((await stat(join(site.root, normalize(file)))).mtimeMs);
@@ -54,9 +87,10 @@ export async function serveSite(root, { missing = [], replaced = {}, gzip = fals
       if (pageScript && extname(file) === ".html") {
         content = Buffer.from(content.toString("utf8").replace("<head>", () => `<head><script>${pageScript}</script>`));
       }
-      const body = gzip ? gzipped(file, content) : content;
-      if (gzip) headers["Content-Encoding"] = "gzip";
-      if (site.cut.includes(file)) {
+      const compressed = gzip === true || (gzip === "text" && TEXT.test(headers["Content-Type"]));
+      const body = compressed ? gzipped(file, content) : content;
+      if (compressed) headers["Content-Encoding"] = "gzip";
+      if (named(site.cut, file) !== undefined) {
         served.push({ path: file, bytes: body.length >> 1, cut: true });
         response.writeHead(200, { ...headers, "Content-Length": body.length });
         response.write(body.subarray(0, body.length >> 1), () => response.destroy());

@@ -2,6 +2,8 @@
 "use strict";
 
 (() => {
+  const port = globalThis.gamePort;
+
   // The folder of the page, as an address without a trailing slash.
   function pageFolder() {
     return new URL(".", document.baseURI).href.replace(/\/$/, "");
@@ -57,18 +59,29 @@
     }
   }
 
+  // A data file's bytes as the game reads them, from the address it travels at: a word list
+  // unpacked from its packed form.
+  async function readData(travelling) {
+    const data = await fetchBytes(travelling);
+    return data && port.isPackedList(travelling) ? port.unpackWords(data) : data;
+  }
+
   // Data files beside the page; a missing one (or an error) reads as nothing. The ones the
-  // page fetches ahead (its word list) are read from the moment this script runs, while the
-  // program's WebAssembly compiles, not when the game first asks: that first read takes them.
+  // page fetches ahead (its word list) are read, and unpacked, from the moment this script runs,
+  // while the program's WebAssembly compiles, not when the game first asks: that first read
+  // takes them.
   const fetchedAhead = new Map();
   for (const link of document.querySelectorAll('link[rel="preload"][as="fetch"]')) {
-    if (link.type !== "application/wasm") fetchedAhead.set(link.href, fetchBytes(link.href).catch(() => null));
+    fetchedAhead.set(link.href, readData(link.href).catch(() => null));
+  }
+  function readAhead(travelling) {
+    const ahead = fetchedAhead.get(travelling);
+    fetchedAhead.delete(travelling);
+    return ahead || readData(travelling);
   }
   async function fetchFile(url, maxBytes) {
     try {
-      const ahead = fetchedAhead.get(url);
-      fetchedAhead.delete(url);
-      const data = await (ahead || fetchBytes(url));
+      const data = await readAhead(port.travelsAs(url));
       if (!data) return null;
       return data.length > maxBytes ? data.subarray(0, maxBytes + 1) : data;
     } catch {
@@ -92,5 +105,5 @@
   }
 
 
-  Object.assign(globalThis.gamePort, { pageFolder, fetchBytes, fetchFile, readSaved, writeSaved, openTab });
+  Object.assign(globalThis.gamePort, { pageFolder, fetchBytes, readAhead, fetchFile, readSaved, writeSaved, openTab });
 })();
